@@ -1,0 +1,23 @@
+#pragma once
+// Shared by keeping decimal places and number to text: a double's decimal
+// digits as the standard conversion gives them, without sign or point.
+
+#include <array>
+#include <string_view>
+
+namespace wagelyn::detail {
+
+struct DecimalDigits {
+    std::array<char, 32> buffer{};
+    std::size_t count = 0;  // significant digits, no trailing zeros
+    int exponent = 0;       // value = d.ddd × 10^exponent
+    bool negative = false;
+
+    std::string_view digits() const { return {buffer.data(), count}; }
+};
+
+// precision < 0: the shortest form that reads back to the same double;
+// otherwise that many significant digits, correctly rounded.
+DecimalDigits ToDecimalDigits(double value, int precision);
+
+}  // namespace wagelyn::detail

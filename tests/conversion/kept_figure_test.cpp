@@ -1,0 +1,61 @@
+#include "conversion/kept_figure.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <string>
+
+#include "conversion/keep_decimals.h"
+#include "conversion/number_to_text.h"
+#include "formats.h"
+
+namespace wagelyn {
+namespace {
+
+using testing::kEnglish;
+using testing::kGerman;
+
+// The shortcut must write exactly what the general road writes.
+void ExpectSameAsGeneralRoad(double value, int digits, const NumberFormat& format) {
+    ASSERT_EQ(KeptFigureText(value, digits, format),
+              NumberToText(KeepDecimals(value, digits), format))
+        << value << " at " << digits;
+}
+
+TEST(KeptFigureText, MatchesTheGeneralRoadOnChosenValues) {
+    const double values[] = {0.0,     -0.0,     0.125,   0.375,     2.675,   1.005, 0.004,
+                             0.005,   0.00005,  0.00004, 200.0,     2000.5,  9.995, 99.9999,
+                             1e13,    1e15,     1e20,    -4333.333, 1.7e308, 28.57 * 7,
+                             0.4167 / 60, 6.06 / 60 * 35 / 40, 52000.0 / 12};
+    for (double v : values) {
+        for (int digits : {2, 4}) {
+            ExpectSameAsGeneralRoad(v, digits, kEnglish);
+            ExpectSameAsGeneralRoad(-v, digits, kGerman);
+        }
+    }
+}
+
+TEST(KeptFigureText, MatchesTheGeneralRoadOnRandomValues) {
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> exponent(-6.0, 16.0);
+    for (int i = 0; i < 300000; ++i) {
+        const double v = std::pow(10.0, exponent(random)) * (i % 2 == 0 ? 1 : -1);
+        ExpectSameAsGeneralRoad(v, 2 + 2 * (i % 3 == 0), kEnglish);
+    }
+}
+
+TEST(KeptFigureText, MatchesTheGeneralRoadOnHalvesAndNearHalves) {
+    // Every n + 0.5 units of the last place, and its two neighbouring doubles.
+    for (int n = 0; n < 200000; ++n) {
+        for (int digits : {2, 4}) {
+            const double half = (n + 0.5) / std::pow(10.0, digits);
+            ExpectSameAsGeneralRoad(half, digits, kEnglish);
+            ExpectSameAsGeneralRoad(std::nextafter(half, 0.0), digits, kEnglish);
+            ExpectSameAsGeneralRoad(std::nextafter(half, 1.0), digits, kEnglish);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace wagelyn

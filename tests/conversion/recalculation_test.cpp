@@ -1,0 +1,317 @@
+#include "conversion/recalculation.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "conversion/memory_window.h"
+#include "formats.h"
+
+namespace wagelyn {
+namespace {
+
+using testing::kEnglish;
+using testing::kFrench;
+using testing::kGerman;
+using P = Period;
+
+constexpr Colour kDefault = MemoryWindow::kDefaultText;
+
+struct Example {
+    const char* name;
+    Period source;
+    std::string sourceText;
+    std::string tax;
+    std::map<Period, std::string> expected;  // the texts written, all eleven or a few
+};
+
+void PrintTo(const Example& e, std::ostream* os) { *os << e.name; }
+
+class WorkedExampleTest : public ::testing::TestWithParam<Example> {};
+
+TEST_P(WorkedExampleTest, WritesExactTexts) {
+    const Example& e = GetParam();
+    MemoryWindow window;
+    window.SetTaxText(e.tax);
+    window.SetBoxText(e.source, e.sourceText);
+    double factor = 0.0;
+
+    Recalculate(e.source, window, factor, kEnglish);
+
+    EXPECT_EQ(window.ErrorsShown(), 0);
+    EXPECT_EQ(window.BoxText(e.source), e.sourceText);
+    for (const auto& [period, text] : e.expected) {
+        EXPECT_EQ(window.BoxText(period), text) << InfoOf(period).box;
+    }
+    for (const PeriodInfo& info : kPeriods) {
+        EXPECT_EQ(window.BoxColour(info.period), info.period == e.source ? kBlue : kRed)
+            << info.box;
+        EXPECT_FALSE(window.BoxText(info.period).empty()) << info.box;
+    }
+}
+
+const Example kExamples[] = {
+    {"Annual52000", P::Annual, "52000", "0",
+     {{P::Monthly, "4333.33"}, {P::BiWeekly, "2000"}, {P::Weekly, "1000"}, {P::Hourly40, "25"},
+      {P::Hourly35, "28.57"}, {P::Daily40, "200"}, {P::Daily35, "199.99"},
+      {P::Minute40, "0.4167"}, {P::Minute35, "0.4762"}, {P::Second40, "0.0069"},
+      {P::Second35, "0.0079"}}},
+    {"Annual52000Tax20", P::Annual, "52000", "20",
+     {{P::Monthly, "3466.67"}, {P::Hourly40, "20"}, {P::Hourly35, "22.86"}, {P::Daily40, "160"},
+      {P::Daily35, "160.02"}}},
+    {"AnnualGrouped", P::Annual, "52,000", "0", {{P::Monthly, "4333.33"}, {P::Weekly, "1000"}}},
+    {"AnnualExponent", P::Annual, "5.2E4", "0", {{P::Monthly, "4333.33"}}},
+    {"AnnualExactHalf", P::Annual, "1.5", "0", {{P::Monthly, "0.12"}}},
+    {"AnnualHalfUp", P::Annual, "4.5", "0", {{P::Monthly, "0.38"}}},
+    {"Weekly1000", P::Weekly, "1000", "0",
+     {{P::Annual, "52000"}, {P::Monthly, "4333.33"}, {P::BiWeekly, "2000"}, {P::Hourly40, "25"},
+      {P::Hourly35, "28.57"}, {P::Daily40, "200"}, {P::Daily35, "199.99"}, {P::Minute40, "0.42"},
+      {P::Minute35, "0.48"}, {P::Second40, "0.007"}, {P::Second35, "0.008"}}},
+    {"Hourly40Tax20", P::Hourly40, "25", "20",
+     {{P::Annual, "41600"}, {P::Monthly, "3466.67"}, {P::BiWeekly, "1600"}, {P::Weekly, "800"},
+      {P::Hourly35, "22.86"}, {P::Daily40, "160"}, {P::Daily35, "160.02"}, {P::Minute40, "0.33"},
+      {P::Minute35, "0.38"}, {P::Second40, "0.0055"}, {P::Second35, "0.0063"}}},
+    {"Monthly4333", P::Monthly, "4333.33", "0",
+     {{P::Annual, "51999.96"}, {P::Minute35, "0.48"}, {P::Second35, "0.008"}}},
+    {"MonthlyTax100", P::Monthly, "1000", "100",
+     {{P::Annual, "0"}, {P::BiWeekly, "0"}, {P::Weekly, "0"}, {P::Hourly40, "0"},
+      {P::Hourly35, "0"}, {P::Daily40, "0"}, {P::Daily35, "0"}, {P::Minute40, "0"},
+      {P::Minute35, "0"}, {P::Second40, "0"}, {P::Second35, "0"}}},
+    {"AnnualTax150", P::Annual, "52000", "150",
+     {{P::Monthly, "-2166.67"}, {P::Weekly, "-500"}, {P::Hourly40, "-12.5"}}},
+    {"AnnualTaxMinus10", P::Annual, "52000", "-10",
+     {{P::Monthly, "4766.67"}, {P::Weekly, "1100"}, {P::Hourly40, "27.5"}}},
+    {"AnnualTax12Point5", P::Annual, "52000", "12.5", {{P::Weekly, "875"}}},
+    {"BiWeekly2000", P::BiWeekly, "2000", "0",
+     {{P::Annual, "52000"}, {P::Weekly, "1000"}, {P::Minute40, "0.42"}}},
+    {"Hourly35", P::Hourly35, "28.57", "0",
+     {{P::Hourly40, "25"}, {P::Daily35, "199.99"}, {P::Minute35, "0.48"}}},
+    {"Daily40", P::Daily40, "100", "0",
+     {{P::Annual, "26000"}, {P::Monthly, "2166.67"}, {P::BiWeekly, "1000"}, {P::Weekly, "500"},
+      {P::Hourly40, "12.5"}, {P::Hourly35, "14.29"}, {P::Daily35, "100.03"},
+      {P::Minute40, "0.21"}, {P::Minute35, "0.24"}, {P::Second40, "0.0035"},
+      {P::Second35, "0.004"}}},
+    {"Daily40Tax20", P::Daily40, "100", "20",
+     {{P::Annual, "20800"}, {P::Monthly, "1733.33"}, {P::BiWeekly, "800"}, {P::Weekly, "400"},
+      {P::Hourly40, "10"}, {P::Hourly35, "11.43"}, {P::Daily35, "80.01"}, {P::Minute40, "0.17"},
+      {P::Minute35, "0.19"}, {P::Second40, "0.0028"}, {P::Second35, "0.0032"}}},
+    {"Daily35", P::Daily35, "100", "0",
+     {{P::Annual, "26000"}, {P::Monthly, "2166.67"}, {P::BiWeekly, "1000"}, {P::Weekly, "500"},
+      {P::Hourly40, "12.5"}, {P::Hourly35, "14.29"}, {P::Daily40, "100"}, {P::Minute40, "0.21"},
+      {P::Minute35, "0.24"}, {P::Second40, "0.0035"}, {P::Second35, "0.004"}}},
+    {"Minute40", P::Minute40, "0.25", "0",
+     {{P::Annual, "31200"}, {P::Monthly, "2600"}, {P::BiWeekly, "1200"}, {P::Weekly, "600"},
+      {P::Hourly40, "15"}, {P::Hourly35, "17.14"}, {P::Daily40, "120"}, {P::Daily35, "119.98"},
+      {P::Minute35, "0.2857"}, {P::Second40, "0.0042"}, {P::Second35, "0.0048"}}},
+    {"Minute35", P::Minute35, "0.101", "0",
+     {{P::Annual, "11029.2"}, {P::Monthly, "919.1"}, {P::BiWeekly, "424.2"}, {P::Weekly, "212.1"},
+      {P::Hourly40, "5.3025"}, {P::Hourly35, "6.06"}, {P::Daily40, "42.42"},
+      {P::Daily35, "42.42"}, {P::Minute40, "0.0884"}, {P::Second40, "0.0015"},
+      {P::Second35, "0.0017"}}},
+    {"Second40", P::Second40, "0.01234", "0",
+     {{P::Annual, "92401.92"}, {P::Monthly, "7700.16"}, {P::BiWeekly, "3553.92"},
+      {P::Weekly, "1776.96"}, {P::Hourly40, "44.42"}, {P::Hourly35, "50.77"},
+      {P::Daily40, "355.36"}, {P::Daily35, "355.39"}, {P::Minute40, "0.74"},
+      {P::Minute35, "0.8462"}, {P::Second35, "0.0141"}}},
+    {"Second35", P::Second35, "0.005", "0",
+     {{P::Annual, "32760"}, {P::Monthly, "2730"}, {P::BiWeekly, "1260"}, {P::Weekly, "630"},
+      {P::Hourly40, "15.75"}, {P::Hourly35, "18"}, {P::Daily40, "126"}, {P::Daily35, "126"},
+      {P::Minute40, "0.26"}, {P::Minute35, "0.3"}, {P::Second40, "0.0044"}}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Examples, WorkedExampleTest, ::testing::ValuesIn(kExamples),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Recalculate, Hourly40At25LeavesTheSameTextsAsWeekly1000) {
+    MemoryWindow weekly;
+    MemoryWindow hourly;
+    weekly.SetTaxText("0");
+    hourly.SetTaxText("0");
+    weekly.SetBoxText(P::Weekly, "1000");
+    hourly.SetBoxText(P::Hourly40, "25");
+    double factor = 1.0;
+    Recalculate(P::Weekly, weekly, factor, kEnglish);
+    Recalculate(P::Hourly40, hourly, factor, kEnglish);
+    for (const PeriodInfo& info : kPeriods) {
+        EXPECT_EQ(hourly.BoxText(info.period), weekly.BoxText(info.period)) << info.box;
+    }
+}
+
+TEST(Recalculate, SameButtonTwiceWritesTheSameTexts) {
+    for (const PeriodInfo& source : kPeriods) {
+        MemoryWindow window;
+        window.SetTaxText("23");
+        window.SetBoxText(source.period, "1234.5678");
+        double factor = 1.0;
+        Recalculate(source.period, window, factor, kEnglish);
+        const MemoryWindow first = window;
+        Recalculate(source.period, window, factor, kEnglish);
+        for (const PeriodInfo& info : kPeriods) {
+            EXPECT_EQ(window.BoxText(info.period), first.BoxText(info.period))
+                << source.box << " -> " << info.box;
+        }
+        EXPECT_EQ(window.ErrorsShown(), 0);
+    }
+}
+
+// What a failed run leaves behind, by where it stopped.
+struct Failure {
+    const char* name;
+    Period source;
+    std::string sourceText;
+    std::string tax;
+    bool factorChanged;
+    bool sourceTurnsBlue;
+};
+
+void PrintTo(const Failure& f, std::ostream* os) { *os << f.name; }
+
+class FailureTest : public ::testing::TestWithParam<Failure> {};
+
+TEST_P(FailureTest, StopsAndShowsTheErrorDialog) {
+    const Failure& f = GetParam();
+    MemoryWindow window;
+    // A completed earlier run, so that "nothing changed" is visible.
+    window.SetTaxText("0");
+    window.SetBoxText(P::Annual, "52000");
+    double factor = 0.0;
+    Recalculate(P::Annual, window, factor, kEnglish);
+    ASSERT_EQ(window.ErrorsShown(), 0);
+    const MemoryWindow before = window;
+    const double factorBefore = factor;
+
+    window.SetTaxText(f.tax);
+    window.SetBoxText(f.source, f.sourceText);
+    Recalculate(f.source, window, factor, kEnglish);
+
+    EXPECT_EQ(window.ErrorsShown(), 1);
+    EXPECT_EQ(factor != factorBefore, f.factorChanged);
+    for (const PeriodInfo& info : kPeriods) {
+        const std::string expectedText =
+            info.period == f.source ? f.sourceText : before.BoxText(info.period);
+        EXPECT_EQ(window.BoxText(info.period), expectedText) << info.box;
+        const Colour expectedColour = info.period == f.source && f.sourceTurnsBlue
+                                          ? kBlue
+                                          : before.BoxColour(info.period);
+        EXPECT_EQ(window.BoxColour(info.period), expectedColour) << info.box;
+    }
+}
+
+const Failure kFailures[] = {
+    {"EmptyTaxAnnual", P::Annual, "52000", "", false, false},
+    {"EmptyTaxMonthly", P::Monthly, "4000", "", false, false},
+    {"EmptyTaxSecond40TurnsBlueFirst", P::Second40, "0.01", "", false, true},
+    {"LettersTaxDaily40", P::Daily40, "100", "abc", false, false},
+    {"NanTax", P::Weekly, "1000", "nan", false, false},
+    {"EmptySource", P::Monthly, "", "20", true, true},
+    {"BlankSource", P::Weekly, "   ", "20", true, true},
+    {"LettersSource", P::Daily35, "abc", "20", true, true},
+    {"LoneMinusSource", P::Minute35, "-", "20", true, true},
+    {"NanSource", P::Hourly35, "nan", "20", true, true},
+    {"InfSource", P::Second35, "inf", "20", true, true},
+    {"OutOfRangeSource", P::BiWeekly, "1e400", "20", true, true},
+    {"Hourly40ChainOverflow", P::Hourly40, "1E308", "20", true, true},
+    {"Second40ChainOverflow", P::Second40, "1E303", "20", true, true},
+    {"FactorOverflow", P::Annual, "52000", "-1E308", true, true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Failures, FailureTest, ::testing::ValuesIn(kFailures),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Only an overflow can stop a run after it wrote something: a chain that
+// reads a box just written whose text a tampering window replaced.
+class OverflowAfterWriting final : public WindowOperations {
+public:
+    MemoryWindow inner;
+    std::string BoxText(Period p) const override { return inner.BoxText(p); }
+    void SetBoxText(Period p, std::string_view text) override {
+        // Rule 6 of Annual reads Hourly40: make it read a figure too large for * 8.
+        inner.SetBoxText(p, p == P::Hourly40 ? "1.7E308" : text);
+    }
+    void SetBoxColour(Period p, Colour c) override { inner.SetBoxColour(p, c); }
+    std::string TaxText() const override { return inner.TaxText(); }
+    void SetTaxText(std::string_view text) override { inner.SetTaxText(text); }
+    void ShowError() override { inner.ShowError(); }
+};
+
+TEST(Recalculate, OverflowAtALaterRuleKeepsEarlierTextsAndColours) {
+    OverflowAfterWriting window;
+    window.inner.SetTaxText("0");
+    window.inner.SetBoxText(P::Annual, "52000");
+    double factor = 0.0;
+    Recalculate(P::Annual, window, factor, kEnglish);
+    EXPECT_EQ(window.inner.ErrorsShown(), 1);
+    EXPECT_EQ(window.inner.BoxText(P::Monthly), "4333.33");
+    EXPECT_EQ(window.inner.BoxText(P::Hourly35), "28.57");
+    EXPECT_EQ(window.inner.BoxText(P::Daily40), "");
+    EXPECT_EQ(window.inner.BoxColour(P::Annual), kBlue);
+    EXPECT_EQ(window.inner.BoxColour(P::Monthly), kDefault);  // never turned red
+}
+
+struct LocaleCase {
+    const char* name;
+    NumberFormat format;
+    std::string source;
+    std::string tax;
+    std::map<Period, std::string> expected;
+};
+
+void PrintTo(const LocaleCase& c, std::ostream* os) { *os << c.name; }
+
+class LocaleTest : public ::testing::TestWithParam<LocaleCase> {};
+
+TEST_P(LocaleTest, ReadsAndWritesRegionalSeparators) {
+    const LocaleCase& c = GetParam();
+    MemoryWindow window;
+    window.SetTaxText(c.tax);
+    window.SetBoxText(P::Annual, c.source);
+    double factor = 0.0;
+    Recalculate(P::Annual, window, factor, c.format);
+    ASSERT_EQ(window.ErrorsShown(), 0);
+    for (const auto& [period, text] : c.expected) {
+        EXPECT_EQ(window.BoxText(period), text) << InfoOf(period).box;
+    }
+}
+
+const LocaleCase kLocales[] = {
+    {"GermanGrouped", kGerman, "52.000", "0",
+     {{P::Monthly, "4333,33"}, {P::BiWeekly, "2000"}, {P::Hourly35, "28,57"},
+      {P::Daily35, "199,99"}, {P::Minute40, "0,4167"}, {P::Second35, "0,0079"}}},
+    {"GermanDecimalTax", kGerman, "52000", "12,5", {{P::Weekly, "875"}, {P::Hourly40, "21,88"}}},
+    {"FrenchNarrowSpace", kFrench, "52\u202F000", "20",
+     {{P::Monthly, "3466,67"}, {P::Daily35, "160,02"}}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Locales, LocaleTest, ::testing::ValuesIn(kLocales),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LoadDefaults, SetsTaxToZeroAndFactorToOne) {
+    MemoryWindow window;
+    window.SetTaxText("20");
+    double factor = 0.5;
+    LoadDefaults(window, factor, kEnglish);
+    EXPECT_EQ(window.TaxText(), "0");
+    EXPECT_EQ(factor, 1.0);
+    EXPECT_EQ(window.BoxText(P::Annual), "");
+    EXPECT_EQ(window.BoxColour(P::Annual), kBlue);
+}
+
+TEST(ResetBoxes, EmptiesEveryBoxAndKeepsColoursTaxAndFactor) {
+    MemoryWindow window;
+    window.SetTaxText("20");
+    window.SetBoxText(P::Annual, "52000");
+    double factor = 0.0;
+    Recalculate(P::Annual, window, factor, kEnglish);
+    ResetBoxes(window);
+    for (const PeriodInfo& info : kPeriods) {
+        EXPECT_EQ(window.BoxText(info.period), "") << info.box;
+        EXPECT_EQ(window.BoxColour(info.period), info.period == P::Annual ? kBlue : kRed);
+    }
+    EXPECT_EQ(window.TaxText(), "20");
+    EXPECT_EQ(factor, 0.8);
+    EXPECT_EQ(window.ErrorsShown(), 0);
+}
+
+}  // namespace
+}  // namespace wagelyn
