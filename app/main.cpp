@@ -1,0 +1,17 @@
+// Start-up: build the main window, run its load handler, show it with the
+// focus in the Annual box. Everything after that answers user events.
+#include <QApplication>
+
+#include "app/application.h"
+#include "ui/main/Pay1.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    wagelyn::ConfigureApplication(app);
+
+    auto* window = new wagelyn::Pay1;  // deletes itself when closed
+    window->Load();
+    window->show();
+    window->FocusAnnual();
+    return QApplication::exec();
+}

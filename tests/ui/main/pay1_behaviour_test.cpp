@@ -1,0 +1,162 @@
+// The main window through its real widgets: type, pick a tax, click, read
+// the texts and colours back.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/Module1.h"
+#include "ui/dialogs/errshow.h"
+#include "ui/main/Pay1.h"
+
+using namespace wagelyn;
+
+namespace {
+
+const QColor kBlueText(0, 0, 255);
+const QColor kRedText(255, 0, 0);
+
+}  // namespace
+
+class Pay1BehaviourTest : public QObject {
+    Q_OBJECT
+
+private:
+    Pay1* window_ = nullptr;
+
+    QLineEdit* Box(int n) const { return window_->findChild<QLineEdit*>(QString("Text%1").arg(n)); }
+    QComboBox* Tax() const { return window_->findChild<QComboBox*>("Combo1"); }
+    QPushButton* Button(const QString& name) const { return window_->findChild<QPushButton*>(name); }
+
+    void TypeTax(const QString& text) {
+        Tax()->lineEdit()->clear();
+        QTest::keyClicks(Tax()->lineEdit(), text);
+    }
+    void TypeInto(int box, const QString& text) {
+        Box(box)->clear();
+        QTest::keyClicks(Box(box), text);
+    }
+    QStringList Texts() const {
+        QStringList texts;
+        for (int i = 1; i <= 12; ++i) {
+            texts << Box(i)->text();
+        }
+        return texts;
+    }
+    QColor TextColour(int box) const { return Box(box)->palette().color(QPalette::Text); }
+
+private slots:
+    void init() {
+        window_ = new Pay1;
+        window_->Load();
+        window_->show();
+        window_->FocusAnnual();
+        QVERIFY(QTest::qWaitForWindowExposed(window_));
+    }
+    void cleanup() {
+        delete window_;
+        delete errshow::Instance();
+    }
+
+    void periodButtonsWriteTheWorkedExamples_data() {
+        QTest::addColumn<int>("sourceBox");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("figure");
+        QTest::addColumn<QString>("tax");
+        QTest::addColumn<QStringList>("expected");  // Text1 .. Text12
+        QTest::newRow("Annual 52000") << 1 << "Command1" << "52000" << "0"
+            << QStringList{"52000", "4333.33", "2000", "1000", "25", "28.57", "200", "199.99", "0.4167", "0.4762", "0.0069", "0.0079"};
+        QTest::newRow("Weekly 1000") << 4 << "Command4" << "1000" << "0"
+            << QStringList{"52000", "4333.33", "2000", "1000", "25", "28.57", "200", "199.99", "0.42", "0.48", "0.007", "0.008"};
+        QTest::newRow("Hourly40 25 tax 20") << 5 << "Command5" << "25" << "20"
+            << QStringList{"41600", "3466.67", "1600", "800", "25", "22.86", "160", "160.02", "0.33", "0.38", "0.0055", "0.0063"};
+        QTest::newRow("Daily40 100") << 7 << "Command8" << "100" << "0"
+            << QStringList{"26000", "2166.67", "1000", "500", "12.5", "14.29", "100", "100.03", "0.21", "0.24", "0.0035", "0.004"};
+        QTest::newRow("Minute35 0.101") << 10 << "Command11" << "0.101" << "0"
+            << QStringList{"11029.2", "919.1", "424.2", "212.1", "5.3025", "6.06", "42.42", "42.42", "0.0884", "0.101", "0.0015", "0.0017"};
+        QTest::newRow("Second40 0.01234") << 11 << "Command12" << "0.01234" << "0"
+            << QStringList{"92401.92", "7700.16", "3553.92", "1776.96", "44.42", "50.77", "355.36", "355.39", "0.74", "0.8462", "0.01234", "0.0141"};
+    }
+
+    void periodButtonsWriteTheWorkedExamples() {
+        QFETCH(int, sourceBox);
+        QFETCH(QString, button);
+        QFETCH(QString, figure);
+        QFETCH(QString, tax);
+        QFETCH(QStringList, expected);
+        TypeTax(tax);
+        TypeInto(sourceBox, figure);
+        QTest::mouseClick(Button(button), Qt::LeftButton);
+        QCOMPARE(Texts(), expected);
+        for (int i = 1; i <= 12; ++i) {
+            QCOMPARE(TextColour(i), i == sourceBox ? kBlueText : kRedText);
+        }
+        QVERIFY(errshow::Instance() == nullptr);
+    }
+
+    void pickingATaxFromTheListIsUsed() {
+        Tax()->setCurrentIndex(Tax()->findText("20"));
+        TypeInto(1, "52000");
+        QTest::mouseClick(Button("Command1"), Qt::LeftButton);
+        QCOMPARE(Box(2)->text(), QString("3466.67"));
+        QCOMPARE(Module1::TakeHomeFactor, 0.8);
+    }
+
+    void emptyTaxEntryFailsAndChangesNothing_data() {
+        QTest::addColumn<int>("sourceBox");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("turnsBlue");
+        QTest::newRow("Annual") << 1 << "Command1" << false;
+        QTest::newRow("Second40") << 11 << "Command12" << true;
+    }
+
+    void emptyTaxEntryFailsAndChangesNothing() {
+        QFETCH(int, sourceBox);
+        QFETCH(QString, button);
+        QFETCH(bool, turnsBlue);
+        TypeInto(1, "52000");
+        QTest::mouseClick(Button("Command1"), Qt::LeftButton);
+        const QStringList before = Texts();
+        const double factorBefore = Module1::TakeHomeFactor;
+        TypeInto(sourceBox, "52000");
+        TypeTax("");
+        QTest::mouseClick(Button(button), Qt::LeftButton);
+
+        QVERIFY(errshow::Instance() != nullptr);
+        QVERIFY(errshow::Instance()->isVisible());
+        QStringList expected = before;
+        expected[sourceBox - 1] = "52000";
+        QCOMPARE(Texts(), expected);
+        QCOMPARE(Module1::TakeHomeFactor, factorBefore);
+        QCOMPARE(TextColour(sourceBox), turnsBlue || sourceBox == 1 ? kBlueText : kRedText);
+    }
+
+    void nonNumericSourceTurnsBlueAndShowsTheError() {
+        TypeInto(2, "abc");
+        QTest::mouseClick(Button("Command2"), Qt::LeftButton);
+        QVERIFY(errshow::Instance() != nullptr);
+        QCOMPARE(TextColour(2), kBlueText);
+        QCOMPARE(Box(1)->text(), QString());
+    }
+
+    void enterAndEscapeRunNothing() {
+        TypeInto(1, "52000");
+        QTest::keyClick(Box(1), Qt::Key_Return);
+        QTest::keyClick(Box(1), Qt::Key_Escape);
+        QTest::keyClick(Tax()->lineEdit(), Qt::Key_Return);
+        QTest::keyClick(Tax()->lineEdit(), Qt::Key_Escape);
+        QCOMPARE(Box(2)->text(), QString());
+        QCOMPARE(Tax()->count(), 16);  // Enter added nothing to the list
+        QVERIFY(errshow::Instance() == nullptr);
+    }
+
+    void groupSeparatorsReadAndStayAsTyped() {
+        TypeInto(1, "52,000");
+        QTest::mouseClick(Button("Command1"), Qt::LeftButton);
+        QCOMPARE(Box(1)->text(), QString("52,000"));
+        QCOMPARE(Box(2)->text(), QString("4333.33"));
+    }
+};
+
+QTEST_MAIN(Pay1BehaviourTest)
+#include "pay1_behaviour_test.moc"

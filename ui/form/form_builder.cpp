@@ -1,0 +1,146 @@
+#include "ui/form/form_builder.h"
+
+#include <QAbstractButton>
+#include <QColor>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <algorithm>
+
+namespace wagelyn {
+namespace {
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Faces in order of preference; Qt takes the first one installed, then the
+// style hint's generic family.
+QStringList FamiliesFor(Face face) {
+    if (face == Face::Arial) {
+        return {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                QStringLiteral("Arimo")};
+    }
+    return {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+            QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")};
+}
+
+void SetColour(QWidget* widget, QPalette::ColorRole role, Colour colour) {
+    if (colour == kSystemColour) {
+        return;
+    }
+    QPalette palette = widget->palette();
+    palette.setColor(role, ToQColor(colour));
+    widget->setPalette(palette);
+}
+
+QWidget* CreateControl(const ControlDef& def, QWidget* surface) {
+    switch (def.kind) {
+        case ControlKind::Label: {
+            auto* label = new QLabel(ToQString(def.text), surface);
+            label->setWordWrap(true);
+            label->setAlignment(def.centred ? Qt::AlignHCenter | Qt::AlignTop
+                                            : Qt::AlignLeft | Qt::AlignTop);
+            label->setTextFormat(Qt::PlainText);
+            if (def.bordered) {
+                label->setFrameStyle(QFrame::Box | QFrame::Plain);
+                label->setLineWidth(1);
+            }
+            // Opaque: a label without a colour of its own shows the button face.
+            label->setAutoFillBackground(true);
+            label->setBackgroundRole(QPalette::Button);
+            SetColour(label, QPalette::Button, def.background);
+            SetColour(label, QPalette::WindowText, def.foreground);
+            return label;
+        }
+        case ControlKind::TextBox: {
+            auto* box = new QLineEdit(ToQString(def.text), surface);
+            SetColour(box, QPalette::Text, def.foreground);
+            return box;
+        }
+        case ControlKind::ComboBox: {
+            auto* combo = new QComboBox(surface);
+            combo->setEditable(true);
+            combo->setInsertPolicy(QComboBox::NoInsert);
+            combo->setEditText(ToQString(def.text));
+            return combo;
+        }
+        case ControlKind::Button: {
+            auto* button = new QPushButton(ToQString(def.text), surface);
+            button->setAutoDefault(false);
+            return button;
+        }
+        case ControlKind::Picture: {
+            auto* picture = new QLabel(surface);
+            picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            return picture;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+QColor ToQColor(Colour colour) { return {RedOf(colour), GreenOf(colour), BlueOf(colour)}; }
+
+QFont DefaultFormFont() { return FontFor({Face::SansSerif, 8.25, false}, QFont()); }
+
+QFont FontFor(const FontDef& def, const QFont& formFont) {
+    if (def.face == Face::FormDefault) {
+        return formFont;
+    }
+    QFont font;
+    font.setFamilies(FamiliesFor(def.face));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(def.points);
+    font.setBold(def.bold);
+    return font;
+}
+
+std::vector<QWidget*> BuildForm(std::span<const ControlDef> controls, QWidget* surface) {
+    const QFont formFont = surface->font();
+    std::vector<QWidget*> widgets;
+    widgets.reserve(controls.size());
+    std::vector<std::pair<int, QWidget*>> focusChain;
+    for (const ControlDef& def : controls) {
+        QWidget* widget = CreateControl(def, surface);
+        widget->setObjectName(ToQString(def.name));
+        widget->setGeometry(TwipsToPixels(def.left), TwipsToPixels(def.top),
+                            TwipsToPixels(def.width), TwipsToPixels(def.height));
+        widget->setFont(FontFor(def.font, formFont));
+        widgets.push_back(widget);
+        if (widget->focusPolicy() & Qt::TabFocus) {
+            focusChain.emplace_back(def.tabIndex, widget);
+        }
+    }
+    std::stable_sort(focusChain.begin(), focusChain.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < focusChain.size(); ++i) {
+        QWidget::setTabOrder(focusChain[i - 1].second, focusChain[i].second);
+    }
+    return widgets;
+}
+
+FormSurface::FormSurface(std::span<const LineDef> lines, int widthTwips, int heightTwips,
+                         QWidget* parent)
+    : QWidget(parent), lines_(lines) {
+    setFixedSize(TwipsToPixels(widthTwips), TwipsToPixels(heightTwips));
+    setAutoFillBackground(true);
+}
+
+void FormSurface::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    for (const LineDef& line : lines_) {
+        const QColor colour = line.colour == kSystemColour
+                                  ? palette().color(QPalette::WindowText)
+                                  : ToQColor(line.colour);
+        painter.setPen(QPen(colour, line.widthPixels, Qt::SolidLine, Qt::SquareCap));
+        painter.drawLine(TwipsToPixels(line.x1), TwipsToPixels(line.y1), TwipsToPixels(line.x2),
+                         TwipsToPixels(line.y2));
+    }
+}
+
+}  // namespace wagelyn

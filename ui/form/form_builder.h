@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QFont>
+#include <QWidget>
+#include <span>
+#include <vector>
+
+#include "ui/form/form_data.h"
+
+QT_BEGIN_NAMESPACE
+class QColor;
+QT_END_NAMESPACE
+
+namespace wagelyn {
+
+QColor ToQColor(Colour colour);
+
+// The face for a design font: the installed face closest to it.
+QFont FontFor(const FontDef& def, const QFont& formFont);
+
+// The form's default font: MS Sans Serif 8.25 pt, or the closest installed.
+QFont DefaultFormFont();
+
+// Creates one widget per control on `surface`, named, placed and styled as
+// the table says, and chains the focusable ones in tab-index order. Returns
+// the widgets in table order.
+std::vector<QWidget*> BuildForm(std::span<const ControlDef> controls, QWidget* surface);
+
+// A form's client area: paints its lines beneath the controls.
+class FormSurface : public QWidget {
+    Q_OBJECT
+public:
+    FormSurface(std::span<const LineDef> lines, int widthTwips, int heightTwips,
+                QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::span<const LineDef> lines_;
+};
+
+}  // namespace wagelyn

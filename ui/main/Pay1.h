@@ -1,0 +1,48 @@
+#pragma once
+// The main window: twelve figure boxes, the tax entry, fifteen buttons. It is
+// the conversion core's window: the core reads and writes it only through the
+// five WindowOperations, and each period button runs the core's recalculation.
+
+#include <QMainWindow>
+#include <array>
+
+#include "conversion/window_operations.h"
+
+QT_BEGIN_NAMESPACE
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+QT_END_NAMESPACE
+
+namespace wagelyn {
+
+class Pay1 final : public QMainWindow, public WindowOperations {
+    Q_OBJECT
+public:
+    explicit Pay1(QWidget* parent = nullptr);
+
+    // The load handler: tax entry "0", TakeHomeFactor 1.
+    void Load();
+    void FocusAnnual();
+
+    // WindowOperations
+    std::string BoxText(Period period) const override;
+    void SetBoxText(Period period, std::string_view text) override;
+    void SetBoxColour(Period period, Colour colour) override;
+    std::string TaxText() const override;
+    void SetTaxText(std::string_view text) override;
+    void ShowError() override;
+
+    // The commands bound to the buttons and the menu.
+    void RecalculateFrom(Period source);
+    void Reset();
+    void Quit();
+
+private:
+    void BindControls();
+
+    std::array<QLineEdit*, kPeriodCount> boxes_{};
+    QComboBox* tax_ = nullptr;
+};
+
+}  // namespace wagelyn
