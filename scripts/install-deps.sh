@@ -1,15 +1,23 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Wagelyn
-# need, and only those missing. Uses sudo when not run as root.
+# Installs the Debian packages that building and running Wagelyn need, and
+# with --test those its tests need too; only the missing ones. Uses sudo when
+# not run as root.
+#
+#   scripts/install-deps.sh [--test]
 set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config          # toolchain
     qt6-base-dev                              # Widgets, PrintSupport, Test
-    libgtest-dev libbenchmark-dev             # tests and benchmarks
+    libgtest-dev libbenchmark-dev             # tests and benchmarks are built by default
     fonts-liberation                          # Arial-compatible face for the layout
-    xvfb xauth x11-utils imagemagick          # tests that need a real X server
 )
+if [ "${1:-}" = "--test" ]; then
+    packages+=(
+        xvfb xauth x11-utils                  # tests that need a real X server
+        cups cups-client printer-driver-cups-pdf poppler-utils  # a private print server
+    )
+fi
 
 missing=()
 for package in "${packages[@]}"; do

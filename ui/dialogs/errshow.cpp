@@ -41,6 +41,9 @@ errshow::errshow() {
     // A tool window keeps it out of the task bar; fixed frame with a close box.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    // Qt lets tool windows die with the main window; this one keeps the process
+    // alive until it is closed, like any other window of the program.
+    setAttribute(Qt::WA_QuitOnClose, true);
     setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
     // The client area's corner, not the frame's, stands at the given place.
     setGeometry(TwipsToPixels(kClientLeft), TwipsToPixels(kClientTop), width(), height());

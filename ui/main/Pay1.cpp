@@ -1,18 +1,22 @@
 #include "ui/main/Pay1.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include "app/Module1.h"
 #include "app/application.h"
 #include "conversion/recalculation.h"
 #include "ui/dialogs/errshow.h"
+#include "ui/dialogs/frmAbout.h"
 #include "ui/form/form_builder.h"
 #include "ui/main/pay1_layout.h"
+#include "ui/main/print_window.h"
 
 namespace wagelyn {
 namespace {
@@ -55,6 +59,7 @@ Pay1::Pay1(QWidget* parent) : QMainWindow(parent) {
     help->setObjectName(QStringLiteral("Help"));
     QAction* about = help->addAction(ToQString(pay1::kAboutItem));
     about->setObjectName(QStringLiteral("About"));
+    connect(about, &QAction::triggered, this, &Pay1::ShowAbout);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     BindControls();
@@ -83,6 +88,8 @@ void Pay1::BindControls() {
             &Pay1::Reset);
     connect(findChild<QPushButton*>(QStringLiteral("Command14")), &QPushButton::clicked, this,
             &Pay1::Quit);
+    connect(findChild<QPushButton*>(QStringLiteral("Command15")), &QPushButton::clicked, this,
+            &Pay1::Print);
 }
 
 void Pay1::Load() { LoadDefaults(*this, Module1::TakeHomeFactor, RegionalFormat()); }
@@ -95,7 +102,20 @@ void Pay1::RecalculateFrom(Period source) {
 
 void Pay1::Reset() { ResetBoxes(*this); }
 
+// Closes only this window: an open dialog keeps the process until it closes.
 void Pay1::Quit() { close(); }
+
+void Pay1::Print() {
+    const QString problem = DescribePrintOutcome(PrintOnDefaultPrinter(*centralWidget()));
+    if (!problem.isEmpty()) {
+        QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), problem,
+                        QMessageBox::Ok, this);
+        box.setObjectName(QStringLiteral("PrintProblem"));
+        box.exec();
+    }
+}
+
+void Pay1::ShowAbout() { frmAbout::Show(); }
 
 std::string Pay1::BoxText(Period period) const {
     return boxes_[IndexOf(period)]->text().toStdString();

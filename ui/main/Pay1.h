@@ -37,6 +37,8 @@ public:
     void RecalculateFrom(Period source);
     void Reset();
     void Quit();
+    void Print();
+    void ShowAbout();
 
 private:
     void BindControls();

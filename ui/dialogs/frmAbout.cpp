@@ -1,0 +1,122 @@
+#include "ui/dialogs/frmAbout.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QVersionNumber>
+
+#include "app/application.h"
+#include "ui/form/form_builder.h"
+
+namespace wagelyn {
+namespace {
+
+constexpr int kClientLeft = 2340;  // twips, on the screen
+constexpr int kClientTop = 1935;
+constexpr int kClientWidth = 5730;
+constexpr int kClientHeight = 5115;
+constexpr Colour kBlack = 0x00000000;
+constexpr Colour kSys = kSystemColour;
+using K = ControlKind;
+
+// Two labels hold texts of this program's own: a credit and a notice.
+constexpr ControlDef kControls[] = {
+    {"picIcon", K::Picture, "", 240, 240, 540, 540, kSys, kSys, {}, 1},
+    {"cmdOK", K::Button, "OK", 4245, 2625, 1260, 345, kSys, kSys, {}, 0},
+    {"cmdSysInfo", K::Button, "&System Info...", 4260, 3075, 1245, 345, kSys, kSys, {}, 2},
+    {"Label1", K::Label,
+     "Wagelyn is free software under the MIT license: copy it, share it and hand it on freely.",
+     240, 3720, 4095, 1095, kSys, kSys, {}, 7},
+    {"lblDescription", K::Label,
+     "-------Enter the salary you know, and you will find out if  how much you will/are paid by "
+     "monthly, biweekly, weekly and so on."
+     "                                                         "
+     "-------Specify the est. tax % withheld from the government by either use drop down bar to "
+     "pick % or enter it yourself.   ",
+     960, 1080, 3885, 1170, kBlack, kSys, {}, 3},
+    {"lblTitle", K::Label, "Application Title", 1080, 240, 3885, 480, kBlack, kSys, {}, 5},
+    {"lblVersion", K::Label, "Version", 1050, 780, 3885, 225, kSys, kSys, {}, 6},
+    {"lblDisclaimer", K::Label,
+     "Written by the Wagelyn developers in 2026, so that anyone can see what a pay figure "
+     "means for every pay period. Comments and wishes are welcome on the project's issue "
+     "tracker.",
+     255, 2625, 3870, 825, kBlack, kSys, {}, 4},
+};
+
+// An etched separator: a grey line with a white double-width one beneath.
+constexpr LineDef kLines[] = {
+    {"Line1_1", 90, 2445, 5654, 2445, 1, 0x00808080},
+    {"Line1_0", 105, 2460, 5654, 2460, 2, 0x00FFFFFF},
+};
+
+QPointer<frmAbout>& SharedInstance() {
+    static QPointer<frmAbout> instance;
+    return instance;
+}
+
+}  // namespace
+
+frmAbout::frmAbout() {
+    setObjectName(QStringLiteral("frmAbout"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(ApplicationIcon());
+    // A tool window keeps it out of the task bar; fixed frame with a close box.
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    // Qt lets tool windows die with the main window; this one keeps the process
+    // alive until it is closed, like any other window of the program.
+    setAttribute(Qt::WA_QuitOnClose, true);
+    setModal(false);
+    setFont(DefaultFormFont());
+
+    auto* surface = new FormSurface(kLines, kClientWidth, kClientHeight, this);
+    surface->setFont(font());
+    BuildForm(kControls, surface);
+    setFixedSize(surface->size());
+    // The client area's corner, not the frame's, stands at the given place.
+    setGeometry(TwipsToPixels(kClientLeft), TwipsToPixels(kClientTop), width(), height());
+
+    auto* icon = surface->findChild<QLabel*>(QStringLiteral("picIcon"));
+    icon->setPixmap(ApplicationIcon().pixmap(32, 32));
+    icon->setFrameStyle(QFrame::NoFrame);
+    icon->setAutoFillBackground(false);
+    icon->setAccessibleName(QStringLiteral("Wagelyn icon"));
+
+    auto* ok = surface->findChild<QPushButton*>(QStringLiteral("cmdOK"));
+    ok->setDefault(true);
+    ok->setAutoDefault(true);
+    // OK, Enter and Escape all reject(): with WA_DeleteOnClose that unloads it.
+    connect(ok, &QPushButton::clicked, this, &QDialog::reject);
+    // Enter presses "&System Info..." while it has the focus, as in any dialog.
+    surface->findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->setAutoDefault(true);
+    ok->setFocus(Qt::OtherFocusReason);
+
+    Load();
+}
+
+void frmAbout::Load() {
+    const QString title = QApplication::applicationName();
+    const QVersionNumber version = QVersionNumber::fromString(QApplication::applicationVersion());
+    setWindowTitle(QStringLiteral("About ") + title);
+    findChild<QLabel*>(QStringLiteral("lblVersion"))
+        ->setText(QStringLiteral("Version %1.%2.%3")
+                      .arg(version.majorVersion())
+                      .arg(version.minorVersion())
+                      .arg(version.microVersion()));
+    findChild<QLabel*>(QStringLiteral("lblTitle"))->setText(title);
+}
+
+frmAbout* frmAbout::Instance() { return SharedInstance().data(); }
+
+void frmAbout::Show() {
+    QPointer<frmAbout>& instance = SharedInstance();
+    if (instance.isNull()) {
+        instance = new frmAbout;
+    }
+    instance->show();
+    instance->raise();
+    instance->activateWindow();
+}
+
+}  // namespace wagelyn
