@@ -61,6 +61,16 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), Button("cmdOK"));
     }
 
+    void separatorIsEtched() {
+        frmAbout* dialog = ShowAndWait();
+        const QImage client = dialog->grab().toImage();
+        // Grey at y 163, white at 164 and 165, from x 7 across.
+        QCOMPARE(client.pixelColor(200, 163), QColor(128, 128, 128));
+        QCOMPARE(client.pixelColor(200, 164), QColor(255, 255, 255));
+        QCOMPARE(client.pixelColor(200, 165), QColor(255, 255, 255));
+        QVERIFY(client.pixelColor(200, 166) != QColor(255, 255, 255));
+    }
+
     void versionComesFromTheApplicationObject() {
         QApplication::setApplicationVersion("2.13.7");
         ShowAndWait();

@@ -135,6 +135,22 @@ private slots:
         QVERIFY(title.bold());
     }
 
+    void framesBothColumnsWithThreePixelLines() {
+        const QImage client = window_->centralWidget()->grab().toImage();
+        const QColor ink = QApplication::palette().color(QPalette::WindowText);
+        const QColor background(128, 128, 255);
+        // Top edge at y 120 (twips 1800), three pixels from 119 to 121.
+        QCOMPARE(client.pixelColor(300, 118), background);
+        for (int y = 119; y <= 121; ++y) {
+            QCOMPARE(client.pixelColor(300, y), ink);
+        }
+        QCOMPARE(client.pixelColor(300, 122), background);
+        QCOMPARE(client.pixelColor(296, 300), ink);  // the divider, x 296
+        QCOMPARE(client.pixelColor(8, 300), ink);    // left edge
+        QCOMPARE(client.pixelColor(584, 300), ink);  // right edge
+        QCOMPARE(client.pixelColor(300, 432), ink);  // bottom edge
+    }
+
     void taxListHoldsSixteenEntriesInOrder() {
         auto* combo = qobject_cast<QComboBox*>(Control("Combo1"));
         QVERIFY(combo->isEditable());
