@@ -2,11 +2,15 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QVersionNumber>
 
 #include "app/application.h"
+#include "platform/files.h"
+#include "platform/programs.h"
+#include "ui/dialogs/sysinfo_launcher.h"
 #include "ui/form/form_builder.h"
 
 namespace wagelyn {
@@ -89,7 +93,9 @@ frmAbout::frmAbout() {
     // OK, Enter and Escape all reject(): with WA_DeleteOnClose that unloads it.
     connect(ok, &QPushButton::clicked, this, &QDialog::reject);
     // Enter presses "&System Info..." while it has the focus, as in any dialog.
-    surface->findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->setAutoDefault(true);
+    auto* sysInfo = surface->findChild<QPushButton*>(QStringLiteral("cmdSysInfo"));
+    sysInfo->setAutoDefault(true);
+    connect(sysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
     ok->setFocus(Qt::OtherFocusReason);
 
     Load();
@@ -105,6 +111,25 @@ void frmAbout::Load() {
                       .arg(version.minorVersion())
                       .arg(version.microVersion()));
     findChild<QLabel*>(QStringLiteral("lblTitle"))->setText(title);
+}
+
+void frmAbout::StartSysInfo() {
+    const SysInfoPlatform system{platform::SystemRegistry(), platform::SystemFiles(),
+                                 platform::SystemPrograms()};
+    if (LaunchSystemInformation(system) == SysInfoOutcome::Started) {
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(),
+                    QString::fromUtf8(kSysInfoUnavailable.data(),
+                                      static_cast<qsizetype>(kSysInfoUnavailable.size())),
+                    QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("SysInfoUnavailable"));
+    box.exec();
+}
+
+bool frmAbout::GetKeyValue(platform::KeyHandle KeyRoot, const std::string& KeyName,
+                           const std::string& SubKeyRef, std::string& KeyVal) {
+    return wagelyn::GetKeyValue(platform::SystemRegistry(), KeyRoot, KeyName, SubKeyRef, KeyVal);
 }
 
 frmAbout* frmAbout::Instance() { return SharedInstance().data(); }

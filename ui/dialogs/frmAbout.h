@@ -4,6 +4,9 @@
 // handler fills the caption, title and version each time it is created.
 
 #include <QDialog>
+#include <string>
+
+#include "platform/registry.h"
 
 namespace wagelyn {
 
@@ -14,6 +17,13 @@ public:
     static void Show();
     // The open instance, or nullptr.
     static frmAbout* Instance();
+
+    // "&System Info...": starts the system-information tool, or tells the
+    // user that it is unavailable.
+    void StartSysInfo();
+    // Reads one registry value; see GetKeyValue in sysinfo_launcher.h.
+    bool GetKeyValue(platform::KeyHandle KeyRoot, const std::string& KeyName,
+                     const std::string& SubKeyRef, std::string& KeyVal);
 
 private:
     frmAbout();

@@ -1,0 +1,97 @@
+// The Windows side: the ANSI registry functions of advapi32, file attributes
+// and CreateProcessA, called as documented.
+#include <windows.h>
+
+#include <string>
+
+#include "platform/files.h"
+#include "platform/programs.h"
+#include "platform/registry.h"
+
+namespace wagelyn::platform {
+namespace {
+
+HKEY ToHkey(KeyHandle key) { return reinterpret_cast<HKEY>(key); }  // NOLINT(performance-no-int-to-ptr)
+
+class WindowsRegistry final : public Registry {
+public:
+    long OpenKey(KeyHandle root, std::string_view subKey, std::uint32_t options,
+                 std::uint32_t access, KeyHandle& key) override {
+        const std::string path(subKey);
+        HKEY opened = nullptr;
+        const LONG result = RegOpenKeyExA(ToHkey(root), path.c_str(), options, access, &opened);
+        key = result == ERROR_SUCCESS ? reinterpret_cast<KeyHandle>(opened) : 0;
+        return result;
+    }
+
+    long QueryValue(KeyHandle key, std::string_view name, std::uint32_t& type, std::uint8_t* data,
+                    std::uint32_t& size) override {
+        const std::string valueName(name);
+        DWORD valueType = 0;
+        DWORD valueSize = size;
+        const LONG result =
+            RegQueryValueExA(ToHkey(key), valueName.c_str(), nullptr, &valueType, data, &valueSize);
+        type = valueType;
+        size = valueSize;
+        return result;
+    }
+
+    long CloseKey(KeyHandle key) override { return RegCloseKey(ToHkey(key)); }
+};
+
+class WindowsFiles final : public FileLookup {
+public:
+    bool NormalFileExists(std::string_view path) override {
+        const std::string text(path);
+        const DWORD attributes = GetFileAttributesA(text.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES) {
+            return false;
+        }
+        return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN |
+                              FILE_ATTRIBUTE_SYSTEM)) == 0;
+    }
+};
+
+class WindowsPrograms final : public ProgramStarter {
+public:
+    bool StartDetached(std::string_view path) override {
+        if (path.empty()) {
+            return false;
+        }
+        // The application name is given, and the command line quotes it: an
+        // unquoted "C:\Program Files\..." would start C:\Program.exe instead.
+        const std::string application(path);
+        std::string commandLine = "\"" + application + "\"";
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = SW_SHOWNORMAL;
+        PROCESS_INFORMATION process{};
+        if (!CreateProcessA(application.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                            nullptr, nullptr, &startup, &process)) {
+            return false;
+        }
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+        return true;
+    }
+};
+
+}  // namespace
+
+Registry& SystemRegistry() {
+    static WindowsRegistry registry;
+    return registry;
+}
+
+FileLookup& SystemFiles() {
+    static WindowsFiles files;
+    return files;
+}
+
+ProgramStarter& SystemPrograms() {
+    static WindowsPrograms programs;
+    return programs;
+}
+
+}  // namespace wagelyn::platform

@@ -1,0 +1,132 @@
+#pragma once
+// In-memory stand-ins for the platform seams that follow the Windows API's
+// contract: result codes, size rules, access rights; and they record calls.
+
+#include <cstring>
+#include <map>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/files.h"
+#include "platform/programs.h"
+#include "platform/registry.h"
+
+namespace wagelyn::testing {
+
+struct StoredValue {
+    std::uint32_t type;
+    std::vector<std::uint8_t> bytes;
+
+    static StoredValue Text(const std::string& text, bool terminated = true) {
+        std::vector<std::uint8_t> bytes(text.begin(), text.end());
+        if (terminated) {
+            bytes.push_back(0);
+        }
+        return {platform::kRegSz, bytes};
+    }
+    static StoredValue Dword(std::uint32_t number) {
+        return {platform::kRegDword,
+                {static_cast<std::uint8_t>(number), static_cast<std::uint8_t>(number >> 8),
+                 static_cast<std::uint8_t>(number >> 16), static_cast<std::uint8_t>(number >> 24)}};
+    }
+};
+
+struct StoredKey {
+    bool readOnly = false;  // the user holds read rights only
+    std::map<std::string, StoredValue> values;
+};
+
+class FakeRegistry final : public platform::Registry {
+public:
+    std::map<std::string, StoredKey> keys;  // under HKEY_LOCAL_MACHINE
+    std::vector<std::string> asked;   // every key an open was tried on
+    std::vector<std::string> opened;  // those that opened
+    std::vector<std::uint32_t> accessRequested;
+    int closes = 0;
+    std::set<platform::KeyHandle> live;
+
+    long OpenKey(platform::KeyHandle root, std::string_view subKey, std::uint32_t /*options*/,
+                 std::uint32_t access, platform::KeyHandle& key) override {
+        accessRequested.push_back(access);
+        asked.emplace_back(subKey);
+        key = 0;
+        const auto found = keys.find(std::string(subKey));
+        if (root != platform::kLocalMachine || found == keys.end()) {
+            return platform::kErrorFileNotFound;
+        }
+        constexpr std::uint32_t kWriteRights = 0x0002 | 0x0004 | 0x0020;
+        if (found->second.readOnly && (access & kWriteRights) != 0) {
+            return platform::kErrorAccessDenied;
+        }
+        key = next_++;
+        live.insert(key);
+        handles_[key] = found->first;
+        opened.push_back(found->first);
+        return platform::kErrorSuccess;
+    }
+
+    long QueryValue(platform::KeyHandle key, std::string_view name, std::uint32_t& type,
+                    std::uint8_t* data, std::uint32_t& size) override {
+        if (live.count(key) == 0) {
+            return 6;  // ERROR_INVALID_HANDLE
+        }
+        const StoredKey& stored = keys.at(handles_.at(key));
+        const auto value = stored.values.find(std::string(name));
+        if (value == stored.values.end()) {
+            return platform::kErrorFileNotFound;
+        }
+        const auto needed = static_cast<std::uint32_t>(value->second.bytes.size());
+        type = value->second.type;
+        if (needed > size) {
+            size = needed;
+            return platform::kErrorMoreData;
+        }
+        if (needed > 0) {
+            std::memcpy(data, value->second.bytes.data(), needed);
+        }
+        size = needed;
+        return platform::kErrorSuccess;
+    }
+
+    long CloseKey(platform::KeyHandle key) override {
+        ++closes;
+        return live.erase(key) == 1 ? platform::kErrorSuccess : 6;
+    }
+
+private:
+    platform::KeyHandle next_ = 0x1000;
+    std::map<platform::KeyHandle, std::string> handles_;
+};
+
+class FakeFiles final : public platform::FileLookup {
+public:
+    std::set<std::string> files;
+    bool throws = false;
+    std::vector<std::string> asked;
+
+    bool NormalFileExists(std::string_view path) override {
+        asked.emplace_back(path);
+        if (throws) {
+            throw std::runtime_error("path cannot be searched");
+        }
+        return files.count(std::string(path)) == 1;
+    }
+};
+
+class RecordingPrograms final : public platform::ProgramStarter {
+public:
+    std::set<std::string> startable;
+    std::vector<std::string> started;
+
+    bool StartDetached(std::string_view path) override {
+        if (startable.count(std::string(path)) == 0) {
+            return false;
+        }
+        started.emplace_back(path);
+        return true;
+    }
+};
+
+}  // namespace wagelyn::testing

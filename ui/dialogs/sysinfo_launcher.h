@@ -1,0 +1,39 @@
+#pragma once
+// The system-information launcher and its registry reader, behind frmAbout's
+// StartSysInfo and GetKeyValue. Plain C++ over the platform seams, so the
+// same code runs against the Windows API, the stand-in and test fakes.
+
+#include <string>
+#include <string_view>
+
+#include "platform/files.h"
+#include "platform/programs.h"
+#include "platform/registry.h"
+
+namespace wagelyn {
+
+inline constexpr std::string_view kSysInfoUnavailable =
+    "System Information Is Unavailable At This Time";
+
+struct SysInfoPlatform {
+    platform::Registry& registry;
+    platform::FileLookup& files;
+    platform::ProgramStarter& programs;
+};
+
+// Reads one value: true with KeyVal set when it was read (a text as stored,
+// without its terminator; a 32-bit number as its decimal text; any other
+// type leaves KeyVal as it was), false with KeyVal empty when the key cannot
+// be opened or the value cannot be read. The key is opened for reading only
+// and always closed.
+bool GetKeyValue(platform::Registry& registry, platform::KeyHandle KeyRoot,
+                 std::string_view KeyName, std::string_view SubKeyRef, std::string& KeyVal);
+
+enum class SysInfoOutcome { Started, Unavailable };
+
+// Finds the tool through the registry (its registered path, else the shared
+// tools folder + "\MSINFO32.EXE" where that file exists) and starts it.
+// Unavailable means the caller shows kSysInfoUnavailable.
+SysInfoOutcome LaunchSystemInformation(const SysInfoPlatform& platform);
+
+}  // namespace wagelyn
