@@ -1,0 +1,207 @@
+// The platform layer and the launcher on the real Windows API (run under
+// Wine by run_wine_tests.sh): registry size rules, read rights, exact-path
+// program start, file lookup, and the launcher end to end.
+//
+//   platform_windows_test.exe MARKER.EXE
+#include <windows.h>
+#include <sddl.h>
+
+#include <cstdio>
+#include <string>
+
+#include "platform/files.h"
+#include "platform/programs.h"
+#include "platform/registry.h"
+#include "ui/dialogs/sysinfo_launcher.h"
+
+namespace {
+
+using namespace wagelyn;
+
+int passed = 0;
+int failed = 0;
+
+void Check(bool ok, const char* what, int line) {
+    if (ok) {
+        ++passed;
+    } else {
+        ++failed;
+        std::printf("FAILED line %d: %s\n", line, what);
+    }
+}
+#define CHECK(condition) Check((condition), #condition, __LINE__)
+
+constexpr const char* kTestKey = "SOFTWARE\\WagelynTest";
+constexpr const char* kMarker = "C:\\wagelyn-started.txt";
+constexpr const char* kToolFolder = "C:\\Program Files\\Wagelyn Test";
+constexpr const char* kTool = "C:\\Program Files\\Wagelyn Test\\tool.exe";
+
+HKEY CreateKey(const std::string& path) {
+    HKEY key = nullptr;
+    RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                    nullptr);
+    return key;
+}
+
+// Stores exactly `size` bytes: a text without its terminator, or no bytes.
+void SetRaw(HKEY key, const char* name, DWORD type, const void* data, DWORD size) {
+    RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
+}
+
+std::string Read(const char* name, bool* ok, const std::string& before = "before") {
+    std::string text = before;
+    *ok = GetKeyValue(platform::SystemRegistry(), platform::kLocalMachine, kTestKey, name, text);
+    return text;
+}
+
+// Waits for a started tool's marker and returns the path it recorded.
+std::string WaitForMarker() {
+    for (int i = 0; i < 200; ++i) {
+        HANDLE file = CreateFileA(kMarker, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            char buffer[MAX_PATH] = {};
+            DWORD read = 0;
+            ReadFile(file, buffer, sizeof buffer - 1, &read, nullptr);
+            CloseHandle(file);
+            return std::string(buffer, read);
+        }
+        Sleep(50);
+    }
+    return {};
+}
+
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+void TestValueSizes() {
+    HKEY key = CreateKey(kTestKey);
+    const std::string fits(1023, 'a');
+    SetRaw(key, "Fits", REG_SZ, fits.c_str(), 1024);
+    const std::string tooLong(1024, 'b');
+    SetRaw(key, "TooLong", REG_SZ, tooLong.c_str(), 1025);
+    // A non-zero byte after the data, or Wine (like Windows) adds the NUL.
+    const std::string unterminated = std::string(1024, 'c') + "X";
+    SetRaw(key, "FullNoTerminator", REG_SZ, unterminated.data(), 1024);
+    SetRaw(key, "ZeroBytes", REG_SZ, "", 0);
+    SetRaw(key, "WithTerminator", REG_SZ, "C:\\tool.exe", 12);
+    SetRaw(key, "WithoutTerminator", REG_SZ, "C:\\tool.exeX", 11);
+    const DWORD number = 4096;
+    SetRaw(key, "Number", REG_DWORD, &number, sizeof number);
+    SetRaw(key, "Binary", REG_BINARY, "\x01\x02", 2);
+    RegCloseKey(key);
+
+    bool ok = false;
+    CHECK(Read("Fits", &ok) == fits && ok);
+    CHECK(Read("TooLong", &ok).empty() && !ok);
+    CHECK(Read("FullNoTerminator", &ok) == std::string(1024, 'c') && ok);
+    CHECK(Read("ZeroBytes", &ok).empty() && ok);
+    CHECK(Read("WithTerminator", &ok) == "C:\\tool.exe" && ok);
+    CHECK(Read("WithoutTerminator", &ok) == "C:\\tool.exe" && ok);
+    CHECK(Read("Number", &ok) == "4096" && ok);
+    CHECK(Read("Binary", &ok, "kept") == "kept" && ok);
+    CHECK(Read("Missing", &ok).empty() && !ok);
+}
+
+void TestReadRightsOnly() {
+    const std::string path = std::string(kTestKey) + "\\ReadOnly";
+    HKEY key = CreateKey(path);
+    SetRaw(key, "PATH", REG_SZ, "C:\\ro.exe", 10);
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    ConvertStringSecurityDescriptorToSecurityDescriptorA("D:P(A;;KR;;;WD)", SDDL_REVISION_1,
+                                                         &descriptor, nullptr);
+    CHECK(RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor) == ERROR_SUCCESS);
+    LocalFree(descriptor);
+    RegCloseKey(key);
+
+    // Asking for write rights as well is refused to a reader...
+    HKEY opened = nullptr;
+    CHECK(RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, 0x2003F, &opened) ==
+          ERROR_ACCESS_DENIED);
+    // ...while the reader, which asks for read rights only, gets the value.
+    std::string text;
+    CHECK(GetKeyValue(platform::SystemRegistry(), platform::kLocalMachine, path, "PATH", text));
+    CHECK(text == "C:\\ro.exe");
+}
+
+void TestProgramStart(const std::string& marker) {
+    CreateDirectoryA(kToolFolder, nullptr);
+    CHECK(CopyFileA(marker.c_str(), "C:\\Program.exe", FALSE));
+    CHECK(CopyFileA(marker.c_str(), kTool, FALSE));
+
+    // The hazard: an unquoted command line starts C:\Program.exe.
+    DeleteFileA(kMarker);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::string unquoted = kTool;
+    CHECK(CreateProcessA(nullptr, unquoted.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                         &startup, &process));
+    WaitForSingleObject(process.hProcess, 10000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    CHECK(EndsWith(WaitForMarker(), "\\Program.exe"));
+
+    // The program layer starts the program at exactly the path given.
+    DeleteFileA(kMarker);
+    CHECK(platform::SystemPrograms().StartDetached(kTool));
+    CHECK(EndsWith(WaitForMarker(), "\\tool.exe"));
+    CHECK(!platform::SystemPrograms().StartDetached("C:\\Nothing\\here.exe"));
+    CHECK(!platform::SystemPrograms().StartDetached(""));
+}
+
+void TestFileLookup() {
+    platform::FileLookup& files = platform::SystemFiles();
+    CHECK(files.NormalFileExists(kTool));
+    CHECK(!files.NormalFileExists(kToolFolder));
+    CHECK(!files.NormalFileExists("C:\\Program Files\\Wagelyn Test\\*.exe"));
+    const std::string hidden = std::string(kToolFolder) + "\\hidden.exe";
+    CopyFileA(kTool, hidden.c_str(), FALSE);
+    SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    CHECK(!files.NormalFileExists(hidden));
+    CHECK(!files.NormalFileExists("C:\\Nothing\\here.exe"));
+}
+
+void TestLauncher() {
+    const SysInfoPlatform system{platform::SystemRegistry(), platform::SystemFiles(),
+                                 platform::SystemPrograms()};
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
+
+    // No registered path, and a folder without the tool: the message.
+    HKEY folder = CreateKey("SOFTWARE\\Microsoft\\Shared Tools Location");
+    SetRaw(folder, "MSINFO", REG_SZ, kToolFolder, static_cast<DWORD>(strlen(kToolFolder) + 1));
+    DeleteFileA("C:\\Program Files\\Wagelyn Test\\MSINFO32.EXE");
+    CHECK(LaunchSystemInformation(system) == SysInfoOutcome::Unavailable);
+
+    // The folder with the tool in it.
+    CopyFileA(kTool, "C:\\Program Files\\Wagelyn Test\\MSINFO32.EXE", FALSE);
+    DeleteFileA(kMarker);
+    CHECK(LaunchSystemInformation(system) == SysInfoOutcome::Started);
+    CHECK(EndsWith(WaitForMarker(), "\\MSINFO32.EXE"));
+
+    // A registered path wins, and names a path with blanks in it.
+    HKEY tool = CreateKey("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
+    SetRaw(tool, "PATH", REG_SZ, kTool, static_cast<DWORD>(strlen(kTool) + 1));
+    RegCloseKey(tool);
+    DeleteFileA(kMarker);
+    CHECK(LaunchSystemInformation(system) == SysInfoOutcome::Started);
+    CHECK(EndsWith(WaitForMarker(), "\\tool.exe"));
+    RegCloseKey(folder);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::printf("usage: platform_windows_test MARKER.EXE\n");
+        return 2;
+    }
+    TestValueSizes();
+    TestReadRightsOnly();
+    TestProgramStart(argv[1]);
+    TestFileLookup();
+    TestLauncher();
+    std::printf("%d passed, %d failed\n", passed, failed);
+    return failed == 0 ? 0 : 1;
+}
