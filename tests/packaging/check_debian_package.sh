@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# Builds the Debian package, installs it on this machine, checks the
+# installed files, starts the installed program under its own Xvfb and sees
+# its window appear, then removes the package. Needs root: exit 77 (skipped)
+# without it, or when Wagelyn is already installed here.
+#
+#   check_debian_package.sh BUILD_DIR
+set -euo pipefail
+build=$1
+if [ "$(id -u)" -ne 0 ]; then
+    echo "check_debian_package: needs root; skipped" >&2
+    exit 77
+fi
+for tool in cpack dpkg-shlibdeps Xvfb xwininfo; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "check_debian_package: $tool is missing; skipped" >&2
+        exit 77
+    fi
+done
+if dpkg-query -W -f='${Status}' wagelyn 2>/dev/null | grep -q 'install ok installed'; then
+    echo "check_debian_package: wagelyn is installed already; left alone, skipped" >&2
+    exit 77
+fi
+
+work=$(mktemp -d /tmp/wagelyn-deb.XXXXXX)
+xvfb_pid=""
+app_pid=""
+installed=""
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    [ -n "$installed" ] && dpkg -r wagelyn >/dev/null 2>&1 || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+passed=0
+failed=0
+check() {  # check DESCRIPTION COMMAND...
+    local what=$1
+    shift
+    if "$@"; then
+        passed=$((passed + 1))
+    else
+        echo "FAILED: $what" >&2
+        failed=$((failed + 1))
+    fi
+}
+
+(cd "$build" && cpack -G DEB -B "$work" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; exit 1; }
+deb=$(ls "$work"/wagelyn_*.deb)
+dpkg-deb -f "$deb" Depends Suggests Version >"$work/control"
+check "dependencies computed from the binary" grep -q 'libqt6widgets6' "$work/control"
+check "an Arial-compatible font suggested" grep -q 'Suggests: fonts-liberation' "$work/control"
+check "version 1.0.0" grep -q 'Version: 1.0.0' "$work/control"
+
+dpkg -i "$deb" >"$work/dpkg.log" 2>&1 || { cat "$work/dpkg.log"; exit 1; }
+installed=yes
+for file in /usr/bin/wagelyn \
+    /usr/share/applications/io.github.wagelyn.Wagelyn.desktop \
+    /usr/share/metainfo/io.github.wagelyn.Wagelyn.metainfo.xml \
+    /usr/share/icons/hicolor/scalable/apps/io.github.wagelyn.Wagelyn.svg \
+    /usr/share/icons/hicolor/{16x16,24x24,32x32,48x48,64x64,128x128,256x256}/apps/io.github.wagelyn.Wagelyn.png; do
+    check "$file installed" test -f "$file"
+done
+
+# The installed program opens its window.
+exec 3>"$work/display"
+Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+export DISPLAY=":$(head -n 1 "$work/display")"
+/usr/bin/wagelyn >/dev/null 2>&1 </dev/null &
+app_pid=$!
+window_shown() {
+    for _ in $(seq 100); do
+        if xwininfo -root -tree 2>/dev/null | grep -q 'Wagelyn\.*created by'; then
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+check "the installed program shows its window" window_shown
+kill "$app_pid"
+wait "$app_pid" 2>/dev/null || true
+app_pid=""
+
+dpkg -r wagelyn >/dev/null
+installed=""
+check "removed cleanly" test ! -e /usr/bin/wagelyn
+
+echo "debian package: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

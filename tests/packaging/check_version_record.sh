@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Compiles the generated version record into a small Windows executable with
+# mingw-w64 and reads every field back. Exit 77 (skipped) without mingw-w64.
+#
+#   check_version_record.sh GENERATED_VERSION_RC
+set -euo pipefail
+rc=$1
+for tool in x86_64-w64-mingw32-windres x86_64-w64-mingw32-g++ strings; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "check_version_record: $tool is missing; skipped" >&2
+        exit 77
+    fi
+done
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+x86_64-w64-mingw32-windres "$rc" -O coff -o "$work/version.o"
+printf 'int main() { return 0; }\n' >"$work/main.cpp"
+x86_64-w64-mingw32-g++ -static "$work/main.cpp" "$work/version.o" -o "$work/Wagelyn.exe"
+strings -el "$work/Wagelyn.exe" >"$work/strings.txt"
+
+passed=0
+failed=0
+check() {  # check DESCRIPTION COMMAND...
+    local what=$1
+    shift
+    if "$@"; then
+        passed=$((passed + 1))
+    else
+        echo "FAILED: $what" >&2
+        failed=$((failed + 1))
+    fi
+}
+value_is() {  # the value stands right after its name in the string table
+    grep -A1 -x "$1" "$work/strings.txt" | tail -n 1 | grep -qx "$2"
+}
+expect() { check "$1 is \"$2\"" value_is "$1" "$2"; }
+expect ProductName Wagelyn
+expect InternalName Wagelyn
+expect OriginalFilename Wagelyn.exe
+expect FileVersion 1.00
+expect ProductVersion 1.00
+expect CompanyName "The Wagelyn developers"
+check "a 040904B0 string table" grep -qx 040904B0 "$work/strings.txt"
+
+# VS_FIXEDFILEINFO, little-endian: its signature, its own version, then file
+# and product version as (major << 16 | minor, 0 << 16 | revision): 1.0.0.0.
+fixed_is_1000() {
+    od -An -tx1 -v "$work/Wagelyn.exe" | tr -d ' \n' |
+        grep -q 'bd04effe''00000100''00000100''00000000''00000100''00000000'
+}
+check "numeric file and product version 1.0.0.0" fixed_is_1000
+has_icon() { x86_64-w64-mingw32-objdump -h "$work/Wagelyn.exe" | grep -q '\.rsrc'; }
+check "a resource section with the icon" has_icon
+
+echo "version record: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
