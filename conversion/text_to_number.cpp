@@ -8,23 +8,42 @@
 namespace wagelyn {
 namespace {
 
-constexpr bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Exponents are saturated here: far beyond any double, yet small enough that
 // adding the mantissa's own length can never overflow.
 constexpr std::int64_t kExponentLimit = 999'999'999;
 
+// Blanks that may stand around a figure: spaces and tabs, and the no-break
+// spaces that text copied from documents and web pages brings along.
+constexpr std::string_view kBlanks[] = {" ", "\t", "\u00A0", "\u202F", "\u2007"};
+
+std::size_t BlankAtStart(std::string_view text) {
+    for (std::string_view blank : kBlanks) {
+        if (text.starts_with(blank)) {
+            return blank.size();
+        }
+    }
+    return 0;
+}
+
+std::size_t BlankAtEnd(std::string_view text) {
+    for (std::string_view blank : kBlanks) {
+        if (text.ends_with(blank)) {
+            return blank.size();
+        }
+    }
+    return 0;
+}
+
 std::string_view Trim(std::string_view text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && IsBlank(text[begin])) {
-        ++begin;
+    while (std::size_t n = BlankAtStart(text)) {
+        text.remove_prefix(n);
     }
-    while (end > begin && IsBlank(text[end - 1])) {
-        --end;
+    while (std::size_t n = BlankAtEnd(text)) {
+        text.remove_suffix(n);
     }
-    return text.substr(begin, end - begin);
+    return text;
 }
 
 // Decimal exponent of the leading significant digit of digits[0..], given how

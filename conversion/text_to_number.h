@@ -7,7 +7,7 @@
 
 namespace wagelyn {
 
-// Reads a figure as typed: blanks (spaces, tabs) around it, an optional sign,
+// Reads a figure as typed: blanks (spaces, tabs, no-break spaces) around it, an optional sign,
 // digits, an optional decimal separator with more digits, and an optional
 // exponent (E or e, optional sign, digits). Group separators may stand only
 // in the integer part, between groups of three digits after a first group of

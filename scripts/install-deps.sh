@@ -18,6 +18,7 @@ if [ "${1:-}" = "--test" ]; then
         cups cups-client printer-driver-cups-pdf poppler-utils  # a private print server
         g++-mingw-w64-x86-64-win32 wine64 wine  # the Windows side, under Wine
         desktop-file-utils appstream dpkg-dev  # desktop files and the Debian package
+        clang libclang-rt-14-dev              # the fuzzers
     )
 fi
 

@@ -43,6 +43,9 @@ const Case kCases[] = {
     {"SignedExponent", "1E-3", kEnglish, 0.001},
     {"PlusExponent", "1e+3", kEnglish, 1000.0},
     {"Blanks", "  25 \t", kEnglish, 25.0},
+    {"NoBreakSpacesAround", "\u00A0\u202F52000\u2007\u00A0", kEnglish, 52000.0},
+    {"NoBreakSpaceInside", "52\u00A0000", kEnglish, std::nullopt},
+    {"FrenchGroupThenTrailingBlank", "52\u202F000\u202F", kFrench, 52000.0},
     {"Negative", "-10", kEnglish, -10.0},
     {"Plus", "+12.5", kEnglish, 12.5},
     {"LeadingPoint", ".5", kEnglish, 0.5},
@@ -97,6 +100,10 @@ const Case kCases[] = {
     {"EmbeddedNul", std::string("5\0" "1", 3), kEnglish, std::nullopt},
     {"HalfOfNarrowSpace", "52\xE2\x80" "000", kFrench, std::nullopt},
     {"FullWidthDigits", "\xEF\xBC\x95", kEnglish, std::nullopt},
+    {"RightToLeftMark", "\u200F52000", kEnglish, std::nullopt},
+    {"Emoji", "52000\U0001F4B0", kEnglish, std::nullopt},
+    {"ControlCharacter", "52\x01" "000", kEnglish, std::nullopt},
+    {"ArabicIndicDigits", "\u0665\u0662", kEnglish, std::nullopt},
 };
 
 INSTANTIATE_TEST_SUITE_P(Texts, TextToNumberTest, ::testing::ValuesIn(kCases),

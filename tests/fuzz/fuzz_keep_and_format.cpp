@@ -1,0 +1,63 @@
+// Keeping places and writing: for any double and 2 or 4 places, the quick
+// road and the general one write the same text, which is never "-0", holds
+// no group separator, lies within half a unit of the last place, and reads
+// back to the very double kept when that fits in 15 significant digits.
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+#include "conversion/keep_decimals.h"
+#include "conversion/kept_figure.h"
+#include "conversion/number_to_text.h"
+#include "conversion/text_to_number.h"
+#include "fuzz_formats.h"
+
+namespace {
+
+int ShortestDigits(double value) {
+    char buffer[64];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                std::chars_format::scientific);
+    int digits = 0;
+    for (char* p = buffer; p < result.ptr && *p != 'e'; ++p) {
+        digits += *p >= '0' && *p <= '9';
+    }
+    return digits;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 10) {
+        return 0;
+    }
+    double value = 0;
+    std::memcpy(&value, data, sizeof value);
+    const int digits = (data[8] & 1) != 0 ? 4 : 2;
+    const wagelyn::NumberFormat& format = wagelyn::fuzz::FormatFor(data[9]);
+    if (!std::isfinite(value)) {
+        return 0;  // a run fails before such a value is kept
+    }
+
+    const double kept = wagelyn::KeepDecimals(value, digits);
+    const std::string text = wagelyn::NumberToText(kept, format);
+    if (wagelyn::KeptFigureText(value, digits, format) != text || text == "-0") {
+        std::abort();
+    }
+    if (!format.group.empty() && text.find(format.group) != std::string::npos) {
+        std::abort();
+    }
+    // Within half a unit of the last place, give or take the spacing of
+    // doubles out there (wider than a cent from about 2^46 on).
+    const double spacing = std::nextafter(std::fabs(value), INFINITY) - std::fabs(value);
+    if (std::fabs(kept - value) > 0.5000001 * std::pow(10.0, -digits) + spacing) {
+        std::abort();
+    }
+    const auto back = wagelyn::TextToNumber(text, format);
+    if (!back || (ShortestDigits(kept) <= 15 && *back != kept)) {
+        std::abort();
+    }
+    return 0;
+}
