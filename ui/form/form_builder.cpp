@@ -9,9 +9,14 @@
 #include <QPainter>
 #include <QPushButton>
 #include <algorithm>
+#include <limits>
 
 namespace wagelyn {
 namespace {
+
+// Text fields hold whatever is typed or pasted: Qt's default cut at 32767
+// characters would change a pasted figure behind the user's back.
+constexpr int kNoLengthLimit = std::numeric_limits<int>::max();
 
 QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -58,6 +63,7 @@ QWidget* CreateControl(const ControlDef& def, QWidget* surface) {
         }
         case ControlKind::TextBox: {
             auto* box = new QLineEdit(ToQString(def.text), surface);
+            box->setMaxLength(kNoLengthLimit);
             SetColour(box, QPalette::Text, def.foreground);
             return box;
         }
@@ -65,6 +71,7 @@ QWidget* CreateControl(const ControlDef& def, QWidget* surface) {
             auto* combo = new QComboBox(surface);
             combo->setEditable(true);
             combo->setInsertPolicy(QComboBox::NoInsert);
+            combo->lineEdit()->setMaxLength(kNoLengthLimit);
             combo->setEditText(ToQString(def.text));
             return combo;
         }
