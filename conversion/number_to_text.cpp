@@ -1,13 +1,17 @@
 #include "conversion/number_to_text.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <limits>
+#include <system_error>
 
 #include "conversion/decimal_digits.h"
 
 namespace wagelyn {
 namespace {
 
-constexpr int kSignificantDigits = 15;
+constexpr std::size_t kSignificantDigits = 15;
 constexpr int kFirstExponentForm = 15;  // 1E15 and above
 constexpr int kLastPlainExponent = -4;  // 0.0001 is still written plainly
 
@@ -28,6 +32,25 @@ void AppendExponentForm(std::string& out, const detail::DecimalDigits& d,
     out += std::to_string(magnitude);
 }
 
+bool BeyondDoubleRange(const detail::DecimalDigits& d) {
+    if (d.exponent < std::numeric_limits<double>::max_exponent10) {
+        return false;
+    }
+    std::string text(d.digits());
+    text += "e" + std::to_string(d.exponent - static_cast<int>(d.count) + 1);
+    double value = 0;
+    return std::from_chars(text.data(), text.data() + text.size(), value).ec ==
+           std::errc::result_out_of_range;
+}
+
+detail::DecimalDigits Truncated(detail::DecimalDigits d, std::size_t digits) {
+    d.count = std::min(d.count, digits);
+    while (d.count > 1 && d.buffer[d.count - 1] == '0') {
+        --d.count;
+    }
+    return d;
+}
+
 }  // namespace
 
 std::string NumberToText(double value, const NumberFormat& format) {
@@ -36,7 +59,13 @@ std::string NumberToText(double value, const NumberFormat& format) {
     }
     detail::DecimalDigits d = detail::ToDecimalDigits(value, -1);
     if (d.count > kSignificantDigits) {
+        const detail::DecimalDigits shortest = d;
         d = detail::ToDecimalDigits(value, kSignificantDigits);
+        if (BeyondDoubleRange(d)) {
+            // Next to the largest double, rounding to 15 digits can step past
+            // it, and the text would no longer read back: cut instead.
+            d = Truncated(shortest, kSignificantDigits);
+        }
     }
     const std::string_view digits = d.digits();
 

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <random>
 #include <string>
 
@@ -51,7 +52,10 @@ const Case kCases[] = {
     {"FifteenNinesRoundUp", 9999999999999999.0 / 10, kEnglish, "1E+15"},
     {"ExponentForm", 1.5e15, kEnglish, "1.5E+15"},
     {"ExponentFormGerman", 1.5e15, kGerman, "1,5E+15"},
-    {"LargeExponent", 1.7976931348623157e308, kEnglish, "1.79769313486232E+308"},
+    // Rounded to 15 digits the largest doubles would pass the range: cut.
+    {"LargestDouble", 1.7976931348623157e308, kEnglish, "1.79769313486231E+308"},
+    {"NegativeNearLargest", -1.7976931348623155e308, kEnglish, "-1.79769313486231E+308"},
+    {"RoundsUpWithinRange", 1.7976931348623e308, kEnglish, "1.7976931348623E+308"},
     {"TinyExponent", 0.00001, kEnglish, "1E-05"},
     {"German", 4333.33, kGerman, "4333,33"},
     {"GermanWholeHasNoSeparators", 52000.0, kGerman, "52000"},
@@ -87,6 +91,13 @@ void ExpectRoundTrip(int digits, const NumberFormat& format) {
 TEST(NumberToText, KeptTwoPlacesReadBackExactly) { ExpectRoundTrip(2, kEnglish); }
 TEST(NumberToText, KeptFourPlacesReadBackExactly) { ExpectRoundTrip(4, kEnglish); }
 TEST(NumberToText, KeptPlacesReadBackExactlyUnderGermanSettings) { ExpectRoundTrip(2, kGerman); }
+
+TEST(NumberToText, LargestDoublesReadBack) {
+    for (double value = std::numeric_limits<double>::max(), i = 0; i < 1000;
+         ++i, value = std::nextafter(value, 0.0)) {
+        ASSERT_TRUE(TextToNumber(NumberToText(value, kEnglish), kEnglish)) << value;
+    }
+}
 
 TEST(NumberToText, EveryCentBelowTenThousandReadsBack) {
     for (std::int64_t cents = 0; cents < 1'000'000; ++cents) {
