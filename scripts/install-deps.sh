@@ -10,6 +10,7 @@ packages=(
     g++ cmake ninja-build pkg-config          # toolchain
     qt6-base-dev                              # Widgets, PrintSupport, Test
     libgtest-dev libbenchmark-dev             # tests and benchmarks are built by default
+    libx11-dev libxdamage-dev                 # the start-up benchmark's first-paint timer
     fonts-liberation                          # Arial-compatible face for the layout
 )
 if [ "${1:-}" = "--test" ]; then

@@ -127,8 +127,14 @@ void Pay1::SetBoxText(Period period, std::string_view text) {
 
 void Pay1::SetBoxColour(Period period, Colour colour) {
     QLineEdit* box = boxes_[IndexOf(period)];
+    const QColor wanted = ToQColor(colour);
+    // Most runs repaint boxes that are red already: a new palette would only
+    // cost a style update.
+    if (box->palette().color(QPalette::Text) == wanted) {
+        return;
+    }
     QPalette palette = box->palette();
-    palette.setColor(QPalette::Text, ToQColor(colour));
+    palette.setColor(QPalette::Text, wanted);
     box->setPalette(palette);
     box->setAccessibleDescription(colour == kBlue ? kGrossDescription : kNetDescription);
 }

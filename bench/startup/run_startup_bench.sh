@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Start-up and footprint of Wagelyn against the floor (a bare Qt 6 window),
+# started alternately on a private Xvfb: medians of the time from exec to the
+# first painted window and of resident memory once idle, and their ratios.
+#
+#   bench/startup/run_startup_bench.sh BUILD_DIR [RUNS]
+set -euo pipefail
+build=$(cd "$1" && pwd)
+runs=${2:-30}
+tool="$build/bench/startup/first_paint"
+programs=("$build/app/wagelyn" "$build/bench/startup/floor")
+
+work=$(mktemp -d)
+exec 3>"$work/display"
+Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n 1 "$work/display")"
+export LC_ALL=C.UTF-8 XDG_RUNTIME_DIR="$work"
+
+# One warm-up each, so that both find the same files in the page cache.
+for program in "${programs[@]}"; do "$tool" 200 "$program" >/dev/null; done
+for _ in $(seq "$runs"); do
+    for program in "${programs[@]}"; do
+        echo "$(basename "$program") $("$tool" 1000 "$program")" >>"$work/results"
+    done
+done
+
+awk '
+function median(values, n,    i, j, t) {
+    for (i = 2; i <= n; i++) for (j = i; j > 1 && values[j-1] > values[j]; j--) {
+        t = values[j]; values[j] = values[j-1]; values[j-1] = t
+    }
+    return n % 2 ? values[(n+1)/2] : (values[n/2] + values[n/2+1]) / 2
+}
+{ n[$1]++; ms[$1, n[$1]] = $2; kb[$1, n[$1]] = $3 }
+END {
+    for (p in n) {
+        for (i = 1; i <= n[p]; i++) { a[i] = ms[p, i]; b[i] = kb[p, i] }
+        m[p] = median(a, n[p]); r[p] = median(b, n[p])
+        printf "%-8s first paint %7.1f ms   resident %7.1f MB   (%d runs)\n", p, m[p], r[p] / 1024, n[p]
+    }
+    printf "ratio    first paint %7.3f      resident %7.3f\n", m["wagelyn"] / m["floor"], r["wagelyn"] / r["floor"]
+}' "$work/results"
