@@ -14,21 +14,6 @@
 #include "conversion/text_to_number.h"
 #include "fuzz_formats.h"
 
-namespace {
-
-int ShortestDigits(double value) {
-    char buffer[64];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                std::chars_format::scientific);
-    int digits = 0;
-    for (char* p = buffer; p < result.ptr && *p != 'e'; ++p) {
-        digits += *p >= '0' && *p <= '9';
-    }
-    return digits;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 10) {
         return 0;
@@ -56,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     }
     const auto back = wagelyn::TextToNumber(text, format);
-    if (!back || (ShortestDigits(kept) <= 15 && *back != kept)) {
+    if (!back || (wagelyn::fuzz::ShortestDigits(kept) <= 15 && *back != kept)) {
         std::abort();
     }
     return 0;

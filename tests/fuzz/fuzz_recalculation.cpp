@@ -24,16 +24,6 @@ namespace {
 using wagelyn::kPeriods;
 using wagelyn::Period;
 
-int ShortestDigits(double value) {
-    char buffer[64];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                                std::chars_format::scientific);
-    int digits = 0;
-    for (char* p = buffer; p < result.ptr && *p != 'e'; ++p) {
-        digits += *p >= '0' && *p <= '9';
-    }
-    return digits;
-}
 
 // Mostly figures, sometimes anything at all.
 std::string FigureText(FuzzedDataProvider& input, const wagelyn::NumberFormat& format) {
@@ -106,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         }
         const auto back = wagelyn::TextToNumber(written, format);
-        if (!back || (ShortestDigits(kept) <= 15 && *back != kept)) {
+        if (!back || (wagelyn::fuzz::ShortestDigits(kept) <= 15 && *back != kept)) {
             std::abort();
         }
         expected[wagelyn::IndexOf(rule.target)] = written;

@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include "app/application.h"
+#include "ui/dialogs/shared_dialog.h"
 #include "ui/form/form_builder.h"
 
 namespace wagelyn {
@@ -35,18 +35,9 @@ QPointer<errshow>& SharedInstance() {
 
 errshow::errshow() {
     setObjectName(QStringLiteral("errshow"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Error Message"));
-    setWindowIcon(ApplicationIcon());
-    // A tool window keeps it out of the task bar; fixed frame with a close box.
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    // Qt lets tool windows die with the main window; this one keeps the process
-    // alive until it is closed, like any other window of the program.
-    setAttribute(Qt::WA_QuitOnClose, true);
     setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
-    // The client area's corner, not the frame's, stands at the given place.
-    setGeometry(TwipsToPixels(kClientLeft), TwipsToPixels(kClientTop), width(), height());
+    SetUpOwnerlessDialog(*this, kClientLeft, kClientTop);
     setFont(DefaultFormFont());
 
     BuildForm(kControls, this);
@@ -67,13 +58,7 @@ errshow::errshow() {
 errshow* errshow::Instance() { return SharedInstance().data(); }
 
 void errshow::Show() {
-    QPointer<errshow>& instance = SharedInstance();
-    if (instance.isNull()) {
-        instance = new errshow;
-    }
-    instance->show();
-    instance->raise();
-    instance->activateWindow();
+    ShowShared(SharedInstance(), [] { return new errshow; });
 }
 
 }  // namespace wagelyn

@@ -10,6 +10,7 @@
 #include "app/application.h"
 #include "platform/files.h"
 #include "platform/programs.h"
+#include "ui/dialogs/shared_dialog.h"
 #include "ui/dialogs/sysinfo_launcher.h"
 #include "ui/form/form_builder.h"
 
@@ -63,14 +64,6 @@ QPointer<frmAbout>& SharedInstance() {
 
 frmAbout::frmAbout() {
     setObjectName(QStringLiteral("frmAbout"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(ApplicationIcon());
-    // A tool window keeps it out of the task bar; fixed frame with a close box.
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    // Qt lets tool windows die with the main window; this one keeps the process
-    // alive until it is closed, like any other window of the program.
-    setAttribute(Qt::WA_QuitOnClose, true);
     setModal(false);
     setFont(DefaultFormFont());
 
@@ -78,8 +71,7 @@ frmAbout::frmAbout() {
     surface->setFont(font());
     BuildForm(kControls, surface);
     setFixedSize(surface->size());
-    // The client area's corner, not the frame's, stands at the given place.
-    setGeometry(TwipsToPixels(kClientLeft), TwipsToPixels(kClientTop), width(), height());
+    SetUpOwnerlessDialog(*this, kClientLeft, kClientTop);
 
     auto* icon = surface->findChild<QLabel*>(QStringLiteral("picIcon"));
     icon->setPixmap(ApplicationIcon().pixmap(32, 32));
@@ -135,13 +127,7 @@ bool frmAbout::GetKeyValue(platform::KeyHandle KeyRoot, const std::string& KeyNa
 frmAbout* frmAbout::Instance() { return SharedInstance().data(); }
 
 void frmAbout::Show() {
-    QPointer<frmAbout>& instance = SharedInstance();
-    if (instance.isNull()) {
-        instance = new frmAbout;
-    }
-    instance->show();
-    instance->raise();
-    instance->activateWindow();
+    ShowShared(SharedInstance(), [] { return new frmAbout; });
 }
 
 }  // namespace wagelyn

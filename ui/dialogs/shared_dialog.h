@@ -1,0 +1,28 @@
+#pragma once
+// What the two dialogs share: one instance each, created on first show,
+// shown modelessly without an owner, destroyed when closed.
+
+#include <QPointer>
+#include <QWidget>
+
+namespace wagelyn {
+
+// A fixed dialog frame with a close box, out of the task bar (a tool
+// window), destroyed on close, its client area's corner at the given place
+// on the screen (twips) and carrying the application icon. Unlike Qt's
+// default for tool windows, it keeps the process alive while it is open.
+void SetUpOwnerlessDialog(QWidget& dialog, int clientLeftTwips, int clientTopTwips);
+
+// Shows the one instance, creating it first if there is none, and brings it
+// to the front; returns at once.
+template <typename Dialog, typename Create>
+void ShowShared(QPointer<Dialog>& instance, Create create) {
+    if (instance.isNull()) {
+        instance = create();
+    }
+    instance->show();
+    instance->raise();
+    instance->activateWindow();
+}
+
+}  // namespace wagelyn
