@@ -19,7 +19,10 @@ void BM_ReadBlanksAroundFigure(benchmark::State& state) {
     state.SetComplexityN(state.range(0));
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * state.range(0));
 }
-BENCHMARK(BM_ReadBlanksAroundFigure)->RangeMultiplier(8)->Range(1 << 10, 1 << 20)->Complexity(benchmark::oN);
+BENCHMARK(BM_ReadBlanksAroundFigure)
+    ->RangeMultiplier(8)
+    ->Range(1 << 10, 1 << 20)
+    ->Complexity(benchmark::oN);
 
 void BM_ReadMegabyteOfDigits(benchmark::State& state) {
     const std::string text(static_cast<std::size_t>(state.range(0)), '7');
@@ -30,7 +33,10 @@ void BM_ReadMegabyteOfDigits(benchmark::State& state) {
     state.SetComplexityN(state.range(0));
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * state.range(0));
 }
-BENCHMARK(BM_ReadMegabyteOfDigits)->RangeMultiplier(8)->Range(1 << 10, 1 << 20)->Complexity(benchmark::oN);
+BENCHMARK(BM_ReadMegabyteOfDigits)
+    ->RangeMultiplier(8)
+    ->Range(1 << 10, 1 << 20)
+    ->Complexity(benchmark::oN);
 
 }  // namespace
 

@@ -74,7 +74,15 @@ public:
 private:
     static consteval bool IsConstant(int c) {
         switch (c) {
-            case 12: case 26: case 52: case 40: case 35: case 8: case 7: case 60: case 100:
+            case 12:
+            case 26:
+            case 52:
+            case 40:
+            case 35:
+            case 8:
+            case 7:
+            case 60:
+            case 100:
                 return true;
             default:
                 return false;

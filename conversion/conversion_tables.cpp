@@ -11,6 +11,7 @@ constexpr Net kNet = Net::AlreadyNet;
 // earlier rule of the same table wrote: it then reads the rounded net figure.
 // Chains stand exactly as written, cancelling steps (* 52 / 52) included:
 // shortening one can move a result across a rounding half.
+// clang-format off
 constexpr std::array<ConversionTable, kPeriodCount> kTables{{
     // Annual
     ConversionTable{{
@@ -181,6 +182,7 @@ constexpr std::array<ConversionTable, kPeriodCount> kTables{{
         {P::Second40, P::Hourly40, "/ 60 / 60", kNet, 4},
     }},
 }};
+// clang-format on
 
 // Every table writes each other box once, never its source, and reads only
 // its source or a box written earlier in the same run.
@@ -208,6 +210,8 @@ static_assert(TablesAreWellFormed());
 
 }  // namespace
 
-const ConversionTable& TableFor(Period source) { return kTables[IndexOf(source)]; }
+const ConversionTable& TableFor(Period source) {
+    return kTables[IndexOf(source)];
+}
 
 }  // namespace wagelyn

@@ -10,11 +10,10 @@ DecimalDigits ToDecimalDigits(double value, int precision) {
     d.negative = std::signbit(value);
     const double magnitude = std::fabs(value);
     std::array<char, 48> text{};
-    auto result = precision < 0
-                      ? std::to_chars(text.data(), text.data() + text.size(), magnitude,
-                                      std::chars_format::scientific)
-                      : std::to_chars(text.data(), text.data() + text.size(), magnitude,
-                                      std::chars_format::scientific, precision - 1);
+    auto result = precision < 0 ? std::to_chars(text.data(), text.data() + text.size(), magnitude,
+                                                std::chars_format::scientific)
+                                : std::to_chars(text.data(), text.data() + text.size(), magnitude,
+                                                std::chars_format::scientific, precision - 1);
     // "d[.ddd]e±XX"
     const char* p = text.data();
     const char* end = result.ptr;

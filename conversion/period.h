@@ -39,6 +39,7 @@ struct PeriodInfo {
 };
 
 // Buttons skip Command7: that one is the reset button of the top row.
+// clang-format off
 inline constexpr std::array<PeriodInfo, kPeriodCount> kPeriods{{
     {Period::Annual, "Text1", "Command1", "Annual Salary", Column::Left},
     {Period::Monthly, "Text2", "Command2", "Monthly", Column::Left},
@@ -53,8 +54,13 @@ inline constexpr std::array<PeriodInfo, kPeriodCount> kPeriods{{
     {Period::Second40, "Text11", "Command12", "Second. - 40 hr", Column::Right},
     {Period::Second35, "Text12", "Command13", "Second. - 35 hr", Column::Right},
 }};
+// clang-format on
 
-constexpr std::size_t IndexOf(Period p) { return static_cast<std::size_t>(p); }
-constexpr const PeriodInfo& InfoOf(Period p) { return kPeriods[IndexOf(p)]; }
+constexpr std::size_t IndexOf(Period p) {
+    return static_cast<std::size_t>(p);
+}
+constexpr const PeriodInfo& InfoOf(Period p) {
+    return kPeriods[IndexOf(p)];
+}
 
 }  // namespace wagelyn

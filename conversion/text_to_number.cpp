@@ -8,7 +8,9 @@
 namespace wagelyn {
 namespace {
 
-constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+constexpr bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Exponents are saturated here: far beyond any double, yet small enough that
 // adding the mantissa's own length can never overflow.
@@ -138,8 +140,7 @@ std::optional<double> TextToNumber(std::string_view text, const NumberFormat& fo
 
     // Hand the standard, locale-free reader nothing but "DIGITSe<exp>": it
     // never sees the user's text, so its own extras (inf, nan, hex) cannot leak in.
-    const std::int64_t scaled =
-        exponent - static_cast<std::int64_t>(digits.size() - integerDigits);
+    const std::int64_t scaled = exponent - static_cast<std::int64_t>(digits.size() - integerDigits);
     const std::int64_t magnitude = LeadingMagnitude(digits, integerDigits, exponent);
     digits.push_back('e');
     char exponentText[24];

@@ -2,6 +2,7 @@
 // read-only store with one value: the first key's PATH, naming a desktop
 // system-information program found on PATH at the moment of the lookup.
 // Nothing else is in it. Programs start detached, never through a shell.
+#include <unistd.h>
 #include <QProcess>
 #include <QString>
 #include <algorithm>
@@ -11,7 +12,6 @@
 #include <filesystem>
 #include <map>
 #include <string>
-#include <unistd.h>
 
 #include "platform/files.h"
 #include "platform/programs.h"

@@ -11,7 +11,9 @@
 namespace wagelyn::platform {
 namespace {
 
-HKEY ToHkey(KeyHandle key) { return reinterpret_cast<HKEY>(key); }  // NOLINT(performance-no-int-to-ptr)
+HKEY ToHkey(KeyHandle key) {
+    return reinterpret_cast<HKEY>(key);
+}  // NOLINT(performance-no-int-to-ptr)
 
 class WindowsRegistry final : public Registry {
 public:
@@ -47,8 +49,8 @@ public:
         if (attributes == INVALID_FILE_ATTRIBUTES) {
             return false;
         }
-        return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN |
-                              FILE_ATTRIBUTE_SYSTEM)) == 0;
+        return (attributes &
+                (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
     }
 };
 

@@ -15,7 +15,9 @@ struct Case {
     double expected;
 };
 
-void PrintTo(const Case& c, std::ostream* os) { *os << c.value; }
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.value;
+}
 
 class KeepDecimalsTest : public ::testing::TestWithParam<Case> {};
 
@@ -26,6 +28,7 @@ TEST_P(KeepDecimalsTest, KeepsPlaces) {
     EXPECT_EQ(KeepDecimals(-c.value, c.digits), -c.expected) << -c.value;
 }
 
+// clang-format off
 const Case kCases[] = {
     // Exact halves go to the even neighbour.
     {"HalfDownToEven2", 0.125, 2, 0.12},
@@ -59,6 +62,7 @@ const Case kCases[] = {
     {"MaxDouble", 1.7976931348623157e308, 4, 1.7976931348623157e308},
     {"BeyondFifteenDigits", 123456789012345.67, 2, 123456789012345.67},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Values, KeepDecimalsTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });

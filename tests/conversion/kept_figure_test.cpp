@@ -24,10 +24,18 @@ void ExpectSameAsGeneralRoad(double value, int digits, const NumberFormat& forma
 }
 
 TEST(KeptFigureText, MatchesTheGeneralRoadOnChosenValues) {
-    const double values[] = {0.0,     -0.0,     0.125,   0.375,     2.675,   1.005, 0.004,
-                             0.005,   0.00005,  0.00004, 200.0,     2000.5,  9.995, 99.9999,
-                             1e13,    1e15,     1e20,    -4333.333, 1.7e308, 28.57 * 7,
-                             0.4167 / 60, 6.06 / 60 * 35 / 40, 52000.0 / 12};
+    const double values[] = {0.0,         -0.0,
+                             0.125,       0.375,
+                             2.675,       1.005,
+                             0.004,       0.005,
+                             0.00005,     0.00004,
+                             200.0,       2000.5,
+                             9.995,       99.9999,
+                             1e13,        1e15,
+                             1e20,        -4333.333,
+                             1.7e308,     28.57 * 7,
+                             0.4167 / 60, 6.06 / 60 * 35 / 40,
+                             52000.0 / 12};
     for (double v : values) {
         for (int digits : {2, 4}) {
             ExpectSameAsGeneralRoad(v, digits, kEnglish);

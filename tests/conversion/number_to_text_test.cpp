@@ -26,7 +26,9 @@ struct Case {
     std::string expected;
 };
 
-void PrintTo(const Case& c, std::ostream* os) { *os << c.value; }
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << c.value;
+}
 
 class NumberToTextTest : public ::testing::TestWithParam<Case> {};
 
@@ -35,6 +37,7 @@ TEST_P(NumberToTextTest, Writes) {
     EXPECT_EQ(NumberToText(c.value, c.format), c.expected);
 }
 
+// clang-format off
 const Case kCases[] = {
     {"Whole", 2000.0, kEnglish, "2000"},
     {"NoGroupSeparator", 4333.33, kEnglish, "4333.33"},
@@ -61,6 +64,7 @@ const Case kCases[] = {
     {"GermanWholeHasNoSeparators", 52000.0, kGerman, "52000"},
     {"French", 0.4762, kFrench, "0,4762"},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Values, NumberToTextTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -88,9 +92,15 @@ void ExpectRoundTrip(int digits, const NumberFormat& format) {
     EXPECT_EQ(checked, 200000);
 }
 
-TEST(NumberToText, KeptTwoPlacesReadBackExactly) { ExpectRoundTrip(2, kEnglish); }
-TEST(NumberToText, KeptFourPlacesReadBackExactly) { ExpectRoundTrip(4, kEnglish); }
-TEST(NumberToText, KeptPlacesReadBackExactlyUnderGermanSettings) { ExpectRoundTrip(2, kGerman); }
+TEST(NumberToText, KeptTwoPlacesReadBackExactly) {
+    ExpectRoundTrip(2, kEnglish);
+}
+TEST(NumberToText, KeptFourPlacesReadBackExactly) {
+    ExpectRoundTrip(4, kEnglish);
+}
+TEST(NumberToText, KeptPlacesReadBackExactlyUnderGermanSettings) {
+    ExpectRoundTrip(2, kGerman);
+}
 
 TEST(NumberToText, LargestDoublesReadBack) {
     for (double value = std::numeric_limits<double>::max(), i = 0; i < 1000;

@@ -26,7 +26,9 @@ struct Example {
     std::map<Period, std::string> expected;  // the texts written, all eleven or a few
 };
 
-void PrintTo(const Example& e, std::ostream* os) { *os << e.name; }
+void PrintTo(const Example& e, std::ostream* os) {
+    *os << e.name;
+}
 
 class WorkedExampleTest : public ::testing::TestWithParam<Example> {};
 
@@ -51,6 +53,7 @@ TEST_P(WorkedExampleTest, WritesExactTexts) {
     }
 }
 
+// clang-format off
 const Example kExamples[] = {
     {"Annual52000", P::Annual, "52000", "0",
      {{P::Monthly, "4333.33"}, {P::BiWeekly, "2000"}, {P::Weekly, "1000"}, {P::Hourly40, "25"},
@@ -119,6 +122,7 @@ const Example kExamples[] = {
       {P::Hourly40, "15.75"}, {P::Hourly35, "18"}, {P::Daily40, "126"}, {P::Daily35, "126"},
       {P::Minute40, "0.26"}, {P::Minute35, "0.3"}, {P::Second40, "0.0044"}}},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Examples, WorkedExampleTest, ::testing::ValuesIn(kExamples),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -165,7 +169,9 @@ struct Failure {
     bool sourceTurnsBlue;
 };
 
-void PrintTo(const Failure& f, std::ostream* os) { *os << f.name; }
+void PrintTo(const Failure& f, std::ostream* os) {
+    *os << f.name;
+}
 
 class FailureTest : public ::testing::TestWithParam<Failure> {};
 
@@ -191,13 +197,13 @@ TEST_P(FailureTest, StopsAndShowsTheErrorDialog) {
         const std::string expectedText =
             info.period == f.source ? f.sourceText : before.BoxText(info.period);
         EXPECT_EQ(window.BoxText(info.period), expectedText) << info.box;
-        const Colour expectedColour = info.period == f.source && f.sourceTurnsBlue
-                                          ? kBlue
-                                          : before.BoxColour(info.period);
+        const Colour expectedColour =
+            info.period == f.source && f.sourceTurnsBlue ? kBlue : before.BoxColour(info.period);
         EXPECT_EQ(window.BoxColour(info.period), expectedColour) << info.box;
     }
 }
 
+// clang-format off
 const Failure kFailures[] = {
     {"EmptyTaxAnnual", P::Annual, "52000", "", false, false},
     {"EmptyTaxMonthly", P::Monthly, "4000", "", false, false},
@@ -215,6 +221,7 @@ const Failure kFailures[] = {
     {"Second40ChainOverflow", P::Second40, "1E303", "20", true, true},
     {"FactorOverflow", P::Annual, "52000", "-1E308", true, true},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Failures, FailureTest, ::testing::ValuesIn(kFailures),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -257,7 +264,9 @@ struct LocaleCase {
     std::map<Period, std::string> expected;
 };
 
-void PrintTo(const LocaleCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const LocaleCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class LocaleTest : public ::testing::TestWithParam<LocaleCase> {};
 
@@ -274,6 +283,7 @@ TEST_P(LocaleTest, ReadsAndWritesRegionalSeparators) {
     }
 }
 
+// clang-format off
 const LocaleCase kLocales[] = {
     {"GermanGrouped", kGerman, "52.000", "0",
      {{P::Monthly, "4333,33"}, {P::BiWeekly, "2000"}, {P::Hourly35, "28,57"},
@@ -282,6 +292,7 @@ const LocaleCase kLocales[] = {
     {"FrenchNarrowSpace", kFrench, "52\u202F000", "20",
      {{P::Monthly, "3466,67"}, {P::Daily35, "160,02"}}},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Locales, LocaleTest, ::testing::ValuesIn(kLocales),
                          [](const auto& info) { return std::string(info.param.name); });

@@ -22,7 +22,9 @@ struct Case {
     std::optional<double> expected;
 };
 
-void PrintTo(const Case& c, std::ostream* os) { *os << '"' << c.text << '"'; }
+void PrintTo(const Case& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
 
 class TextToNumberTest : public ::testing::TestWithParam<Case> {};
 
@@ -35,6 +37,7 @@ TEST_P(TextToNumberTest, ReadsOrFails) {
     }
 }
 
+// clang-format off
 const Case kCases[] = {
     {"Plain", "52000", kEnglish, 52000.0},
     {"Grouped", "52,000", kEnglish, 52000.0},
@@ -105,6 +108,7 @@ const Case kCases[] = {
     {"ControlCharacter", "52\x01" "000", kEnglish, std::nullopt},
     {"ArabicIndicDigits", "\u0665\u0662", kEnglish, std::nullopt},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Texts, TextToNumberTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });

@@ -14,10 +14,10 @@ namespace wagelyn::fuzz {
 inline const std::array<NumberFormat, 8> kFormats{{
     {".", ","},
     {",", "."},
-    {",", "\u202F"},   // French
-    {".", "\u2019"},   // Swiss
-    {",", "\u00A0"},   // no-break space
-    {".", ""},         // no grouping
+    {",", "\u202F"},       // French
+    {".", "\u2019"},       // Swiss
+    {",", "\u00A0"},       // no-break space
+    {".", ""},             // no grouping
     {"\u066B", "\u066C"},  // Arabic decimal and thousands separators
     {".", " "},
 }};

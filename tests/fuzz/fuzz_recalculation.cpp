@@ -24,17 +24,17 @@ namespace {
 using wagelyn::kPeriods;
 using wagelyn::Period;
 
-
 // Mostly figures, sometimes anything at all.
 std::string FigureText(FuzzedDataProvider& input, const wagelyn::NumberFormat& format) {
     switch (input.ConsumeIntegralInRange(0, 3)) {
         case 0:
             return input.ConsumeRandomLengthString(40);
         case 1:
-            return std::to_string(input.ConsumeIntegralInRange<long long>(-1'000'000'000, 1'000'000'000));
+            return std::to_string(
+                input.ConsumeIntegralInRange<long long>(-1'000'000'000, 1'000'000'000));
         default: {
-            std::string text = wagelyn::NumberToText(
-                input.ConsumeFloatingPointInRange(-1e12, 1e12), format);
+            std::string text =
+                wagelyn::NumberToText(input.ConsumeFloatingPointInRange(-1e12, 1e12), format);
             return text;
         }
     }
@@ -44,7 +44,8 @@ std::string FigureText(FuzzedDataProvider& input, const wagelyn::NumberFormat& f
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
-    const wagelyn::NumberFormat& format = wagelyn::fuzz::FormatFor(input.ConsumeIntegral<std::uint8_t>());
+    const wagelyn::NumberFormat& format =
+        wagelyn::fuzz::FormatFor(input.ConsumeIntegral<std::uint8_t>());
     const Period source = kPeriods[input.ConsumeIntegralInRange<std::size_t>(0, 11)].period;
     wagelyn::MemoryWindow window;
     std::array<std::string, wagelyn::kPeriodCount> before;

@@ -41,8 +41,8 @@ struct StoredKey {
 class FakeRegistry final : public platform::Registry {
 public:
     std::map<std::string, StoredKey> keys;  // under HKEY_LOCAL_MACHINE
-    std::vector<std::string> asked;   // every key an open was tried on
-    std::vector<std::string> opened;  // those that opened
+    std::vector<std::string> asked;         // every key an open was tried on
+    std::vector<std::string> opened;        // those that opened
     std::vector<std::uint32_t> accessRequested;
     int closes = 0;
     std::set<platform::KeyHandle> live;

@@ -15,6 +15,7 @@ constexpr int kClientWidth = 6090;
 constexpr int kClientHeight = 1830;
 constexpr Colour kDarkGreen = 0x00008000;
 
+// clang-format off
 constexpr ControlDef kControls[] = {
     {"OKButton", ControlKind::Button, "OK", 4680, 120, 1215, 375, kSystemColour, kSystemColour,
      {}, 0},
@@ -25,6 +26,7 @@ constexpr ControlDef kControls[] = {
      "or restart Wagelyn program. ",
      360, 360, 3975, 1215, kDarkGreen, kSystemColour, {Face::SansSerif, 9.75, true}, 2},
 };
+// clang-format on
 
 QPointer<errshow>& SharedInstance() {
     static QPointer<errshow> instance;
@@ -55,7 +57,9 @@ errshow::errshow() {
     ok->setFocus(Qt::OtherFocusReason);
 }
 
-errshow* errshow::Instance() { return SharedInstance().data(); }
+errshow* errshow::Instance() {
+    return SharedInstance().data();
+}
 
 void errshow::Show() {
     ShowShared(SharedInstance(), [] { return new errshow; });

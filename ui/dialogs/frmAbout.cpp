@@ -26,6 +26,7 @@ constexpr Colour kSys = kSystemColour;
 using K = ControlKind;
 
 // Two labels hold texts of this program's own: a credit and a notice.
+// clang-format off
 constexpr ControlDef kControls[] = {
     {"picIcon", K::Picture, "", 240, 240, 540, 540, kSys, kSys, {}, 1},
     {"cmdOK", K::Button, "OK", 4245, 2625, 1260, 345, kSys, kSys, {}, 0},
@@ -48,6 +49,7 @@ constexpr ControlDef kControls[] = {
      "tracker.",
      255, 2625, 3870, 825, kBlack, kSys, {}, 4},
 };
+// clang-format on
 
 // An etched separator: a grey line with a white double-width one beneath.
 constexpr LineDef kLines[] = {
@@ -124,7 +126,9 @@ bool frmAbout::GetKeyValue(platform::KeyHandle KeyRoot, const std::string& KeyNa
     return wagelyn::GetKeyValue(platform::SystemRegistry(), KeyRoot, KeyName, SubKeyRef, KeyVal);
 }
 
-frmAbout* frmAbout::Instance() { return SharedInstance().data(); }
+frmAbout* frmAbout::Instance() {
+    return SharedInstance().data();
+}
 
 void frmAbout::Show() {
     ShowShared(SharedInstance(), [] { return new frmAbout; });

@@ -49,9 +49,8 @@ bool GetKeyValue(platform::Registry& registry, platform::KeyHandle KeyRoot,
     std::array<std::uint8_t, kBufferSize> buffer{};
     std::uint32_t size = kBufferSize;
     std::uint32_t type = 0;
-    if (!key.IsOpen() ||
-        registry.QueryValue(key.Handle(), SubKeyRef, type, buffer.data(), size) !=
-            platform::kErrorSuccess) {
+    if (!key.IsOpen() || registry.QueryValue(key.Handle(), SubKeyRef, type, buffer.data(), size) !=
+                             platform::kErrorSuccess) {
         KeyVal.clear();
         return false;
     }

@@ -91,9 +91,13 @@ QWidget* CreateControl(const ControlDef& def, QWidget* surface) {
 
 }  // namespace
 
-QColor ToQColor(Colour colour) { return {RedOf(colour), GreenOf(colour), BlueOf(colour)}; }
+QColor ToQColor(Colour colour) {
+    return {RedOf(colour), GreenOf(colour), BlueOf(colour)};
+}
 
-QFont DefaultFormFont() { return FontFor({Face::SansSerif, 8.25, false}, QFont()); }
+QFont DefaultFormFont() {
+    return FontFor({Face::SansSerif, 8.25, false}, QFont());
+}
 
 QFont FontFor(const FontDef& def, const QFont& formFont) {
     if (def.face == Face::FormDefault) {
@@ -141,9 +145,8 @@ FormSurface::FormSurface(std::span<const LineDef> lines, int widthTwips, int hei
 void FormSurface::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     for (const LineDef& line : lines_) {
-        const QColor colour = line.colour == kSystemColour
-                                  ? palette().color(QPalette::WindowText)
-                                  : ToQColor(line.colour);
+        const QColor colour = line.colour == kSystemColour ? palette().color(QPalette::WindowText)
+                                                           : ToQColor(line.colour);
         const QPoint from(TwipsToPixels(line.x1), TwipsToPixels(line.y1));
         const QPoint to(TwipsToPixels(line.x2), TwipsToPixels(line.y2));
         // Whole pixels, as the design counts them: a line w pixels wide covers

@@ -10,7 +10,9 @@
 namespace wagelyn {
 
 // 15 twips make one device-independent pixel; Qt scales those for high DPI.
-constexpr int TwipsToPixels(int twips) { return (twips + 7) / 15; }
+constexpr int TwipsToPixels(int twips) {
+    return (twips + 7) / 15;
+}
 
 // Colour value meaning "the toolkit's system colour for this role".
 inline constexpr Colour kSystemColour = 0xFFFFFFFF;

@@ -92,18 +92,26 @@ void Pay1::BindControls() {
             &Pay1::Print);
 }
 
-void Pay1::Load() { LoadDefaults(*this, Module1::TakeHomeFactor, RegionalFormat()); }
+void Pay1::Load() {
+    LoadDefaults(*this, Module1::TakeHomeFactor, RegionalFormat());
+}
 
-void Pay1::FocusAnnual() { boxes_[IndexOf(Period::Annual)]->setFocus(Qt::OtherFocusReason); }
+void Pay1::FocusAnnual() {
+    boxes_[IndexOf(Period::Annual)]->setFocus(Qt::OtherFocusReason);
+}
 
 void Pay1::RecalculateFrom(Period source) {
     Recalculate(source, *this, Module1::TakeHomeFactor, RegionalFormat());
 }
 
-void Pay1::Reset() { ResetBoxes(*this); }
+void Pay1::Reset() {
+    ResetBoxes(*this);
+}
 
 // Closes only this window: an open dialog keeps the process until it closes.
-void Pay1::Quit() { close(); }
+void Pay1::Quit() {
+    close();
+}
 
 void Pay1::Print() {
     const QString problem = DescribePrintOutcome(PrintOnDefaultPrinter(*centralWidget()));
@@ -115,7 +123,9 @@ void Pay1::Print() {
     }
 }
 
-void Pay1::ShowAbout() { frmAbout::Show(); }
+void Pay1::ShowAbout() {
+    frmAbout::Show();
+}
 
 std::string Pay1::BoxText(Period period) const {
     return boxes_[IndexOf(period)]->text().toStdString();
@@ -139,10 +149,16 @@ void Pay1::SetBoxColour(Period period, Colour colour) {
     box->setAccessibleDescription(colour == kBlue ? kGrossDescription : kNetDescription);
 }
 
-std::string Pay1::TaxText() const { return tax_->currentText().toStdString(); }
+std::string Pay1::TaxText() const {
+    return tax_->currentText().toStdString();
+}
 
-void Pay1::SetTaxText(std::string_view text) { tax_->setEditText(ToQString(text)); }
+void Pay1::SetTaxText(std::string_view text) {
+    tax_->setEditText(ToQString(text));
+}
 
-void Pay1::ShowError() { errshow::Show(); }
+void Pay1::ShowError() {
+    errshow::Show();
+}
 
 }  // namespace wagelyn

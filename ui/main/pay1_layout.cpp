@@ -18,6 +18,7 @@ constexpr std::string_view kColumnNote =
     "find out more interesting number in terms of different time frame.  As you may find out if "
     "you get paid by second, you will end up getting more money.";
 
+// clang-format off
 // name, kind, text, left, top, width, height, text colour, background, font, tab index
 constexpr ControlDef kControls[] = {
     {"Label2", K::Label, "Wagelyn", 2040, 240, 5055, 495, kSys, kPaleCyan, kTitle, 13, true, true},
@@ -57,8 +58,10 @@ constexpr ControlDef kControls[] = {
     {"Label5", K::Label, "Red ones are the Net/Take Home pay(s)", 4440, 7440, 4335, 375, kRed, kSys,
      kPlain12, 30},
 };
+// clang-format on
 
 // A rectangle around both columns and the divider between them.
+// clang-format off
 constexpr LineDef kLines[] = {
     {"Line1", 120, 1800, 8760, 1800, 3},
     {"Line2", 4440, 1800, 4440, 6480, 3},
@@ -66,10 +69,15 @@ constexpr LineDef kLines[] = {
     {"Line4", 8760, 1800, 8760, 6480, 3},
     {"Line5", 120, 6480, 8760, 6480, 3},
 };
+// clang-format on
 
 }  // namespace
 
-std::span<const ControlDef> Controls() { return kControls; }
-std::span<const LineDef> Lines() { return kLines; }
+std::span<const ControlDef> Controls() {
+    return kControls;
+}
+std::span<const LineDef> Lines() {
+    return kLines;
+}
 
 }  // namespace wagelyn::pay1

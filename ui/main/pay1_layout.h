@@ -9,8 +9,8 @@
 
 namespace wagelyn::pay1 {
 
-inline constexpr int kClientWidth = 8925;   // twips: 595 pixels
-inline constexpr int kClientHeight = 8055;  // twips: 537 pixels
+inline constexpr int kClientWidth = 8925;          // twips: 595 pixels
+inline constexpr int kClientHeight = 8055;         // twips: 537 pixels
 inline constexpr Colour kBackground = 0x00FF8080;  // light blue
 
 // "Wagelyn", 37 full stops, "created by", the author and the date.

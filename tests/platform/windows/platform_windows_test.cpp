@@ -3,7 +3,9 @@
 // program start, file lookup, and the launcher end to end.
 //
 //   platform_windows_test.exe MARKER.EXE
+// windows.h first: the other Windows headers need what it declares.
 #include <windows.h>
+
 #include <sddl.h>
 
 #include <cstdio>
@@ -72,7 +74,8 @@ std::string WaitForMarker() {
 }
 
 bool EndsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 void TestValueSizes() {

@@ -16,7 +16,9 @@ class FrmAboutTest : public QObject {
     Q_OBJECT
 
 private:
-    static QLabel* Label(const char* name) { return frmAbout::Instance()->findChild<QLabel*>(name); }
+    static QLabel* Label(const char* name) {
+        return frmAbout::Instance()->findChild<QLabel*>(name);
+    }
     static QPushButton* Button(const char* name) {
         return frmAbout::Instance()->findChild<QPushButton*>(name);
     }

@@ -25,7 +25,9 @@ struct ReadCase {
     std::string expectedText;
 };
 
-void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ReadCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class GetKeyValueTest : public ::testing::TestWithParam<ReadCase> {};
 
@@ -50,6 +52,7 @@ TEST_P(GetKeyValueTest, ReadsAndAlwaysClosesTheKey) {
 const std::string k1023(1023, 'a');
 const std::string k1024(1024, 'b');
 
+// clang-format off
 const ReadCase kReads[] = {
     {"TextWithTerminator", StoredValue::Text("C:\\Tools\\info.exe"), false, true,
      "C:\\Tools\\info.exe"},
@@ -67,6 +70,7 @@ const ReadCase kReads[] = {
     {"MissingValue", std::nullopt, false, false, ""},
     {"ReadOnlyKeyIsRead", StoredValue::Text("C:\\x.exe"), true, true, "C:\\x.exe"},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Values, GetKeyValueTest, ::testing::ValuesIn(kReads),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -95,7 +99,9 @@ struct LaunchCase {
     bool secondKeyRead;
 };
 
-void PrintTo(const LaunchCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const LaunchCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class LaunchTest : public ::testing::TestWithParam<LaunchCase> {};
 
@@ -116,12 +122,13 @@ TEST_P(LaunchTest, StartsTheToolOrSaysItIsUnavailable) {
 
     EXPECT_EQ(LaunchSystemInformation({registry, files, programs}), c.expected);
     EXPECT_EQ(programs.started, c.expectedStarted);
-    const bool secondRead = std::find(registry.asked.begin(), registry.asked.end(),
-                                      kFolderKey) != registry.asked.end();
+    const bool secondRead =
+        std::find(registry.asked.begin(), registry.asked.end(), kFolderKey) != registry.asked.end();
     EXPECT_EQ(secondRead, c.secondKeyRead);
     EXPECT_TRUE(registry.live.empty());
 }
 
+// clang-format off
 const LaunchCase kLaunches[] = {
     {"RegisteredPathStartsAndSecondKeyIsNeverRead", StoredValue::Text("C:\\Tools\\info.exe"),
      StoredValue::Text("C:\\Shared"), {}, {"C:\\Tools\\info.exe"}, false,
@@ -142,6 +149,7 @@ const LaunchCase kLaunches[] = {
     {"LookupErrorGivesTheMessage", std::nullopt, StoredValue::Text("C:\\Shared"), {}, {}, true,
      SysInfoOutcome::Unavailable, {}, true},
 };
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Launches, LaunchTest, ::testing::ValuesIn(kLaunches),
                          [](const auto& info) { return std::string(info.param.name); });

@@ -26,7 +26,9 @@ private:
 
     QLineEdit* Box(int n) const { return window_->findChild<QLineEdit*>(QString("Text%1").arg(n)); }
     QComboBox* Tax() const { return window_->findChild<QComboBox*>("Combo1"); }
-    QPushButton* Button(const QString& name) const { return window_->findChild<QPushButton*>(name); }
+    QPushButton* Button(const QString& name) const {
+        return window_->findChild<QPushButton*>(name);
+    }
 
     void TypeTax(const QString& text) {
         Tax()->lineEdit()->clear();
@@ -64,6 +66,7 @@ private slots:
         QTest::addColumn<QString>("figure");
         QTest::addColumn<QString>("tax");
         QTest::addColumn<QStringList>("expected");  // Text1 .. Text12
+        // clang-format off
         QTest::newRow("Annual 52000") << 1 << "Command1" << "52000" << "0"
             << QStringList{"52000", "4333.33", "2000", "1000", "25", "28.57", "200", "199.99", "0.4167", "0.4762", "0.0069", "0.0079"};
         QTest::newRow("Weekly 1000") << 4 << "Command4" << "1000" << "0"
@@ -76,6 +79,7 @@ private slots:
             << QStringList{"11029.2", "919.1", "424.2", "212.1", "5.3025", "6.06", "42.42", "42.42", "0.0884", "0.101", "0.0015", "0.0017"};
         QTest::newRow("Second40 0.01234") << 11 << "Command12" << "0.01234" << "0"
             << QStringList{"92401.92", "7700.16", "3553.92", "1776.96", "44.42", "50.77", "355.36", "355.39", "0.74", "0.8462", "0.01234", "0.0141"};
+        // clang-format on
     }
 
     void periodButtonsWriteTheWorkedExamples() {
@@ -106,8 +110,10 @@ private slots:
         QTest::addColumn<int>("sourceBox");
         QTest::addColumn<QString>("button");
         QTest::addColumn<bool>("turnsBlue");
+        // clang-format off
         QTest::newRow("Annual") << 1 << "Command1" << false;
         QTest::newRow("Second40") << 11 << "Command12" << true;
+        // clang-format on
     }
 
     void emptyTaxEntryFailsAndChangesNothing() {

@@ -88,7 +88,8 @@ private slots:
         Click("Command7");
         for (int i = 1; i <= 12; ++i) {
             QCOMPARE(Box(i)->text(), QString());
-            QCOMPARE(TextColour(i), i == 1 ? QColor(0, 0, 255) : Box(2)->palette().color(QPalette::Text));
+            QCOMPARE(TextColour(i),
+                     i == 1 ? QColor(0, 0, 255) : Box(2)->palette().color(QPalette::Text));
         }
         QCOMPARE(Tax()->currentText(), QString("0"));
         QVERIFY(errshow::Instance() == nullptr);

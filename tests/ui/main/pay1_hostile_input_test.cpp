@@ -59,8 +59,10 @@ private slots:
         QTest::newRow("control character") << QString("52\u0001000") << "";
         QTest::newRow("right-to-left mark") << QString("\u200F52000") << "";
         QTest::newRow("emoji") << QString("52000") + QString::fromUtf8("\xF0\x9F\x92\xB0") << "";
-        QTest::newRow("lone surrogate") << QString(QChar(0xD800)) + "52000" << "";
-        QTest::newRow("embedded NUL") << QString("52") + QChar(0) + "000" << "";
+        QTest::newRow("lone surrogate") << QString(QChar(0xD800)) + "52000"
+                                        << "";
+        QTest::newRow("embedded NUL") << QString("52") + QChar(0) + "000"
+                                      << "";
         QTest::newRow("tabs around") << QString("\t52000\t") << "4333.33";
         QTest::newRow("no-break spaces around") << QString("\u00A052000\u00A0") << "4333.33";
         QTest::newRow("full-width digits") << QString("\uFF15\uFF12") << "";
@@ -88,7 +90,8 @@ private slots:
         QTest::newRow("a megabyte of blanks around 20")
             << QString(kMegabyte / 2, ' ') + "20" + QString(kMegabyte / 2, ' ') << "3466.67";
         QTest::newRow("a megabyte of letters") << QString(kMegabyte, 'x') << "";
-        QTest::newRow("embedded NUL") << QString("2") + QChar(0) + "0" << "";
+        QTest::newRow("embedded NUL") << QString("2") + QChar(0) + "0"
+                                      << "";
         QTest::newRow("emoji") << QString::fromUtf8("\xF0\x9F\x92\xB0") << "";
     }
 

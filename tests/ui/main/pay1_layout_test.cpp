@@ -42,6 +42,7 @@ private slots:
         QTest::addColumn<double>("points");
         QTest::addColumn<bool>("bold");
         // Pixels are twips / 15; fonts in points.
+        // clang-format off
         QTest::newRow("Label2") << "Label2" << "QLabel" << "Wagelyn" << QRect(136, 16, 337, 33) << 18.0 << true;
         QTest::newRow("Label3") << "Label3" << "QLabel" << "Enter if any Total Estmated  TAX withheld in %" << QRect(8, 80, 177, 25) << 8.25 << true;
         QTest::newRow("Combo1") << "Combo1" << "QComboBox" << "0" << QRect(192, 80, 81, 28) << 12.0 << true;
@@ -61,6 +62,7 @@ private slots:
             << QRect(16, 448, 569, 41) << 8.25 << true;
         QTest::newRow("Label4") << "Label4" << "QLabel" << "Blue one is the Gross Pay You Enter" << QRect(16, 496, 273, 25) << 12.0 << false;
         QTest::newRow("Label5") << "Label5" << "QLabel" << "Red ones are the Net/Take Home pay(s)" << QRect(296, 496, 289, 25) << 12.0 << false;
+        // clang-format on
     }
 
     void controlsStandWhereTheLayoutPutsThem() {
@@ -103,7 +105,8 @@ private slots:
         QCOMPARE(ToQColor(0x00FF0000), QColor(0, 0, 255));
         QCOMPARE(ToQColor(0x000000FF), QColor(255, 0, 0));
         QCOMPARE(ToQColor(0x00FF8080), QColor(128, 128, 255));
-        QCOMPARE(window_->centralWidget()->palette().color(QPalette::Window), QColor(128, 128, 255));
+        QCOMPARE(window_->centralWidget()->palette().color(QPalette::Window),
+                 QColor(128, 128, 255));
         QCOMPARE(Control("Label2")->palette().color(QPalette::Button), QColor(192, 255, 255));
         QCOMPARE(Control("Label3")->palette().color(QPalette::Button), QColor(128, 128, 255));
         QCOMPARE(Control("Label4")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
@@ -194,10 +197,10 @@ private slots:
     }
 
     void tabWalksTheFocusOrderAndWrapsAround() {
-        const QStringList order = {"Text1",     "Text2",     "Text3",     "Text4",    "Command1",
-                                   "Text5",     "Command2",  "Text6",     "Command3", "Command4",
-                                   "Command5",  "Command6",  "Command7",  "Combo1",   "Text7",
-                                   "Text8",     "Command8",  "Command9",  "Text9",    "Text10",
+        const QStringList order = {"Text1",     "Text2",     "Text3",     "Text4",     "Command1",
+                                   "Text5",     "Command2",  "Text6",     "Command3",  "Command4",
+                                   "Command5",  "Command6",  "Command7",  "Combo1",    "Text7",
+                                   "Text8",     "Command8",  "Command9",  "Text9",     "Text10",
                                    "Command10", "Command11", "Text11",    "Command12", "Command13",
                                    "Text12",    "Command14", "Command15", "Text1"};
         for (int i = 1; i < order.size(); ++i) {

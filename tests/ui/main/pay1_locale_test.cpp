@@ -22,12 +22,14 @@ struct Region {
     const char* minute;   // Annual 52000, tax 0: Minute40
 };
 
+// clang-format off
 const Region kRegions[] = {
     {"en_US.UTF-8", "en_US", "12.5", "4333.33", "875", "0.4167"},
     {"de_DE.UTF-8", "de_DE", "12,5", "4333,33", "875", "0,4167"},
     {"fr_FR.UTF-8", "fr_FR", "12,5", "4333,33", "875", "0,4167"},
     {"de_CH.UTF-8", "de_CH", "12.5", "4333.33", "875", "0.4167"},
 };
+// clang-format on
 
 }  // namespace
 

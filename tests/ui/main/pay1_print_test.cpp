@@ -120,8 +120,8 @@ private slots:
         QVERIFY(Near(at(591, 300), QColor(128, 128, 255)));
 
         // And as a whole it is the window on the screen.
-        const QImage printed = page.copy(drawn).scaled(119, 107, Qt::IgnoreAspectRatio,
-                                                       Qt::SmoothTransformation);
+        const QImage printed =
+            page.copy(drawn).scaled(119, 107, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         const QImage shown = screen.convertToFormat(QImage::Format_RGB32)
                                  .scaled(119, 107, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         const double difference = Difference(printed, shown);
