@@ -2,13 +2,15 @@
 # Start-up and footprint of Wagelyn against the floor (a bare Qt 6 window),
 # started alternately on a private Xvfb: medians of the time from exec to the
 # first painted window and of resident memory once idle, and their ratios.
+# The floor is also started with one line of text ("floor+text"), to show
+# what Qt's font set-up alone costs.
 #
 #   bench/startup/run_startup_bench.sh BUILD_DIR [RUNS]
 set -euo pipefail
 build=$(cd "$1" && pwd)
 runs=${2:-30}
 tool="$build/bench/startup/first_paint"
-programs=("$build/app/wagelyn" "$build/bench/startup/floor")
+floor="$build/bench/startup/floor"
 
 work=$(mktemp -d)
 exec 3>"$work/display"
@@ -19,12 +21,13 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n 1 "$work/display")"
 export LC_ALL=C.UTF-8 XDG_RUNTIME_DIR="$work"
 
-# One warm-up each, so that both find the same files in the page cache.
-for program in "${programs[@]}"; do "$tool" 200 "$program" >/dev/null; done
+# One warm-up each, so that all find the same files in the page cache.
+"$tool" 200 "$build/app/wagelyn" >/dev/null
+"$tool" 200 "$floor" text >/dev/null
 for _ in $(seq "$runs"); do
-    for program in "${programs[@]}"; do
-        echo "$(basename "$program") $("$tool" 1000 "$program")" >>"$work/results"
-    done
+    echo "wagelyn $("$tool" 1000 "$build/app/wagelyn")" >>"$work/results"
+    echo "floor $("$tool" 1000 "$floor")" >>"$work/results"
+    echo "floor+text $("$tool" 1000 "$floor" text)" >>"$work/results"
 done
 
 awk '
@@ -39,7 +42,8 @@ END {
     for (p in n) {
         for (i = 1; i <= n[p]; i++) { a[i] = ms[p, i]; b[i] = kb[p, i] }
         m[p] = median(a, n[p]); r[p] = median(b, n[p])
-        printf "%-8s first paint %7.1f ms   resident %7.1f MB   (%d runs)\n", p, m[p], r[p] / 1024, n[p]
+        printf "%-10s first paint %7.1f ms   resident %7.1f MB   (%d runs)\n", p, m[p], r[p] / 1024, n[p]
     }
-    printf "ratio    first paint %7.3f      resident %7.3f\n", m["wagelyn"] / m["floor"], r["wagelyn"] / r["floor"]
+    printf "wagelyn / floor       first paint %6.3f   resident %6.3f\n", m["wagelyn"] / m["floor"], r["wagelyn"] / r["floor"]
+    printf "wagelyn / floor+text  first paint %6.3f   resident %6.3f\n", m["wagelyn"] / m["floor+text"], r["wagelyn"] / r["floor+text"]
 }' "$work/results"
