@@ -68,9 +68,6 @@ public:
         return value;
     }
 
-    constexpr std::size_t size() const { return count_; }
-    constexpr const Step& operator[](std::size_t i) const { return steps_[i]; }
-
 private:
     static consteval bool IsConstant(int c) {
         switch (c) {

@@ -29,7 +29,6 @@ inline constexpr std::uint32_t kRegDword = 4;
 
 // Access masks.
 inline constexpr std::uint32_t kKeyRead = 0x20019;
-inline constexpr std::uint32_t kKeyQueryValue = 0x0001;
 
 class Registry {
 public:

@@ -114,9 +114,7 @@ void frmAbout::StartSysInfo() {
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(),
-                    QString::fromUtf8(kSysInfoUnavailable.data(),
-                                      static_cast<qsizetype>(kSysInfoUnavailable.size())),
-                    QMessageBox::Ok, this);
+                    ToQString(kSysInfoUnavailable), QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("SysInfoUnavailable"));
     box.exec();
 }

@@ -18,10 +18,6 @@ namespace {
 // characters would change a pasted figure behind the user's back.
 constexpr int kNoLengthLimit = std::numeric_limits<int>::max();
 
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Faces in order of preference; Qt takes the first one installed, then the
 // style hint's generic family.
 QStringList FamiliesFor(Face face) {
@@ -90,6 +86,10 @@ QWidget* CreateControl(const ControlDef& def, QWidget* surface) {
 }
 
 }  // namespace
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QColor ToQColor(Colour colour) {
     return {RedOf(colour), GreenOf(colour), BlueOf(colour)};

@@ -13,6 +13,9 @@ QT_END_NAMESPACE
 
 namespace wagelyn {
 
+// The tables' UTF-8 texts as Qt text.
+QString ToQString(std::string_view text);
+
 QColor ToQColor(Colour colour);
 
 // The face for a design font: the installed face closest to it.

@@ -21,10 +21,6 @@
 namespace wagelyn {
 namespace {
 
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The user's regional separators, read at the moment of each run.
 NumberFormat RegionalFormat() {
     const QLocale locale = QLocale::system();

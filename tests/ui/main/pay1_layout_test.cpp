@@ -94,7 +94,7 @@ private slots:
 
     void everyControlOfTheLayoutExists() {
         for (const ControlDef& def : pay1::Controls()) {
-            const QString name = QString::fromUtf8(def.name.data(), def.name.size());
+            const QString name = ToQString(def.name);
             QVERIFY2(Control(name.toLatin1()), qPrintable(name));
         }
         QCOMPARE(window_->findChildren<QPushButton*>().size(), 15);
