@@ -34,18 +34,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-passed=0
-failed=0
-check() {  # check DESCRIPTION COMMAND...
-    local what=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-    else
-        echo "FAILED: $what" >&2
-        failed=$((failed + 1))
-    fi
-}
+source "$(dirname "$0")/checks.sh"
 
 (cd "$build" && cpack -G DEB -B "$work" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; exit 1; }
 deb=$(ls "$work"/wagelyn_*.deb)
@@ -93,5 +82,4 @@ dpkg -r wagelyn >/dev/null
 installed=""
 check "removed cleanly" test ! -e /usr/bin/wagelyn
 
-echo "debian package: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+report "debian package"

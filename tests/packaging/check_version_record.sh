@@ -19,18 +19,7 @@ printf 'int main() { return 0; }\n' >"$work/main.cpp"
 x86_64-w64-mingw32-g++ -static "$work/main.cpp" "$work/version.o" -o "$work/Wagelyn.exe"
 strings -el "$work/Wagelyn.exe" >"$work/strings.txt"
 
-passed=0
-failed=0
-check() {  # check DESCRIPTION COMMAND...
-    local what=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-    else
-        echo "FAILED: $what" >&2
-        failed=$((failed + 1))
-    fi
-}
+source "$(dirname "$0")/checks.sh"
 value_is() {  # the value stands right after its name in the string table
     grep -A1 -x "$1" "$work/strings.txt" | tail -n 1 | grep -qx "$2"
 }
@@ -53,5 +42,4 @@ check "numeric file and product version 1.0.0.0" fixed_is_1000
 has_icon() { x86_64-w64-mingw32-objdump -h "$work/Wagelyn.exe" | grep -q '\.rsrc'; }
 check "a resource section with the icon" has_icon
 
-echo "version record: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+report "version record"
