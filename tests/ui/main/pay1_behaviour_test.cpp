@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "app/Module1.h"
+#include "open_pay1.h"
 #include "ui/dialogs/errshow.h"
 #include "ui/main/Pay1.h"
 
@@ -24,8 +25,8 @@ class Pay1BehaviourTest : public QObject {
 private:
     Pay1* window_ = nullptr;
 
-    QLineEdit* Box(int n) const { return window_->findChild<QLineEdit*>(QString("Text%1").arg(n)); }
-    QComboBox* Tax() const { return window_->findChild<QComboBox*>("Combo1"); }
+    QLineEdit* Box(int n) const { return testing::FigureBox(window_, n); }
+    QComboBox* Tax() const { return testing::TaxEntry(window_); }
     QPushButton* Button(const QString& name) const {
         return window_->findChild<QPushButton*>(name);
     }
@@ -49,10 +50,7 @@ private:
 
 private slots:
     void init() {
-        window_ = new Pay1;
-        window_->Load();
-        window_->show();
-        window_->FocusAnnual();
+        window_ = testing::OpenPay1();
         QVERIFY(QTest::qWaitForWindowExposed(window_));
     }
     void cleanup() {

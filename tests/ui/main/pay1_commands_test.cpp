@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "app/Module1.h"
+#include "open_pay1.h"
 #include "ui/dialogs/errshow.h"
 #include "ui/dialogs/frmAbout.h"
 #include "ui/main/Pay1.h"
@@ -23,8 +24,8 @@ class Pay1CommandsTest : public QObject {
 private:
     QPointer<Pay1> window_;
 
-    QLineEdit* Box(int n) const { return window_->findChild<QLineEdit*>(QString("Text%1").arg(n)); }
-    QComboBox* Tax() const { return window_->findChild<QComboBox*>("Combo1"); }
+    QLineEdit* Box(int n) const { return testing::FigureBox(window_, n); }
+    QComboBox* Tax() const { return testing::TaxEntry(window_); }
     void Click(const char* name) const {
         QTest::mouseClick(window_->findChild<QPushButton*>(name), Qt::LeftButton);
     }
@@ -42,10 +43,7 @@ private:
 private slots:
     void init() {
         Module1::TakeHomeFactor = 0.0;
-        window_ = new Pay1;
-        window_->Load();
-        window_->show();
-        window_->FocusAnnual();
+        window_ = testing::OpenPay1();
         QVERIFY(QTest::qWaitForWindowExposed(window_));
     }
     void cleanup() {

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "open_pay1.h"
 #include "ui/dialogs/errshow.h"
 #include "ui/main/Pay1.h"
 
@@ -24,8 +25,8 @@ class Pay1HostileInputTest : public QObject {
 private:
     Pay1* window_ = nullptr;
 
-    QLineEdit* Box(int n) const { return window_->findChild<QLineEdit*>(QString("Text%1").arg(n)); }
-    QLineEdit* Tax() const { return window_->findChild<QComboBox*>("Combo1")->lineEdit(); }
+    QLineEdit* Box(int n) const { return testing::FigureBox(window_, n); }
+    QLineEdit* Tax() const { return testing::TaxEntry(window_)->lineEdit(); }
 
     // As the user would: through the clipboard, into the focused field.
     static void Paste(QLineEdit* field, const QString& text) {
@@ -39,11 +40,7 @@ private:
     }
 
 private slots:
-    void init() {
-        window_ = new Pay1;
-        window_->Load();
-        window_->show();
-    }
+    void init() { window_ = testing::OpenPay1(); }
     void cleanup() {
         delete window_;
         delete errshow::Instance();

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "app/application.h"
+#include "open_pay1.h"
 #include "ui/form/form_builder.h"
 #include "ui/main/Pay1.h"
 #include "ui/main/pay1_layout.h"
@@ -26,10 +27,7 @@ private:
 
 private slots:
     void init() {
-        window_ = new Pay1;
-        window_->Load();
-        window_->show();
-        window_->FocusAnnual();
+        window_ = testing::OpenPay1();
         QVERIFY(QTest::qWaitForWindowExposed(window_));
     }
     void cleanup() { delete window_; }
