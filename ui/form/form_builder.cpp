@@ -68,6 +68,10 @@ QWidget* CreateControl(const ControlDef& def, QWidget* surface) {
             combo->setEditable(true);
             combo->setInsertPolicy(QComboBox::NoInsert);
             combo->lineEdit()->setMaxLength(kNoLengthLimit);
+            // Qt completes typing from the list: "1" would read as "16" and
+            // withhold 16 %. What is typed is what counts. (The line edit
+            // deletes the completer it owns.)
+            combo->lineEdit()->setCompleter(nullptr);
             combo->setEditText(ToQString(def.text));
             return combo;
         }

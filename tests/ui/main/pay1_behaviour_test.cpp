@@ -104,6 +104,30 @@ private slots:
         QCOMPARE(Module1::TakeHomeFactor, 0.8);
     }
 
+    void typedTaxIsNotCompletedFromTheList_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("factor");
+        // Each is the start of a list entry ("16", "20", "30", "0").
+        QTest::newRow("1") << "1" << 0.99;
+        QTest::newRow("2") << "2" << 0.98;
+        QTest::newRow("3") << "3" << 0.97;
+        QTest::newRow("2.5") << "2.5" << 0.975;
+    }
+    void typedTaxIsNotCompletedFromTheList() {
+        QFETCH(QString, typed);
+        QFETCH(double, factor);
+        // Completion only runs in a focused entry, as when a user types.
+        window_->activateWindow();
+        Tax()->lineEdit()->setFocus();
+        QVERIFY(QTest::qWaitFor([this] { return Tax()->lineEdit()->hasFocus(); }));
+        TypeTax(typed);
+        QCOMPARE(Tax()->currentText(), typed);
+        TypeInto(1, "52000");
+        QTest::mouseClick(Button("Command1"), Qt::LeftButton);
+        QCOMPARE(Module1::TakeHomeFactor, factor);
+        QCOMPARE(Tax()->currentText(), typed);
+    }
+
     void emptyTaxEntryFailsAndChangesNothing_data() {
         QTest::addColumn<int>("sourceBox");
         QTest::addColumn<QString>("button");
