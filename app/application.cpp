@@ -2,9 +2,14 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QPixmap>
 #include <QString>
 
 #include "app/version.h"
+
+// The icon as compiled-in XPM data: reading it needs no image-format plugin,
+// so none is looked for or loaded at start-up.
+#include "app/resources/wagelyn.xpm"
 
 namespace wagelyn {
 
@@ -17,7 +22,7 @@ void ConfigureApplication(QApplication& app) {
 }
 
 const QIcon& ApplicationIcon() {
-    static const QIcon icon(QStringLiteral(":/wagelyn/wagelyn.xpm"));
+    static const QIcon icon{QPixmap(wagelyn_icon)};
     return icon;
 }
 

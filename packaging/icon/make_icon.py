@@ -81,7 +81,7 @@ def write_xpm() -> None:
     image = rows()
     used = sorted({c for row in image for c in row})
     print("/* XPM */")
-    print("static const char *const wagelyn[] = {")
+    print("static const char *const wagelyn_icon[] = {")
     print(f'"{SIZE} {SIZE} {len(used)} 1",')
     for key in used:
         print(f'"{key} c {PALETTE[key]}",')
