@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QString>
 
+#include "app/startup_style.h"
 #include "app/version.h"
 
 // The icon as compiled-in XPM data: reading it needs no image-format plugin,
@@ -19,6 +20,7 @@ void ConfigureApplication(QApplication& app) {
     QApplication::setOrganizationName(QStringLiteral("Wagelyn"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.wagelyn.Wagelyn"));
     app.setWindowIcon(ApplicationIcon());
+    InstallStartupStyle();
 }
 
 const QIcon& ApplicationIcon() {
