@@ -3,11 +3,14 @@
 #include <QApplication>
 
 #include "app/application.h"
+#include "app/font_warmup.h"
 #include "ui/main/Pay1.h"
 
 int main(int argc, char* argv[]) {
+    wagelyn::FontConfigWarmUp fonts;  // alongside connecting to the display
     QApplication app(argc, argv);
     wagelyn::ConfigureApplication(app);
+    fonts.Wait();
 
     auto* window = new wagelyn::Pay1;  // deletes itself when closed
     window->Load();

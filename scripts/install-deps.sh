@@ -9,6 +9,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config          # toolchain
     qt6-base-dev                              # Widgets, PrintSupport, Test
+    libfontconfig-dev                         # loading the font configuration early
     libgtest-dev libbenchmark-dev             # tests and benchmarks are built by default
     libx11-dev libxdamage-dev                 # the start-up benchmark's first-paint timer
     fonts-liberation                          # Arial-compatible face for the layout
