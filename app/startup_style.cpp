@@ -33,11 +33,7 @@ public:
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
         return Icon().availableSizes(mode, state);
     }
-    QIconEngine* clone() const override {
-        auto* copy = new DeferredIconEngine(style_, which_);
-        copy->icon_ = icon_;
-        return copy;
-    }
+    QIconEngine* clone() const override { return new DeferredIconEngine(*this); }
     QString key() const override { return QStringLiteral("wagelyn-deferred"); }
 
 private:

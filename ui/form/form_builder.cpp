@@ -32,10 +32,10 @@ QStringList FamiliesFor(Face face) {
 // only that face matters at start-up: for a missing first choice, and for a
 // list of several, Qt asks fontconfig for a sorted fallback list of every
 // font (milliseconds each), where one installed family needs no such query.
-// With none installed, the list and the style hint still choose.
+// With none installed, the list and the style hint still choose. The list of
+// installed families is searched directly: QFontDatabase::hasFamily would
+// have fontconfig resolve aliases of each missing name, which costs as much.
 QStringList InstalledFamiliesFor(Face face) {
-    // Looked up in the installed list: QFontDatabase::hasFamily would ask
-    // fontconfig to resolve aliases of each missing name, which costs as much.
     const auto resolve = [face] {
         QStringList families = FamiliesFor(face);
         const QStringList installed = QFontDatabase::families();
