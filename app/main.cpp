@@ -4,7 +4,7 @@
 
 #include "app/application.h"
 #include "app/font_warmup.h"
-#include "ui/main/Pay1.h"
+#include "ui/main/main_window.h"
 
 int main(int argc, char* argv[]) {
     wagelyn::FontConfigWarmUp fonts;  // alongside connecting to the display
@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
     wagelyn::ConfigureApplication(app);
     fonts.Wait();
 
-    auto* window = new wagelyn::Pay1;  // deletes itself when closed
+    auto* window = new wagelyn::MainWindow;  // deletes itself when closed
     window->Load();
     window->show();
     window->FocusAnnual();

@@ -8,12 +8,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "ui/main/Pay1.h"
+#include "ui/main/main_window.h"
 
 namespace {
 
 void BM_ClickAnnual(benchmark::State& state) {
-    wagelyn::Pay1 window;
+    wagelyn::MainWindow window;
     window.Load();
     window.show();
     QApplication::processEvents();
@@ -31,7 +31,7 @@ BENCHMARK(BM_ClickAnnual)->Arg(0)->Arg(20)->Repetitions(5)->ReportAggregatesOnly
 
 // Alternating sources: every box changes its text and colour on each click.
 void BM_ClickAlternating(benchmark::State& state) {
-    wagelyn::Pay1 window;
+    wagelyn::MainWindow window;
     window.Load();
     window.show();
     QApplication::processEvents();

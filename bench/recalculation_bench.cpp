@@ -26,7 +26,7 @@ void BM_Recalculate(benchmark::State& state) {
     if (window.ErrorsShown() != 0) {
         state.SkipWithError("the run failed");
     }
-    state.SetLabel(std::string(source.box));
+    state.SetLabel(std::string(source.name));
 }
 BENCHMARK(BM_Recalculate)->DenseRange(0, 11)->Repetitions(5)->ReportAggregatesOnly(true);
 

@@ -28,31 +28,17 @@ enum class Period : std::uint8_t {
 
 inline constexpr std::size_t kPeriodCount = 12;
 
-enum class Column : std::uint8_t { Left, Right };
-
 struct PeriodInfo {
     Period period;
-    std::string_view box;      // objectName of the figure box
-    std::string_view button;   // objectName of the period's button
-    std::string_view caption;  // the button's caption, stray full stops included
-    Column column;
+    std::string_view name;  // the period's identifier, for messages and benchmarks
 };
 
-// Buttons skip Command7: that one is the reset button of the top row.
 // clang-format off
 inline constexpr std::array<PeriodInfo, kPeriodCount> kPeriods{{
-    {Period::Annual, "Text1", "Command1", "Annual Salary", Column::Left},
-    {Period::Monthly, "Text2", "Command2", "Monthly", Column::Left},
-    {Period::BiWeekly, "Text3", "Command3", "Bi-Weekly", Column::Left},
-    {Period::Weekly, "Text4", "Command4", "Weekly", Column::Left},
-    {Period::Hourly40, "Text5", "Command5", "Hourly - 40 hr.", Column::Left},
-    {Period::Hourly35, "Text6", "Command6", "Hourly - 35 hr.", Column::Left},
-    {Period::Daily40, "Text7", "Command8", "Daily - 40 hr", Column::Right},
-    {Period::Daily35, "Text8", "Command9", "Daily - 35 hr", Column::Right},
-    {Period::Minute40, "Text9", "Command10", "Minute. - 40 hr", Column::Right},
-    {Period::Minute35, "Text10", "Command11", "Minute - 35 hr", Column::Right},
-    {Period::Second40, "Text11", "Command12", "Second. - 40 hr", Column::Right},
-    {Period::Second35, "Text12", "Command13", "Second. - 35 hr", Column::Right},
+    {Period::Annual, "Annual"}, {Period::Monthly, "Monthly"}, {Period::BiWeekly, "BiWeekly"},
+    {Period::Weekly, "Weekly"}, {Period::Hourly40, "Hourly40"}, {Period::Hourly35, "Hourly35"},
+    {Period::Daily40, "Daily40"}, {Period::Daily35, "Daily35"}, {Period::Minute40, "Minute40"},
+    {Period::Minute35, "Minute35"}, {Period::Second40, "Second40"}, {Period::Second35, "Second35"},
 }};
 // clang-format on
 

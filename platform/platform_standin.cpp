@@ -20,14 +20,9 @@
 namespace wagelyn::platform {
 namespace {
 
-constexpr long kErrorInvalidHandle = 6;
-constexpr std::string_view kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-constexpr std::string_view kToolValue = "PATH";
 // Desktop system-information programs, the most complete first.
 constexpr std::array<std::string_view, 4> kTools{"hardinfo2", "hardinfo", "kinfocenter",
                                                  "lshw-gtk"};
-// Rights that would change the store: it grants none of them.
-constexpr std::uint32_t kWriteRights = 0x0002 | 0x0004 | 0x0020 | 0x00040000 | 0x00080000;
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -73,6 +68,7 @@ public:
         if (tool.empty()) {
             return kErrorFileNotFound;
         }
+        // A read-only store: it grants no right that would change it.
         if ((access & kWriteRights) != 0) {
             return kErrorAccessDenied;
         }

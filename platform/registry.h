@@ -21,6 +21,7 @@ inline constexpr KeyHandle kLocalMachine =
 inline constexpr long kErrorSuccess = 0;
 inline constexpr long kErrorFileNotFound = 2;
 inline constexpr long kErrorAccessDenied = 5;
+inline constexpr long kErrorInvalidHandle = 6;
 inline constexpr long kErrorMoreData = 234;
 
 // Value types.
@@ -29,6 +30,16 @@ inline constexpr std::uint32_t kRegDword = 4;
 
 // Access masks.
 inline constexpr std::uint32_t kKeyRead = 0x20019;
+// KEY_SET_VALUE, KEY_CREATE_SUB_KEY, KEY_CREATE_LINK, WRITE_DAC, WRITE_OWNER:
+// the rights that would change a key.
+inline constexpr std::uint32_t kWriteRights = 0x0002 | 0x0004 | 0x0020 | 0x00040000 | 0x00080000;
+
+// Where the system-information tool is registered: its full path, or the
+// folder of the shared tools that holds it.
+inline constexpr std::string_view kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+inline constexpr std::string_view kToolValue = "PATH";
+inline constexpr std::string_view kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+inline constexpr std::string_view kFolderValue = "MSINFO";
 
 class Registry {
 public:

@@ -44,12 +44,12 @@ TEST_P(WorkedExampleTest, WritesExactTexts) {
     EXPECT_EQ(window.ErrorsShown(), 0);
     EXPECT_EQ(window.BoxText(e.source), e.sourceText);
     for (const auto& [period, text] : e.expected) {
-        EXPECT_EQ(window.BoxText(period), text) << InfoOf(period).box;
+        EXPECT_EQ(window.BoxText(period), text) << InfoOf(period).name;
     }
     for (const PeriodInfo& info : kPeriods) {
         EXPECT_EQ(window.BoxColour(info.period), info.period == e.source ? kBlue : kRed)
-            << info.box;
-        EXPECT_FALSE(window.BoxText(info.period).empty()) << info.box;
+            << info.name;
+        EXPECT_FALSE(window.BoxText(info.period).empty()) << info.name;
     }
 }
 
@@ -138,7 +138,7 @@ TEST(Recalculate, Hourly40At25LeavesTheSameTextsAsWeekly1000) {
     Recalculate(P::Weekly, weekly, factor, kEnglish);
     Recalculate(P::Hourly40, hourly, factor, kEnglish);
     for (const PeriodInfo& info : kPeriods) {
-        EXPECT_EQ(hourly.BoxText(info.period), weekly.BoxText(info.period)) << info.box;
+        EXPECT_EQ(hourly.BoxText(info.period), weekly.BoxText(info.period)) << info.name;
     }
 }
 
@@ -153,7 +153,7 @@ TEST(Recalculate, SameButtonTwiceWritesTheSameTexts) {
         Recalculate(source.period, window, factor, kEnglish);
         for (const PeriodInfo& info : kPeriods) {
             EXPECT_EQ(window.BoxText(info.period), first.BoxText(info.period))
-                << source.box << " -> " << info.box;
+                << source.name << " -> " << info.name;
         }
         EXPECT_EQ(window.ErrorsShown(), 0);
     }
@@ -196,10 +196,10 @@ TEST_P(FailureTest, StopsAndShowsTheErrorDialog) {
     for (const PeriodInfo& info : kPeriods) {
         const std::string expectedText =
             info.period == f.source ? f.sourceText : before.BoxText(info.period);
-        EXPECT_EQ(window.BoxText(info.period), expectedText) << info.box;
+        EXPECT_EQ(window.BoxText(info.period), expectedText) << info.name;
         const Colour expectedColour =
             info.period == f.source && f.sourceTurnsBlue ? kBlue : before.BoxColour(info.period);
-        EXPECT_EQ(window.BoxColour(info.period), expectedColour) << info.box;
+        EXPECT_EQ(window.BoxColour(info.period), expectedColour) << info.name;
     }
 }
 
@@ -279,7 +279,7 @@ TEST_P(LocaleTest, ReadsAndWritesRegionalSeparators) {
     Recalculate(P::Annual, window, factor, c.format);
     ASSERT_EQ(window.ErrorsShown(), 0);
     for (const auto& [period, text] : c.expected) {
-        EXPECT_EQ(window.BoxText(period), text) << InfoOf(period).box;
+        EXPECT_EQ(window.BoxText(period), text) << InfoOf(period).name;
     }
 }
 
@@ -316,7 +316,7 @@ TEST(ResetBoxes, EmptiesEveryBoxAndKeepsColoursTaxAndFactor) {
     Recalculate(P::Annual, window, factor, kEnglish);
     ResetBoxes(window);
     for (const PeriodInfo& info : kPeriods) {
-        EXPECT_EQ(window.BoxText(info.period), "") << info.box;
+        EXPECT_EQ(window.BoxText(info.period), "") << info.name;
         EXPECT_EQ(window.BoxColour(info.period), info.period == P::Annual ? kBlue : kRed);
     }
     EXPECT_EQ(window.TaxText(), "20");

@@ -56,8 +56,7 @@ public:
         if (root != platform::kLocalMachine || found == keys.end()) {
             return platform::kErrorFileNotFound;
         }
-        constexpr std::uint32_t kWriteRights = 0x0002 | 0x0004 | 0x0020;
-        if (found->second.readOnly && (access & kWriteRights) != 0) {
+        if (found->second.readOnly && (access & platform::kWriteRights) != 0) {
             return platform::kErrorAccessDenied;
         }
         key = next_++;
@@ -70,7 +69,7 @@ public:
     long QueryValue(platform::KeyHandle key, std::string_view name, std::uint32_t& type,
                     std::uint8_t* data, std::uint32_t& size) override {
         if (live.count(key) == 0) {
-            return 6;  // ERROR_INVALID_HANDLE
+            return platform::kErrorInvalidHandle;
         }
         const StoredKey& stored = keys.at(handles_.at(key));
         const auto value = stored.values.find(std::string(name));

@@ -5,7 +5,7 @@
 
 namespace wagelyn {
 
-void SetUpOwnerlessDialog(QWidget& dialog, int clientLeftTwips, int clientTopTwips) {
+void SetUpOwnerlessDialog(QDialog& dialog, int clientLeftTwips, int clientTopTwips) {
     dialog.setAttribute(Qt::WA_DeleteOnClose);
     dialog.setWindowIcon(ApplicationIcon());
     dialog.setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -2,8 +2,8 @@
 // What the two dialogs share: one instance each, created on first show,
 // shown modelessly without an owner, destroyed when closed.
 
+#include <QDialog>
 #include <QPointer>
-#include <QWidget>
 
 namespace wagelyn {
 
@@ -11,12 +11,20 @@ namespace wagelyn {
 // window), destroyed on close, its client area's corner at the given place
 // on the screen (twips) and carrying the application icon. Unlike Qt's
 // default for tool windows, it keeps the process alive while it is open.
-void SetUpOwnerlessDialog(QWidget& dialog, int clientLeftTwips, int clientTopTwips);
+void SetUpOwnerlessDialog(QDialog& dialog, int clientLeftTwips, int clientTopTwips);
+
+// The one open instance of a dialog type, or null.
+template <typename Dialog>
+QPointer<Dialog>& SharedInstance() {
+    static QPointer<Dialog> instance;
+    return instance;
+}
 
 // Shows the one instance, creating it first if there is none, and brings it
 // to the front; returns at once.
 template <typename Dialog, typename Create>
-void ShowShared(QPointer<Dialog>& instance, Create create) {
+void ShowShared(Create create) {
+    QPointer<Dialog>& instance = SharedInstance<Dialog>();
     if (instance.isNull()) {
         instance = create();
     }

@@ -1,6 +1,7 @@
 #include "ui/form/form_builder.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QColor>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -10,6 +11,8 @@
 #include <QPushButton>
 #include <algorithm>
 #include <limits>
+
+#include "ui/form/legible_colours.h"
 
 namespace wagelyn {
 namespace {
@@ -54,13 +57,45 @@ QStringList InstalledFamiliesFor(Face face) {
     return sansSerif;
 }
 
-void SetColour(QWidget* widget, QPalette::ColorRole role, Colour colour) {
-    if (colour == kSystemColour) {
-        return;
+// The design's colours ride on the widget, so that they can be shown again
+// under a new colour scheme; an invalid colour leaves that one to the system.
+constexpr const char* kDesignText = "designTextColour";
+constexpr const char* kDesignBackground = "designBackgroundColour";
+
+QColor DesignColour(Colour colour) {
+    return colour == kSystemColour ? QColor() : ToQColor(colour);
+}
+
+// Shows a label's or text box's design colours, legible under the scheme.
+void ApplyDesignColours(QWidget* control) {
+    const QVariant text = control->property(kDesignText);
+    if (!text.isValid()) {
+        return;  // not a control with design colours
     }
-    QPalette palette = widget->palette();
-    palette.setColor(role, ToQColor(colour));
-    widget->setPalette(palette);
+    const bool textField = qobject_cast<QLabel*>(control) == nullptr;
+    const QPalette::ColorRole textRole = textField ? QPalette::Text : QPalette::WindowText;
+    const QPalette::ColorRole backgroundRole = control->backgroundRole();
+    // What Qt would draw the text in without a design colour: the role that
+    // contrasts with the background.
+    const QPalette::ColorRole systemTextRole =
+        textField
+            ? QPalette::Text
+            : (backgroundRole == QPalette::Button ? QPalette::ButtonText : QPalette::WindowText);
+    const QPalette system = QApplication::palette(control);
+    const ColourPair shown =
+        LegibleColours(text.value<QColor>(), control->property(kDesignBackground).value<QColor>(),
+                       {system.color(systemTextRole), system.color(backgroundRole)},
+                       LightDesignColours(textField));
+    QPalette palette = control->palette();
+    palette.setColor(textRole, shown.text);
+    palette.setColor(backgroundRole, shown.background);
+    control->setPalette(palette);
+}
+
+void SetDesignColours(QWidget* control, Colour text, Colour background) {
+    control->setProperty(kDesignText, DesignColour(text));
+    control->setProperty(kDesignBackground, DesignColour(background));
+    ApplyDesignColours(control);
 }
 
 QWidget* CreateControl(const ControlDef& def, QWidget* surface) {
@@ -75,17 +110,19 @@ QWidget* CreateControl(const ControlDef& def, QWidget* surface) {
                 label->setFrameStyle(QFrame::Box | QFrame::Plain);
                 label->setLineWidth(1);
             }
-            // Opaque: a label without a colour of its own shows the button face.
+            // Opaque: a label without a colour of its own shows the button face
+            // (or the form's face). Its text is drawn in WindowText whatever
+            // the background, so that a design text colour shows.
             label->setAutoFillBackground(true);
-            label->setBackgroundRole(QPalette::Button);
-            SetColour(label, QPalette::Button, def.background);
-            SetColour(label, QPalette::WindowText, def.foreground);
+            label->setBackgroundRole(def.onFormFace ? QPalette::Window : QPalette::Button);
+            label->setForegroundRole(QPalette::WindowText);
+            SetDesignColours(label, def.foreground, def.background);
             return label;
         }
         case ControlKind::TextBox: {
             auto* box = new QLineEdit(ToQString(def.text), surface);
             box->setMaxLength(kNoLengthLimit);
-            SetColour(box, QPalette::Text, def.foreground);
+            SetDesignColours(box, def.foreground, def.background);
             return box;
         }
         case ControlKind::ComboBox: {
@@ -115,6 +152,17 @@ QWidget* CreateControl(const ControlDef& def, QWidget* surface) {
 }
 
 }  // namespace
+
+void SetDesignTextColour(QWidget* control, Colour colour) {
+    const QColor wanted = DesignColour(colour);
+    // Most runs repaint boxes that are red already: a new palette would only
+    // cost a style update.
+    if (control->property(kDesignText).value<QColor>() == wanted) {
+        return;
+    }
+    control->setProperty(kDesignText, wanted);
+    ApplyDesignColours(control);
+}
 
 QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -171,11 +219,25 @@ FormSurface::FormSurface(std::span<const LineDef> lines, int widthTwips, int hei
     setAutoFillBackground(true);
 }
 
+void FormSurface::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            ApplyDesignColours(control);
+        }
+    }
+}
+
 void FormSurface::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
+    const QColor face = palette().color(QPalette::Window);
+    // Lines in the system's text colour stay visible on the form's own face.
+    const QColor systemInk =
+        LegibleColours({}, face, {QApplication::palette(this).color(QPalette::WindowText), face},
+                       {LightDesignColours(false).text, face})
+            .text;
     for (const LineDef& line : lines_) {
-        const QColor colour = line.colour == kSystemColour ? palette().color(QPalette::WindowText)
-                                                           : ToQColor(line.colour);
+        const QColor colour = line.colour == kSystemColour ? systemInk : ToQColor(line.colour);
         const QPoint from(TwipsToPixels(line.x1), TwipsToPixels(line.y1));
         const QPoint to(TwipsToPixels(line.x2), TwipsToPixels(line.y2));
         // Whole pixels, as the design counts them: a line w pixels wide covers

@@ -24,12 +24,17 @@ QFont FontFor(const FontDef& def, const QFont& formFont);
 // The form's default font: MS Sans Serif 8.25 pt, or the closest installed.
 QFont DefaultFormFont();
 
+// A label's or text box's text colour as the design now wants it (a kBlue
+// source figure, say), shown legibly under the current colour scheme.
+void SetDesignTextColour(QWidget* control, Colour colour);
+
 // Creates one widget per control on `surface`, named, placed and styled as
 // the table says, and chains the focusable ones in tab-index order. Returns
 // the widgets in table order.
 std::vector<QWidget*> BuildForm(std::span<const ControlDef> controls, QWidget* surface);
 
-// A form's client area: paints its lines beneath the controls.
+// A form's client area: paints its lines beneath the controls, and keeps
+// the controls' design colours legible when the colour scheme changes.
 class FormSurface : public QWidget {
     Q_OBJECT
 public:
@@ -38,6 +43,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     std::span<const LineDef> lines_;

@@ -42,10 +42,12 @@ struct ControlDef {
     int tabIndex = 0;
     bool centred = false;   // labels only
     bool bordered = false;  // labels only: a single-line border
+    // Labels only: on the form's own face (the dialog's colour) rather than
+    // on a band of the button face.
+    bool onFormFace = false;
 };
 
 struct LineDef {
-    std::string_view name;
     int x1, y1, x2, y2;  // twips
     int widthPixels;
     Colour colour = kSystemColour;  // system: the window-text colour

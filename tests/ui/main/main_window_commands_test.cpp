@@ -10,19 +10,19 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/Module1.h"
-#include "open_pay1.h"
-#include "ui/dialogs/errshow.h"
-#include "ui/dialogs/frmAbout.h"
-#include "ui/main/Pay1.h"
+#include "app/process_factor.h"
+#include "open_main_window.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/error_dialog.h"
+#include "ui/main/main_window.h"
 
 using namespace wagelyn;
 
-class Pay1CommandsTest : public QObject {
+class MainWindowCommandsTest : public QObject {
     Q_OBJECT
 
 private:
-    QPointer<Pay1> window_;
+    QPointer<MainWindow> window_;
 
     QLineEdit* Box(int n) const { return testing::FigureBox(window_, n); }
     QComboBox* Tax() const { return testing::TaxEntry(window_); }
@@ -42,19 +42,19 @@ private:
 
 private slots:
     void init() {
-        Module1::TakeHomeFactor = 0.0;
-        window_ = testing::OpenPay1();
+        process::TakeHomeFactor = 0.0;
+        window_ = testing::OpenMainWindow();
         QVERIFY(QTest::qWaitForWindowExposed(window_));
     }
     void cleanup() {
         delete window_;
-        delete errshow::Instance();
-        delete frmAbout::Instance();
+        delete ErrorDialog::Instance();
+        delete AboutDialog::Instance();
     }
 
     void loadSetsTaxZeroAndFactorOne() {
         QCOMPARE(Tax()->currentText(), QString("0"));
-        QCOMPARE(Module1::TakeHomeFactor, 1.0);
+        QCOMPARE(process::TakeHomeFactor, 1.0);
         for (int i = 1; i <= 12; ++i) {
             QCOMPARE(Box(i)->text(), QString());
         }
@@ -70,7 +70,7 @@ private slots:
             QCOMPARE(Box(i)->text(), QString());
         }
         QCOMPARE(Tax()->currentText(), QString("20"));
-        QCOMPARE(Module1::TakeHomeFactor, 0.8);
+        QCOMPARE(process::TakeHomeFactor, 0.8);
         // Typed text keeps the colours of the last run.
         QTest::keyClicks(Box(1), "1");
         QTest::keyClicks(Box(2), "2");
@@ -90,7 +90,7 @@ private slots:
                      i == 1 ? QColor(0, 0, 255) : Box(2)->palette().color(QPalette::Text));
         }
         QCOMPARE(Tax()->currentText(), QString("0"));
-        QVERIFY(errshow::Instance() == nullptr);
+        QVERIFY(ErrorDialog::Instance() == nullptr);
     }
 
     void printWithoutAPrinterTellsTheUserAndChangesNothing() {
@@ -109,16 +109,16 @@ private slots:
         Click("Command15");
         QVERIFY2(message.contains("no default printer"), qPrintable(message));
         QCOMPARE(window_->centralWidget()->grab().toImage(), before);
-        QCOMPARE(Module1::TakeHomeFactor, 1.0);
+        QCOMPARE(process::TakeHomeFactor, 1.0);
         QVERIFY(window_->isVisible());
     }
 
     void aboutTwiceShowsOneDialog() {
         ChooseAbout();
-        QPointer<frmAbout> first = frmAbout::Instance();
+        QPointer<AboutDialog> first = AboutDialog::Instance();
         QVERIFY(first);
         ChooseAbout();
-        QCOMPARE(frmAbout::Instance(), first.data());
+        QCOMPARE(AboutDialog::Instance(), first.data());
         QVERIFY(first->isVisible());
         QVERIFY(window_->isEnabled());  // the main window stays usable
     }
@@ -162,7 +162,7 @@ private slots:
             Click("Command1");
         }
         QPointer<QWidget> dialog =
-            about ? static_cast<QWidget*>(frmAbout::Instance()) : errshow::Instance();
+            about ? static_cast<QWidget*>(AboutDialog::Instance()) : ErrorDialog::Instance();
         QVERIFY(dialog);
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
 
@@ -199,5 +199,5 @@ private:
     }
 };
 
-QTEST_MAIN(Pay1CommandsTest)
-#include "pay1_commands_test.moc"
+QTEST_MAIN(MainWindowCommandsTest)
+#include "main_window_commands_test.moc"

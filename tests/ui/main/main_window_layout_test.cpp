@@ -10,24 +10,24 @@
 #include <QTest>
 
 #include "app/application.h"
-#include "open_pay1.h"
+#include "open_main_window.h"
 #include "ui/form/form_builder.h"
-#include "ui/main/Pay1.h"
-#include "ui/main/pay1_layout.h"
+#include "ui/main/main_window.h"
+#include "ui/main/main_window_layout.h"
 
 using namespace wagelyn;
 
-class Pay1LayoutTest : public QObject {
+class MainWindowLayoutTest : public QObject {
     Q_OBJECT
 
 private:
-    Pay1* window_ = nullptr;
+    MainWindow* window_ = nullptr;
 
     QWidget* Control(const char* name) const { return window_->findChild<QWidget*>(name); }
 
 private slots:
     void init() {
-        window_ = testing::OpenPay1();
+        window_ = testing::OpenMainWindow();
         QVERIFY(QTest::qWaitForWindowExposed(window_));
     }
     void cleanup() { delete window_; }
@@ -91,7 +91,7 @@ private slots:
     }
 
     void everyControlOfTheLayoutExists() {
-        for (const ControlDef& def : pay1::Controls()) {
+        for (const ControlDef& def : main_layout::Controls()) {
             const QString name = ToQString(def.name);
             QVERIFY2(Control(name.toLatin1()), qPrintable(name));
         }
@@ -229,5 +229,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(Pay1LayoutTest)
-#include "pay1_layout_test.moc"
+QTEST_MAIN(MainWindowLayoutTest)
+#include "main_window_layout_test.moc"

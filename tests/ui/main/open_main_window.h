@@ -5,13 +5,13 @@
 #include <QLineEdit>
 #include <QString>
 
-#include "ui/main/Pay1.h"
+#include "ui/main/main_window.h"
 
 namespace wagelyn::testing {
 
 // Built, loaded, shown, with the focus in the Annual box; deletes itself when closed.
-inline Pay1* OpenPay1() {
-    auto* window = new Pay1;
+inline MainWindow* OpenMainWindow() {
+    auto* window = new MainWindow;
     window->Load();
     window->show();
     window->FocusAnnual();

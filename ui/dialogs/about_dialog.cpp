@@ -1,4 +1,4 @@
-#include "ui/dialogs/frmAbout.h"
+#include "ui/dialogs/about_dialog.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -11,7 +11,7 @@
 #include "platform/files.h"
 #include "platform/programs.h"
 #include "ui/dialogs/shared_dialog.h"
-#include "ui/dialogs/sysinfo_launcher.h"
+#include "ui/dialogs/system_info_launcher.h"
 #include "ui/form/form_builder.h"
 
 namespace wagelyn {
@@ -24,6 +24,7 @@ constexpr int kClientHeight = 5115;
 constexpr Colour kBlack = 0x00000000;
 constexpr Colour kSys = kSystemColour;
 using K = ControlKind;
+constexpr bool kOnFace = true;  // labels stand on the dialog's own face
 
 // Two labels hold texts of this program's own: a credit and a notice.
 // clang-format off
@@ -33,38 +34,33 @@ constexpr ControlDef kControls[] = {
     {"cmdSysInfo", K::Button, "&System Info...", 4260, 3075, 1245, 345, kSys, kSys, {}, 2},
     {"Label1", K::Label,
      "Wagelyn is free software under the MIT license: copy it, share it and hand it on freely.",
-     240, 3720, 4095, 1095, kSys, kSys, {}, 7},
+     240, 3720, 4095, 1095, kSys, kSys, {}, 7, false, false, kOnFace},
     {"lblDescription", K::Label,
      "-------Enter the salary you know, and you will find out if  how much you will/are paid by "
      "monthly, biweekly, weekly and so on."
      "                                                         "
      "-------Specify the est. tax % withheld from the government by either use drop down bar to "
      "pick % or enter it yourself.   ",
-     960, 1080, 3885, 1170, kBlack, kSys, {}, 3},
-    {"lblTitle", K::Label, "Application Title", 1080, 240, 3885, 480, kBlack, kSys, {}, 5},
-    {"lblVersion", K::Label, "Version", 1050, 780, 3885, 225, kSys, kSys, {}, 6},
+     960, 1080, 3885, 1170, kBlack, kSys, {}, 3, false, false, kOnFace},
+    {"lblTitle", K::Label, "Application Title", 1080, 240, 3885, 480, kBlack, kSys, {}, 5, false, false, kOnFace},
+    {"lblVersion", K::Label, "Version", 1050, 780, 3885, 225, kSys, kSys, {}, 6, false, false, kOnFace},
     {"lblDisclaimer", K::Label,
      "Written by the Wagelyn developers in 2026, so that anyone can see what a pay figure "
      "means for every pay period. Comments and wishes are welcome on the project's issue "
      "tracker.",
-     255, 2625, 3870, 825, kBlack, kSys, {}, 4},
+     255, 2625, 3870, 825, kBlack, kSys, {}, 4, false, false, kOnFace},
 };
 // clang-format on
 
 // An etched separator: a grey line with a white double-width one beneath.
 constexpr LineDef kLines[] = {
-    {"Line1_1", 90, 2445, 5654, 2445, 1, 0x00808080},
-    {"Line1_0", 105, 2460, 5654, 2460, 2, 0x00FFFFFF},
+    {90, 2445, 5654, 2445, 1, 0x00808080},
+    {105, 2460, 5654, 2460, 2, 0x00FFFFFF},
 };
-
-QPointer<frmAbout>& SharedInstance() {
-    static QPointer<frmAbout> instance;
-    return instance;
-}
 
 }  // namespace
 
-frmAbout::frmAbout() {
+AboutDialog::AboutDialog() {
     setObjectName(QStringLiteral("frmAbout"));
     setModal(false);
     setFont(DefaultFormFont());
@@ -89,13 +85,13 @@ frmAbout::frmAbout() {
     // Enter presses "&System Info..." while it has the focus, as in any dialog.
     auto* sysInfo = surface->findChild<QPushButton*>(QStringLiteral("cmdSysInfo"));
     sysInfo->setAutoDefault(true);
-    connect(sysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
+    connect(sysInfo, &QPushButton::clicked, this, &AboutDialog::StartSysInfo);
     ok->setFocus(Qt::OtherFocusReason);
 
     Load();
 }
 
-void frmAbout::Load() {
+void AboutDialog::Load() {
     const QString title = QApplication::applicationName();
     const QVersionNumber version = QVersionNumber::fromString(QApplication::applicationVersion());
     setWindowTitle(QStringLiteral("About ") + title);
@@ -107,7 +103,7 @@ void frmAbout::Load() {
     findChild<QLabel*>(QStringLiteral("lblTitle"))->setText(title);
 }
 
-void frmAbout::StartSysInfo() {
+void AboutDialog::StartSysInfo() {
     const SysInfoPlatform system{platform::SystemRegistry(), platform::SystemFiles(),
                                  platform::SystemPrograms()};
     if (LaunchSystemInformation(system) == SysInfoOutcome::Started) {
@@ -119,17 +115,12 @@ void frmAbout::StartSysInfo() {
     box.exec();
 }
 
-bool frmAbout::GetKeyValue(platform::KeyHandle KeyRoot, const std::string& KeyName,
-                           const std::string& SubKeyRef, std::string& KeyVal) {
-    return wagelyn::GetKeyValue(platform::SystemRegistry(), KeyRoot, KeyName, SubKeyRef, KeyVal);
+AboutDialog* AboutDialog::Instance() {
+    return SharedInstance<AboutDialog>().data();
 }
 
-frmAbout* frmAbout::Instance() {
-    return SharedInstance().data();
-}
-
-void frmAbout::Show() {
-    ShowShared(SharedInstance(), [] { return new frmAbout; });
+void AboutDialog::Show() {
+    ShowShared<AboutDialog>([] { return new AboutDialog; });
 }
 
 }  // namespace wagelyn

@@ -10,11 +10,11 @@
 #include <QTest>
 #include <QTimer>
 
-#include "ui/dialogs/frmAbout.h"
+#include "ui/dialogs/about_dialog.h"
 
 using namespace wagelyn;
 
-class FrmAboutSysInfoTest : public QObject {
+class AboutDialogSysInfoTest : public QObject {
     Q_OBJECT
 
 private:
@@ -47,9 +47,10 @@ private:
         return seen;
     }
 
-    static frmAbout* OpenAbout() {
-        frmAbout::Show();
-        return QTest::qWaitForWindowActive(frmAbout::Instance()) ? frmAbout::Instance() : nullptr;
+    static AboutDialog* OpenAbout() {
+        AboutDialog::Show();
+        return QTest::qWaitForWindowActive(AboutDialog::Instance()) ? AboutDialog::Instance()
+                                                                    : nullptr;
     }
 
 private slots:
@@ -63,12 +64,12 @@ private slots:
     void cleanupTestCase() { qputenv("PATH", savedPath_); }
     void cleanup() {
         qDeleteAll(findChildren<QTimer*>());
-        delete frmAbout::Instance();
+        delete AboutDialog::Instance();
         QFile::remove(bin_.filePath("hardinfo"));
     }
 
     void withNoToolTheUserIsTold() {
-        QPointer<frmAbout> dialog = OpenAbout();
+        QPointer<AboutDialog> dialog = OpenAbout();
         QVERIFY(dialog);
         auto seen = AnswerNextMessage();
         // Alt+S is the button's access key.
@@ -99,7 +100,7 @@ private slots:
         tool.close();
         tool.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
-        QPointer<frmAbout> dialog = OpenAbout();
+        QPointer<AboutDialog> dialog = OpenAbout();
         QVERIFY(dialog);
         auto seen = AnswerNextMessage();
         QTest::mouseClick(dialog->findChild<QPushButton*>("cmdSysInfo"), Qt::LeftButton);
@@ -118,5 +119,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(FrmAboutSysInfoTest)
-#include "frmAbout_sysinfo_test.moc"
+QTEST_MAIN(AboutDialogSysInfoTest)
+#include "about_dialog_sysinfo_test.moc"

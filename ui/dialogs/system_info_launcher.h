@@ -1,5 +1,5 @@
 #pragma once
-// The system-information launcher and its registry reader, behind frmAbout's
+// The system-information launcher and its registry reader, behind AboutDialog's
 // StartSysInfo and GetKeyValue. Plain C++ over the platform seams, so the
 // same code runs against the Windows API, the stand-in and test fakes.
 

@@ -8,23 +8,23 @@
 #include <QTimer>
 
 #include "app/application.h"
-#include "ui/dialogs/frmAbout.h"
+#include "ui/dialogs/about_dialog.h"
 
 using namespace wagelyn;
 
-class FrmAboutTest : public QObject {
+class AboutDialogTest : public QObject {
     Q_OBJECT
 
 private:
     static QLabel* Label(const char* name) {
-        return frmAbout::Instance()->findChild<QLabel*>(name);
+        return AboutDialog::Instance()->findChild<QLabel*>(name);
     }
     static QPushButton* Button(const char* name) {
-        return frmAbout::Instance()->findChild<QPushButton*>(name);
+        return AboutDialog::Instance()->findChild<QPushButton*>(name);
     }
-    static frmAbout* ShowAndWait() {
-        frmAbout::Show();
-        frmAbout* dialog = frmAbout::Instance();
+    static AboutDialog* ShowAndWait() {
+        AboutDialog::Show();
+        AboutDialog* dialog = AboutDialog::Instance();
         if (!QTest::qWaitForWindowActive(dialog)) {
             return nullptr;
         }
@@ -36,10 +36,10 @@ private slots:
         QApplication::setApplicationName("Wagelyn");
         QApplication::setApplicationVersion("1.0.0");
     }
-    void cleanup() { delete frmAbout::Instance(); }
+    void cleanup() { delete AboutDialog::Instance(); }
 
     void loadFillsCaptionTitleAndVersion() {
-        frmAbout* dialog = ShowAndWait();
+        AboutDialog* dialog = ShowAndWait();
         QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(), QString("About Wagelyn"));
         QCOMPARE(Label("lblTitle")->text(), QString("Wagelyn"));
@@ -65,7 +65,7 @@ private slots:
     }
 
     void separatorIsEtched() {
-        frmAbout* dialog = ShowAndWait();
+        AboutDialog* dialog = ShowAndWait();
         const QImage client = dialog->grab().toImage();
         // Grey at y 163, white at 164 and 165, from x 7 across.
         QCOMPARE(client.pixelColor(200, 163), QColor(128, 128, 128));
@@ -83,10 +83,10 @@ private slots:
 
     void loadRunsAgainOnlyAfterTheDialogClosed() {
         ShowAndWait();
-        QPointer<frmAbout> first = frmAbout::Instance();
+        QPointer<AboutDialog> first = AboutDialog::Instance();
         Label("lblVersion")->setText("changed since load");
-        frmAbout::Show();
-        QCOMPARE(frmAbout::Instance(), first.data());
+        AboutDialog::Show();
+        QCOMPARE(AboutDialog::Instance(), first.data());
         QCOMPARE(Label("lblVersion")->text(), QString("changed since load"));
         QTest::mouseClick(Button("cmdOK"), Qt::LeftButton);
         QTRY_VERIFY(first.isNull());
@@ -106,7 +106,7 @@ private slots:
     void keysAndCloseBoxUnloadIt() {
         QFETCH(int, key);
         QFETCH(QString, focus);
-        QPointer<frmAbout> dialog = ShowAndWait();
+        QPointer<AboutDialog> dialog = ShowAndWait();
         QVERIFY(dialog);
         QPushButton* target = Button(focus.toLatin1());
         target->setFocus();
@@ -119,7 +119,7 @@ private slots:
     }
 
     void enterOnSystemInfoDoesNotClose() {
-        QPointer<frmAbout> dialog = ShowAndWait();
+        QPointer<AboutDialog> dialog = ShowAndWait();
         Button("cmdSysInfo")->setFocus();
         bool pressed = false;
         connect(Button("cmdSysInfo"), &QPushButton::clicked, this, [&pressed] { pressed = true; });
@@ -135,5 +135,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(FrmAboutTest)
-#include "frmAbout_test.moc"
+QTEST_MAIN(AboutDialogTest)
+#include "about_dialog_test.moc"

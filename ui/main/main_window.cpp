@@ -1,4 +1,4 @@
-#include "ui/main/Pay1.h"
+#include "ui/main/main_window.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -9,13 +9,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "app/Module1.h"
 #include "app/application.h"
+#include "app/process_factor.h"
 #include "conversion/recalculation.h"
-#include "ui/dialogs/errshow.h"
-#include "ui/dialogs/frmAbout.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/error_dialog.h"
 #include "ui/form/form_builder.h"
-#include "ui/main/pay1_layout.h"
+#include "ui/main/main_window_layout.h"
 #include "ui/main/print_window.h"
 
 namespace wagelyn {
@@ -32,37 +32,38 @@ const QString kNetDescription = QStringLiteral("Net (take-home) pay");
 
 }  // namespace
 
-Pay1::Pay1(QWidget* parent) : QMainWindow(parent) {
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Pay1"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(ToQString(pay1::kCaption));
+    setWindowTitle(ToQString(main_layout::kCaption));
     setWindowIcon(ApplicationIcon());
     // Fixed single border: close box and system menu, no minimize or maximize.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
 
-    auto* surface = new FormSurface(pay1::Lines(), pay1::kClientWidth, pay1::kClientHeight, this);
+    auto* surface = new FormSurface(main_layout::Lines(), main_layout::kClientWidth,
+                                    main_layout::kClientHeight, this);
     surface->setObjectName(QStringLiteral("Pay1Client"));
     surface->setFont(DefaultFormFont());
     QPalette palette = surface->palette();
-    palette.setColor(QPalette::Window, ToQColor(pay1::kBackground));
+    palette.setColor(QPalette::Window, ToQColor(main_layout::kBackground));
     surface->setPalette(palette);
-    BuildForm(pay1::Controls(), surface);
+    BuildForm(main_layout::Controls(), surface);
     setCentralWidget(surface);
 
-    auto* help = menuBar()->addMenu(ToQString(pay1::kHelpMenu));
+    auto* help = menuBar()->addMenu(ToQString(main_layout::kHelpMenu));
     help->setObjectName(QStringLiteral("Help"));
-    QAction* about = help->addAction(ToQString(pay1::kAboutItem));
+    QAction* about = help->addAction(ToQString(main_layout::kAboutItem));
     about->setObjectName(QStringLiteral("About"));
-    connect(about, &QAction::triggered, this, &Pay1::ShowAbout);
+    connect(about, &QAction::triggered, this, &MainWindow::ShowAbout);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     BindControls();
 }
 
-void Pay1::BindControls() {
-    for (const PeriodInfo& info : kPeriods) {
+void MainWindow::BindControls() {
+    for (const main_layout::PeriodControls& info : main_layout::kPeriodControls) {
         QLineEdit* box = findChild<QLineEdit*>(ToQString(info.box));
         box->setAccessibleName(ToQString(info.caption));
         box->setAccessibleDescription(info.period == Period::Annual ? kGrossDescription
@@ -74,42 +75,42 @@ void Pay1::BindControls() {
     }
 
     tax_ = findChild<QComboBox*>(QStringLiteral("Combo1"));
-    for (std::string_view entry : pay1::kTaxList) {
+    for (std::string_view entry : main_layout::kTaxList) {
         tax_->addItem(ToQString(entry));
     }
     tax_->setEditText(QString());
     tax_->setAccessibleName(QStringLiteral("Tax withheld in %"));
 
     connect(findChild<QPushButton*>(QStringLiteral("Command7")), &QPushButton::clicked, this,
-            &Pay1::Reset);
+            &MainWindow::Reset);
     connect(findChild<QPushButton*>(QStringLiteral("Command14")), &QPushButton::clicked, this,
-            &Pay1::Quit);
+            &MainWindow::Quit);
     connect(findChild<QPushButton*>(QStringLiteral("Command15")), &QPushButton::clicked, this,
-            &Pay1::Print);
+            &MainWindow::Print);
 }
 
-void Pay1::Load() {
-    LoadDefaults(*this, Module1::TakeHomeFactor, RegionalFormat());
+void MainWindow::Load() {
+    LoadDefaults(*this, process::TakeHomeFactor, RegionalFormat());
 }
 
-void Pay1::FocusAnnual() {
+void MainWindow::FocusAnnual() {
     boxes_[IndexOf(Period::Annual)]->setFocus(Qt::OtherFocusReason);
 }
 
-void Pay1::RecalculateFrom(Period source) {
-    Recalculate(source, *this, Module1::TakeHomeFactor, RegionalFormat());
+void MainWindow::RecalculateFrom(Period source) {
+    Recalculate(source, *this, process::TakeHomeFactor, RegionalFormat());
 }
 
-void Pay1::Reset() {
+void MainWindow::Reset() {
     ResetBoxes(*this);
 }
 
 // Closes only this window: an open dialog keeps the process until it closes.
-void Pay1::Quit() {
+void MainWindow::Quit() {
     close();
 }
 
-void Pay1::Print() {
+void MainWindow::Print() {
     const QString problem = DescribePrintOutcome(PrintOnDefaultPrinter(*centralWidget()));
     if (!problem.isEmpty()) {
         QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), problem,
@@ -119,42 +120,34 @@ void Pay1::Print() {
     }
 }
 
-void Pay1::ShowAbout() {
-    frmAbout::Show();
+void MainWindow::ShowAbout() {
+    AboutDialog::Show();
 }
 
-std::string Pay1::BoxText(Period period) const {
+std::string MainWindow::BoxText(Period period) const {
     return boxes_[IndexOf(period)]->text().toStdString();
 }
 
-void Pay1::SetBoxText(Period period, std::string_view text) {
+void MainWindow::SetBoxText(Period period, std::string_view text) {
     boxes_[IndexOf(period)]->setText(ToQString(text));
 }
 
-void Pay1::SetBoxColour(Period period, Colour colour) {
+void MainWindow::SetBoxColour(Period period, Colour colour) {
     QLineEdit* box = boxes_[IndexOf(period)];
-    const QColor wanted = ToQColor(colour);
-    // Most runs repaint boxes that are red already: a new palette would only
-    // cost a style update.
-    if (box->palette().color(QPalette::Text) == wanted) {
-        return;
-    }
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Text, wanted);
-    box->setPalette(palette);
+    SetDesignTextColour(box, colour);
     box->setAccessibleDescription(colour == kBlue ? kGrossDescription : kNetDescription);
 }
 
-std::string Pay1::TaxText() const {
+std::string MainWindow::TaxText() const {
     return tax_->currentText().toStdString();
 }
 
-void Pay1::SetTaxText(std::string_view text) {
+void MainWindow::SetTaxText(std::string_view text) {
     tax_->setEditText(ToQString(text));
 }
 
-void Pay1::ShowError() {
-    errshow::Show();
+void MainWindow::ShowError() {
+    ErrorDialog::Show();
 }
 
 }  // namespace wagelyn

@@ -5,10 +5,10 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/Module1.h"
-#include "open_pay1.h"
-#include "ui/dialogs/errshow.h"
-#include "ui/main/Pay1.h"
+#include "app/process_factor.h"
+#include "open_main_window.h"
+#include "ui/dialogs/error_dialog.h"
+#include "ui/main/main_window.h"
 
 using namespace wagelyn;
 
@@ -19,11 +19,11 @@ const QColor kRedText(255, 0, 0);
 
 }  // namespace
 
-class Pay1BehaviourTest : public QObject {
+class MainWindowBehaviourTest : public QObject {
     Q_OBJECT
 
 private:
-    Pay1* window_ = nullptr;
+    MainWindow* window_ = nullptr;
 
     QLineEdit* Box(int n) const { return testing::FigureBox(window_, n); }
     QComboBox* Tax() const { return testing::TaxEntry(window_); }
@@ -50,12 +50,12 @@ private:
 
 private slots:
     void init() {
-        window_ = testing::OpenPay1();
+        window_ = testing::OpenMainWindow();
         QVERIFY(QTest::qWaitForWindowExposed(window_));
     }
     void cleanup() {
         delete window_;
-        delete errshow::Instance();
+        delete ErrorDialog::Instance();
     }
 
     void periodButtonsWriteTheWorkedExamples_data() {
@@ -93,7 +93,7 @@ private slots:
         for (int i = 1; i <= 12; ++i) {
             QCOMPARE(TextColour(i), i == sourceBox ? kBlueText : kRedText);
         }
-        QVERIFY(errshow::Instance() == nullptr);
+        QVERIFY(ErrorDialog::Instance() == nullptr);
     }
 
     void pickingATaxFromTheListIsUsed() {
@@ -101,7 +101,7 @@ private slots:
         TypeInto(1, "52000");
         QTest::mouseClick(Button("Command1"), Qt::LeftButton);
         QCOMPARE(Box(2)->text(), QString("3466.67"));
-        QCOMPARE(Module1::TakeHomeFactor, 0.8);
+        QCOMPARE(process::TakeHomeFactor, 0.8);
     }
 
     void typedTaxIsNotCompletedFromTheList_data() {
@@ -124,7 +124,7 @@ private slots:
         QCOMPARE(Tax()->currentText(), typed);
         TypeInto(1, "52000");
         QTest::mouseClick(Button("Command1"), Qt::LeftButton);
-        QCOMPARE(Module1::TakeHomeFactor, factor);
+        QCOMPARE(process::TakeHomeFactor, factor);
         QCOMPARE(Tax()->currentText(), typed);
     }
 
@@ -145,24 +145,24 @@ private slots:
         TypeInto(1, "52000");
         QTest::mouseClick(Button("Command1"), Qt::LeftButton);
         const QStringList before = Texts();
-        const double factorBefore = Module1::TakeHomeFactor;
+        const double factorBefore = process::TakeHomeFactor;
         TypeInto(sourceBox, "52000");
         TypeTax("");
         QTest::mouseClick(Button(button), Qt::LeftButton);
 
-        QVERIFY(errshow::Instance() != nullptr);
-        QVERIFY(errshow::Instance()->isVisible());
+        QVERIFY(ErrorDialog::Instance() != nullptr);
+        QVERIFY(ErrorDialog::Instance()->isVisible());
         QStringList expected = before;
         expected[sourceBox - 1] = "52000";
         QCOMPARE(Texts(), expected);
-        QCOMPARE(Module1::TakeHomeFactor, factorBefore);
+        QCOMPARE(process::TakeHomeFactor, factorBefore);
         QCOMPARE(TextColour(sourceBox), turnsBlue || sourceBox == 1 ? kBlueText : kRedText);
     }
 
     void nonNumericSourceTurnsBlueAndShowsTheError() {
         TypeInto(2, "abc");
         QTest::mouseClick(Button("Command2"), Qt::LeftButton);
-        QVERIFY(errshow::Instance() != nullptr);
+        QVERIFY(ErrorDialog::Instance() != nullptr);
         QCOMPARE(TextColour(2), kBlueText);
         QCOMPARE(Box(1)->text(), QString());
     }
@@ -175,7 +175,7 @@ private slots:
         QTest::keyClick(Tax()->lineEdit(), Qt::Key_Escape);
         QCOMPARE(Box(2)->text(), QString());
         QCOMPARE(Tax()->count(), 16);  // Enter added nothing to the list
-        QVERIFY(errshow::Instance() == nullptr);
+        QVERIFY(ErrorDialog::Instance() == nullptr);
     }
 
     void groupSeparatorsReadAndStayAsTyped() {
@@ -186,5 +186,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(Pay1BehaviourTest)
-#include "pay1_behaviour_test.moc"
+QTEST_MAIN(MainWindowBehaviourTest)
+#include "main_window_behaviour_test.moc"

@@ -1,4 +1,4 @@
-#include "ui/dialogs/sysinfo_launcher.h"
+#include "ui/dialogs/system_info_launcher.h"
 
 #include <gtest/gtest.h>
 

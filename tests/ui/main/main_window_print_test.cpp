@@ -10,8 +10,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/Module1.h"
-#include "ui/main/Pay1.h"
+#include "app/process_factor.h"
+#include "ui/main/main_window.h"
 
 using namespace wagelyn;
 
@@ -47,7 +47,7 @@ bool Near(const QColor& a, const QColor& b) {
 
 }  // namespace
 
-class Pay1PrintTest : public QObject {
+class MainWindowPrintTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -56,7 +56,7 @@ private slots:
         if (out.isEmpty()) {
             QSKIP("needs the private print server of tests/print/private_cups.sh");
         }
-        Pay1 window;
+        MainWindow window;
         window.Load();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -129,5 +129,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(Pay1PrintTest)
-#include "pay1_print_test.moc"
+QTEST_MAIN(MainWindowPrintTest)
+#include "main_window_print_test.moc"

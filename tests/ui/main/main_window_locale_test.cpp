@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ui/dialogs/errshow.h"
-#include "ui/main/Pay1.h"
+#include "ui/dialogs/error_dialog.h"
+#include "ui/main/main_window.h"
 
 using namespace wagelyn;
 
@@ -33,7 +33,7 @@ const Region kRegions[] = {
 
 }  // namespace
 
-class Pay1LocaleTest : public QObject {
+class MainWindowLocaleTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -49,7 +49,7 @@ private slots:
         const QLocale system = QLocale::system();
         QCOMPARE(system.name(), QString(region->name));
 
-        Pay1 window;
+        MainWindow window;
         window.Load();
         window.show();
         auto* annual = window.findChild<QLineEdit*>("Text1");
@@ -62,7 +62,7 @@ private slots:
         annual->setFocus();
         annual->insert(grouped);
         QTest::mouseClick(run, Qt::LeftButton);
-        QVERIFY(errshow::Instance() == nullptr);
+        QVERIFY(ErrorDialog::Instance() == nullptr);
         QCOMPARE(window.findChild<QLineEdit*>("Text2")->text(), QString(region->monthly));
         QCOMPARE(window.findChild<QLineEdit*>("Text9")->text(), QString(region->minute));
         QCOMPARE(annual->text(), grouped);
@@ -74,10 +74,10 @@ private slots:
         // A figure written with the other decimal separator is refused, not misread.
         annual->setText(QString(region->monthly).contains(',') ? "4333.33" : "4333,33");
         QTest::mouseClick(run, Qt::LeftButton);
-        QVERIFY(errshow::Instance() != nullptr);
-        delete errshow::Instance();
+        QVERIFY(ErrorDialog::Instance() != nullptr);
+        delete ErrorDialog::Instance();
     }
 };
 
-QTEST_MAIN(Pay1LocaleTest)
-#include "pay1_locale_test.moc"
+QTEST_MAIN(MainWindowLocaleTest)
+#include "main_window_locale_test.moc"

@@ -1,22 +1,27 @@
 #pragma once
 // The error dialog: one fixed message whenever a calculation or the reset
 // fails. One shared instance, created on first show, modeless, no owner;
-// closing it destroys it and the next show builds it afresh.
+// closing it destroys it and the next show builds it afresh. It is a dialog
+// to the window system and to screen readers alike.
 
-#include <QWidget>
+#include <QDialog>
 
 namespace wagelyn {
 
-class errshow final : public QWidget {  // NOLINT(readability-identifier-naming): the form's name
+class ErrorDialog final : public QDialog {
     Q_OBJECT
 public:
     // Shows the shared instance, creating it if needed, and returns at once.
     static void Show();
     // The open instance, or nullptr.
-    static errshow* Instance();
+    static ErrorDialog* Instance();
+
+protected:
+    // Escape closes nothing: the dialog has no cancel button.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    errshow();
+    ErrorDialog();
 };
 
 }  // namespace wagelyn

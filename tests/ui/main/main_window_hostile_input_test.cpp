@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "open_pay1.h"
-#include "ui/dialogs/errshow.h"
-#include "ui/main/Pay1.h"
+#include "open_main_window.h"
+#include "ui/dialogs/error_dialog.h"
+#include "ui/main/main_window.h"
 
 using namespace wagelyn;
 
@@ -19,11 +19,11 @@ const int kMegabyte = 1 << 20;
 
 }  // namespace
 
-class Pay1HostileInputTest : public QObject {
+class MainWindowHostileInputTest : public QObject {
     Q_OBJECT
 
 private:
-    Pay1* window_ = nullptr;
+    MainWindow* window_ = nullptr;
 
     QLineEdit* Box(int n) const { return testing::FigureBox(window_, n); }
     QLineEdit* Tax() const { return testing::TaxEntry(window_)->lineEdit(); }
@@ -40,10 +40,10 @@ private:
     }
 
 private slots:
-    void init() { window_ = testing::OpenPay1(); }
+    void init() { window_ = testing::OpenMainWindow(); }
     void cleanup() {
         delete window_;
-        delete errshow::Instance();
+        delete ErrorDialog::Instance();
     }
 
     void figureBoxTakesAnythingCleanly_data() {
@@ -72,10 +72,10 @@ private slots:
         QCOMPARE(Box(1)->text().size(), text.size());  // kept whole, never cut
         QTest::mouseClick(window_->findChild<QPushButton*>("Command1"), Qt::LeftButton);
         if (monthly.isEmpty()) {
-            QVERIFY(errshow::Instance() != nullptr);
+            QVERIFY(ErrorDialog::Instance() != nullptr);
             QCOMPARE(Box(2)->text(), QString());
         } else {
-            QVERIFY(errshow::Instance() == nullptr);
+            QVERIFY(ErrorDialog::Instance() == nullptr);
             QCOMPARE(Box(2)->text(), monthly);
         }
         QCOMPARE(Box(1)->text(), text);  // the source stays as typed
@@ -100,9 +100,9 @@ private slots:
         QCOMPARE(Tax()->text().size(), tax.size());
         QTest::mouseClick(window_->findChild<QPushButton*>("Command1"), Qt::LeftButton);
         QCOMPARE(Box(2)->text(), monthly);
-        QCOMPARE(errshow::Instance() != nullptr, monthly.isEmpty());
+        QCOMPARE(ErrorDialog::Instance() != nullptr, monthly.isEmpty());
     }
 };
 
-QTEST_MAIN(Pay1HostileInputTest)
-#include "pay1_hostile_input_test.moc"
+QTEST_MAIN(MainWindowHostileInputTest)
+#include "main_window_hostile_input_test.moc"

@@ -4,24 +4,24 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ui/dialogs/errshow.h"
+#include "ui/dialogs/error_dialog.h"
 
 using namespace wagelyn;
 
-class ErrshowTest : public QObject {
+class ErrorDialogTest : public QObject {
     Q_OBJECT
 
 private:
     static QPushButton* Button(const char* name) {
-        return errshow::Instance()->findChild<QPushButton*>(name);
+        return ErrorDialog::Instance()->findChild<QPushButton*>(name);
     }
 
 private slots:
-    void cleanup() { delete errshow::Instance(); }
+    void cleanup() { delete ErrorDialog::Instance(); }
 
     void showsTheExactMessageInBoldDarkGreen() {
-        errshow::Show();
-        errshow* dialog = errshow::Instance();
+        ErrorDialog::Show();
+        ErrorDialog* dialog = ErrorDialog::Instance();
         QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(), QString("Error Message"));
         auto* label = dialog->findChild<QLabel*>("Label1");
@@ -44,10 +44,10 @@ private slots:
     }
 
     void twoFailuresLeaveOneDialogInFront() {
-        errshow::Show();
-        QPointer<errshow> first = errshow::Instance();
-        errshow::Show();
-        QCOMPARE(errshow::Instance(), first.data());
+        ErrorDialog::Show();
+        QPointer<ErrorDialog> first = ErrorDialog::Instance();
+        ErrorDialog::Show();
+        QCOMPARE(ErrorDialog::Instance(), first.data());
         const QWidgetList windows = QApplication::topLevelWidgets();
         QCOMPARE(std::count_if(windows.begin(), windows.end(),
                                [](QWidget* w) { return w->objectName() == "errshow"; }),
@@ -63,35 +63,35 @@ private slots:
 
     void okCloseBoxAndCancelDestroyIt() {
         QFETCH(QString, how);
-        errshow::Show();
-        QPointer<errshow> dialog = errshow::Instance();
+        ErrorDialog::Show();
+        QPointer<ErrorDialog> dialog = ErrorDialog::Instance();
         if (how.isEmpty()) {
             dialog->close();
         } else {
             QTest::mouseClick(Button(how.toLatin1()), Qt::LeftButton);
         }
         QTRY_VERIFY(dialog.isNull());
-        QVERIFY(errshow::Instance() == nullptr);
+        QVERIFY(ErrorDialog::Instance() == nullptr);
         // The next show builds it afresh.
-        errshow::Show();
-        QVERIFY(errshow::Instance() != nullptr);
+        ErrorDialog::Show();
+        QVERIFY(ErrorDialog::Instance() != nullptr);
     }
 
     void escapeDoesNotCloseIt() {
-        errshow::Show();
-        QVERIFY(QTest::qWaitForWindowExposed(errshow::Instance()));
-        QTest::keyClick(errshow::Instance(), Qt::Key_Escape);
+        ErrorDialog::Show();
+        QVERIFY(QTest::qWaitForWindowExposed(ErrorDialog::Instance()));
+        QTest::keyClick(ErrorDialog::Instance(), Qt::Key_Escape);
         QTest::keyClick(Button("OKButton"), Qt::Key_Escape);
-        QVERIFY(errshow::Instance() != nullptr);
-        QVERIFY(errshow::Instance()->isVisible());
+        QVERIFY(ErrorDialog::Instance() != nullptr);
+        QVERIFY(ErrorDialog::Instance()->isVisible());
     }
 
     void focusStartsOnOk() {
-        errshow::Show();
-        QVERIFY(QTest::qWaitForWindowActive(errshow::Instance()));
+        ErrorDialog::Show();
+        QVERIFY(QTest::qWaitForWindowActive(ErrorDialog::Instance()));
         QCOMPARE(QApplication::focusWidget(), Button("OKButton"));
     }
 };
 
-QTEST_MAIN(ErrshowTest)
-#include "errshow_test.moc"
+QTEST_MAIN(ErrorDialogTest)
+#include "error_dialog_test.moc"

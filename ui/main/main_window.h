@@ -16,10 +16,10 @@ QT_END_NAMESPACE
 
 namespace wagelyn {
 
-class Pay1 final : public QMainWindow, public WindowOperations {
+class MainWindow final : public QMainWindow, public WindowOperations {
     Q_OBJECT
 public:
-    explicit Pay1(QWidget* parent = nullptr);
+    explicit MainWindow(QWidget* parent = nullptr);
 
     // The load handler: tax entry "0", TakeHomeFactor 1.
     void Load();

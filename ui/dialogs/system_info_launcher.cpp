@@ -1,4 +1,4 @@
-#include "ui/dialogs/sysinfo_launcher.h"
+#include "ui/dialogs/system_info_launcher.h"
 
 #include <algorithm>
 #include <array>
@@ -8,10 +8,10 @@
 namespace wagelyn {
 namespace {
 
-constexpr std::string_view kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-constexpr std::string_view kToolValue = "PATH";
-constexpr std::string_view kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
-constexpr std::string_view kFolderValue = "MSINFO";
+using platform::kFolderKey;
+using platform::kFolderValue;
+using platform::kToolKey;
+using platform::kToolValue;
 constexpr std::string_view kToolFile = "\\MSINFO32.EXE";
 constexpr std::uint32_t kBufferSize = 1024;
 

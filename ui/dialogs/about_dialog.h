@@ -4,29 +4,23 @@
 // handler fills the caption, title and version each time it is created.
 
 #include <QDialog>
-#include <string>
-
-#include "platform/registry.h"
 
 namespace wagelyn {
 
-class frmAbout final : public QDialog {  // NOLINT(readability-identifier-naming): the form's name
+class AboutDialog final : public QDialog {
     Q_OBJECT
 public:
     // Shows the shared instance, creating (and loading) it if needed; returns at once.
     static void Show();
     // The open instance, or nullptr.
-    static frmAbout* Instance();
+    static AboutDialog* Instance();
 
     // "&System Info...": starts the system-information tool, or tells the
     // user that it is unavailable.
     void StartSysInfo();
-    // Reads one registry value; see GetKeyValue in sysinfo_launcher.h.
-    bool GetKeyValue(platform::KeyHandle KeyRoot, const std::string& KeyName,
-                     const std::string& SubKeyRef, std::string& KeyVal);
 
 private:
-    frmAbout();
+    AboutDialog();
     void Load();
 };
 
