@@ -23,18 +23,18 @@ if dpkg-query -W -f='${Status}' wagelyn 2>/dev/null | grep -q 'install ok instal
 fi
 
 work=$(mktemp -d /tmp/wagelyn-deb.XXXXXX)
-xvfb_pid=""
 app_pid=""
 installed=""
 cleanup() {
     [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    stop_xvfb
     [ -n "$installed" ] && dpkg -r wagelyn >/dev/null 2>&1 || true
     rm -rf "$work"
 }
 trap cleanup EXIT
 
 source "$(dirname "$0")/checks.sh"
+source "$(dirname "$0")/../support/xvfb.sh"
 
 (cd "$build" && cpack -G DEB -B "$work" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; exit 1; }
 deb=$(ls "$work"/wagelyn_*.deb)
@@ -54,14 +54,9 @@ for file in /usr/bin/wagelyn \
 done
 
 # The installed program opens its window.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-export DISPLAY=":$(head -n 1 "$work/display")"
+# start_xvfb also sets QT_QPA_PLATFORM=xcb: a caller's "offscreen" would
+# keep the window off the server.
+start_xvfb "$work"
 /usr/bin/wagelyn >/dev/null 2>&1 </dev/null &
 app_pid=$!
 window_shown() {
