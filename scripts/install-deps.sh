@@ -1,26 +1,40 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and running Wagelyn need, and
-# with --test those its tests need too; only the missing ones. Uses sudo when
-# not run as root.
+# with --test those its tests need too; only the missing ones. Not root, it
+# uses sudo where there is one, and otherwise says what to run as root.
 #
 #   scripts/install-deps.sh [--test]
 set -euo pipefail
+
+with_tests=no
+for argument in "$@"; do
+    case "$argument" in
+        --test) with_tests=yes ;;
+        *)
+            echo "usage: scripts/install-deps.sh [--test]" >&2
+            exit 2
+            ;;
+    esac
+done
 
 packages=(
     g++ cmake ninja-build pkg-config          # toolchain
     qt6-base-dev                              # Widgets, PrintSupport, Test
     libfontconfig-dev                         # loading the font configuration early
-    libgtest-dev libbenchmark-dev             # tests and benchmarks are built by default
-    libx11-dev libxdamage-dev                 # the start-up benchmark's first-paint timer
     fonts-liberation                          # Arial-compatible face for the layout
 )
-if [ "${1:-}" = "--test" ]; then
+if [ "$with_tests" = yes ]; then
     packages+=(
+        libgtest-dev libbenchmark-dev         # tests and benchmarks
+        libx11-dev libxdamage-dev             # the start-up benchmark's first-paint timer
         xvfb xauth x11-utils                  # tests that need a real X server
         cups cups-client printer-driver-cups-pdf poppler-utils  # a private print server
         g++-mingw-w64-x86-64-win32 wine64 wine  # the Windows side, under Wine
         desktop-file-utils appstream dpkg-dev  # desktop files and the Debian package
         clang libclang-rt-14-dev              # the fuzzers
+        qt6ct qt6-gtk-platformtheme gnome-themes-extra  # dark colour schemes
+        python3-pyatspi at-spi2-core dbus-daemon  # a screen reader's view, over AT-SPI
+        qt6-wayland weston                    # Wayland, on a headless compositor
     )
 fi
 
@@ -34,11 +48,17 @@ if [ ${#missing[@]} -eq 0 ]; then
     exit 0
 fi
 
-sudo=()
+as_root=()
 if [ "$(id -u)" -ne 0 ]; then
-    sudo=(sudo)
+    if ! command -v sudo >/dev/null; then
+        echo "Wagelyn needs these Debian packages: ${missing[*]}" >&2
+        echo "Install them as root, then run this command again:" >&2
+        echo "    su -c 'apt-get update && apt-get install --no-install-recommends ${missing[*]}'" >&2
+        exit 1
+    fi
+    as_root=(sudo)
 fi
 echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" </dev/null

@@ -36,6 +36,14 @@ trap cleanup EXIT
 source "$(dirname "$0")/checks.sh"
 source "$(dirname "$0")/../support/xvfb.sh"
 
+# Without dpkg-shlibdeps' list of dependencies, no package comes out.
+refused() {
+    ! (cd "$build" && cpack -G DEB -B "$work/bare" -D CPACK_DEBIAN_PACKAGE_SHLIBDEPS=OFF \
+        >"$work/bare.log" 2>&1) && grep -q 'dpkg-dev' "$work/bare.log" &&
+        ! ls "$work"/bare/*.deb >/dev/null 2>&1
+}
+check "a package without dependencies is refused" refused
+
 (cd "$build" && cpack -G DEB -B "$work" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; exit 1; }
 deb=$(ls "$work"/wagelyn_*.deb)
 dpkg-deb -f "$deb" Depends Suggests Version >"$work/control"

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Runs the program as a screen reader meets it: a private Xvfb, a private
+# session bus with the accessibility bus on it, the program with Qt's AT-SPI
+# bridge on, and a client that works the window through AT-SPI alone.
+# Exit 77 (skipped) when the AT-SPI packages are missing.
+#
+#   run_a11y_test.sh PROGRAM
+set -euo pipefail
+program=$1
+here=$(cd "$(dirname "$0")" && pwd)
+launcher=/usr/libexec/at-spi-bus-launcher
+for tool in Xvfb dbus-daemon "$launcher"; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "a11y: $tool is missing; skipped" >&2
+        exit 77
+    fi
+done
+# Debian's pyatspi lives with the system python, not with any other one.
+if ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
+    echo "a11y: python3-pyatspi is missing; skipped" >&2
+    exit 77
+fi
+
+work=$(mktemp -d /tmp/wagelyn-a11y.XXXXXX)
+source "$here/../support/xvfb.sh"
+bus_pid=""
+launcher_pid=""
+app_pid=""
+cleanup() {
+    for pid in "$app_pid" "$launcher_pid" "$bus_pid"; do
+        [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    done
+    stop_xvfb
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+start_xvfb "$work"
+export XDG_RUNTIME_DIR="$work"
+chmod 700 "$work"
+dbus-daemon --session --fork --print-address=3 --print-pid=4 \
+    3>"$work/bus-address" 4>"$work/bus-pid"
+bus_pid=$(cat "$work/bus-pid")
+export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus-address")
+"$launcher" --launch-immediately >"$work/launcher.log" 2>&1 &
+launcher_pid=$!
+
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+"$program" >"$work/program.log" 2>&1 </dev/null &
+app_pid=$!
+
+if ! /usr/bin/python3 "$here/work_the_window.py"; then
+    echo "--- program output" >&2
+    cat "$work/program.log" >&2
+    exit 1
+fi

@@ -1,0 +1,108 @@
+"""Works Wagelyn's window through AT-SPI alone, as a screen reader user
+would: finds the figure boxes and buttons by their accessible names, types
+an annual salary and presses its button, reads the eleven net figures;
+meets the error dialog and closes it; opens and closes the About dialog."""
+import sys
+import time
+
+import pyatspi
+
+EXPECTED = {
+    "Monthly": "4333.33", "Bi-Weekly": "2000", "Weekly": "1000",
+    "Hourly - 40 hr.": "25", "Hourly - 35 hr.": "28.57",
+    "Daily - 40 hr": "200", "Daily - 35 hr": "199.99",
+    "Minute. - 40 hr": "0.4167", "Minute - 35 hr": "0.4762",
+    "Second. - 40 hr": "0.0069", "Second. - 35 hr": "0.0079",
+}
+failures = []
+
+
+def check(what, ok):
+    print(("ok   " if ok else "FAIL ") + what)
+    if not ok:
+        failures.append(what)
+
+
+def wait_for(find, seconds=15):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        try:
+            found = find()
+        except Exception:  # the tree changes while it is walked
+            found = None
+        if found:
+            return found
+        time.sleep(0.1)
+    return None
+
+
+def application():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name.lower() == "wagelyn":
+            return app
+    return None
+
+
+def find(root, role, name=None):
+    return pyatspi.findDescendant(
+        root, lambda a: a.getRole() == role and (name is None or a.name == name))
+
+
+def top_level(app, roles, name=None):
+    for window in app:
+        if window is not None and window.getRole() in roles and (name is None or window.name == name):
+            return window
+    return None
+
+
+def press(button):
+    button.queryAction().doAction(0)
+
+
+def text_of(accessible):
+    text = accessible.queryText()
+    return text.getText(0, text.characterCount)
+
+
+app = wait_for(application)
+if app is None:
+    sys.exit("FAIL the program never appeared on the accessibility bus")
+main = wait_for(lambda: top_level(app, (pyatspi.ROLE_FRAME,)))
+check("the main window is a frame", main is not None)
+if main is None:
+    sys.exit(1)
+
+# A conversion: type into the Annual box, press "Annual Salary".
+annual = find(main, pyatspi.ROLE_TEXT, "Annual Salary")
+check("the Annual box is found by its name", annual is not None)
+annual.queryEditableText().setTextContents("52000")
+press(find(main, pyatspi.ROLE_PUSH_BUTTON, "Annual Salary"))
+for name, figure in EXPECTED.items():
+    box = find(main, pyatspi.ROLE_TEXT, name)
+    got = wait_for(lambda: text_of(box) == figure and figure) if box else None
+    check(f"{name} reads {figure}" + ("" if got else f" (read {text_of(box) if box else 'no box'!r})"),
+          bool(got))
+
+# A failure: an empty Monthly box, then its button.
+find(main, pyatspi.ROLE_TEXT, "Monthly").queryEditableText().setTextContents("")
+press(find(main, pyatspi.ROLE_PUSH_BUTTON, "Monthly"))
+dialog = wait_for(lambda: top_level(app, (pyatspi.ROLE_DIALOG, pyatspi.ROLE_ALERT), "Error Message"))
+check("the error dialog appears as a dialog", dialog is not None)
+if dialog is not None:
+    message = find(dialog, pyatspi.ROLE_LABEL)
+    check("its message is readable",
+          message is not None and message.name.startswith("You Have entered either invalid value"))
+    press(find(dialog, pyatspi.ROLE_PUSH_BUTTON, "OK"))
+    check("OK closes it",
+          wait_for(lambda: top_level(app, (pyatspi.ROLE_DIALOG, pyatspi.ROLE_ALERT), "Error Message") is None))
+
+# Help > About the program, then OK.
+press(find(main, pyatspi.ROLE_MENU_ITEM, "About the program"))
+about = wait_for(lambda: top_level(app, (pyatspi.ROLE_DIALOG,), "About Wagelyn"))
+check("About opens as a dialog", about is not None)
+if about is not None:
+    press(find(about, pyatspi.ROLE_PUSH_BUTTON, "OK"))
+    check("OK closes About", wait_for(lambda: top_level(app, (pyatspi.ROLE_DIALOG,), "About Wagelyn") is None))
+
+print(f"{len(failures)} failed" if failures else "all checks passed")
+sys.exit(1 if failures else 0)
