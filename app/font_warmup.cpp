@@ -8,14 +8,23 @@
 
 namespace wagelyn {
 
-FontConfigWarmUp::FontConfigWarmUp() {
+FontConfigWarmUp::Loader FontConfigWarmUp::DefaultLoader() {
 #if WAGELYN_HAVE_FONTCONFIG
+    return [] { FcInit(); };
+#else
+    return nullptr;
+#endif
+}
+
+FontConfigWarmUp::FontConfigWarmUp(Loader load) {
+    if (load == nullptr) {
+        return;
+    }
     try {
-        thread_ = std::thread([] { FcInit(); });
+        thread_ = std::thread(load);
     } catch (const std::system_error&) {
         // No thread to spare: Qt loads the configuration when it needs it.
     }
-#endif
 }
 
 FontConfigWarmUp::~FontConfigWarmUp() {

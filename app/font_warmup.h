@@ -11,7 +11,10 @@ namespace wagelyn {
 
 class FontConfigWarmUp {
 public:
-    FontConfigWarmUp();
+    using Loader = void (*)();
+    // Starts `load` on a second thread: by default loading fontconfig's
+    // configuration, where Qt uses fontconfig, and nothing elsewhere.
+    explicit FontConfigWarmUp(Loader load = DefaultLoader());
     ~FontConfigWarmUp();
     FontConfigWarmUp(const FontConfigWarmUp&) = delete;
     FontConfigWarmUp& operator=(const FontConfigWarmUp&) = delete;
@@ -21,6 +24,8 @@ public:
     void Wait();
 
 private:
+    static Loader DefaultLoader();
+
     std::thread thread_;
 };
 

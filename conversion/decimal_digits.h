@@ -7,8 +7,11 @@
 
 namespace wagelyn::detail {
 
+// The most significant digits that tell doubles apart.
+inline constexpr int kMaxSignificantDigits = 17;
+
 struct DecimalDigits {
-    std::array<char, 32> buffer{};
+    std::array<char, kMaxSignificantDigits> buffer{};
     std::size_t count = 0;  // significant digits, no trailing zeros
     int exponent = 0;       // value = d.ddd × 10^exponent
     bool negative = false;
@@ -17,7 +20,9 @@ struct DecimalDigits {
 };
 
 // precision < 0: the shortest form that reads back to the same double;
-// otherwise that many significant digits, correctly rounded.
+// otherwise that many significant digits, correctly rounded: 1 to
+// kMaxSignificantDigits, or std::out_of_range. Infinities and NaN have no
+// digits: std::domain_error.
 DecimalDigits ToDecimalDigits(double value, int precision);
 
 }  // namespace wagelyn::detail

@@ -3,12 +3,20 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <stdexcept>
 
 #include "conversion/decimal_digits.h"
 
 namespace wagelyn {
 
+void RequireDecimalPlaces(int digits) {
+    if (digits < 0 || digits > kMaxDecimalPlaces) {
+        throw std::out_of_range("decimal places out of range");
+    }
+}
+
 double KeepDecimals(double value, int digits) {
+    RequireDecimalPlaces(digits);
     if (value == 0.0 || !std::isfinite(value)) {
         return value;
     }

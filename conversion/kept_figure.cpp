@@ -17,6 +17,7 @@ constexpr double kShortcutLimit = 1e15;
 }  // namespace
 
 std::string KeptFigureText(double value, int digits, const NumberFormat& format) {
+    RequireDecimalPlaces(digits);
     const double scale = digits == 2 ? 100.0 : digits == 4 ? 10000.0 : std::pow(10.0, digits);
     const double scaled = value * scale;
     const double magnitude = std::fabs(scaled);
@@ -31,7 +32,8 @@ std::string KeptFigureText(double value, int digits, const NumberFormat& format)
     if (units == 0) {
         return "0";
     }
-    std::array<char, 24> text{};
+    // Up to 20 integer digits (a 64-bit count), and the places.
+    std::array<char, 20 + kMaxDecimalPlaces + 1> text{};
     std::size_t length = 0;
     for (; units != 0; units /= 10) {
         text[length++] = static_cast<char>('0' + units % 10);

@@ -11,8 +11,9 @@ namespace wagelyn {
 // leading zero below 1, a leading minus for negatives and never "-0".
 // Magnitudes from 1E15 up, and nonzero ones below 1E-4, are written as a
 // mantissa and a signed two-digit (or longer) exponent: "1.5E+15", "1E-05";
-// TextToNumber reads both forms back. Not for NaN or infinities: the
-// procedure fails a run before such a value could be written.
+// TextToNumber reads both forms back. NaN and infinities throw
+// std::domain_error: the procedure fails a run before such a value could be
+// written.
 [[nodiscard]] std::string NumberToText(double value, const NumberFormat& format);
 
 }  // namespace wagelyn

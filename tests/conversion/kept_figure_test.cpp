@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <random>
+#include <stdexcept>
 #include <string>
 
 #include "conversion/keep_decimals.h"
@@ -63,6 +65,33 @@ TEST(KeptFigureText, MatchesTheGeneralRoadOnHalvesAndNearHalves) {
             ExpectSameAsGeneralRoad(std::nextafter(half, 1.0), digits, kEnglish);
         }
     }
+}
+
+// Places outside 0..15 are refused at every entry point, not written past a
+// buffer; the largest and smallest accepted counts still work.
+TEST(DecimalPlaces, AreCheckedAtEveryEntryPoint) {
+    struct Case {
+        double value;
+        int digits;
+        bool accepted;
+    };
+    const Case cases[] = {{1e-20, 30, false},
+                          {12.0, -1, false},
+                          {1.5, 16, false},
+                          {1e-20, kMaxDecimalPlaces, true},
+                          {12.345, 0, true}};
+    for (const Case& c : cases) {
+        if (c.accepted) {
+            EXPECT_NO_THROW((void)KeptFigureText(c.value, c.digits, kEnglish)) << c.digits;
+            EXPECT_NO_THROW((void)KeepDecimals(c.value, c.digits)) << c.digits;
+        } else {
+            EXPECT_THROW((void)KeptFigureText(c.value, c.digits, kEnglish), std::out_of_range)
+                << c.digits;
+            EXPECT_THROW((void)KeepDecimals(c.value, c.digits), std::out_of_range) << c.digits;
+        }
+    }
+    EXPECT_THROW((void)NumberToText(std::numeric_limits<double>::infinity(), kEnglish),
+                 std::domain_error);
 }
 
 }  // namespace

@@ -75,7 +75,6 @@ void ExpectRoundTrip(int digits, const NumberFormat& format) {
     std::mt19937_64 random(20261207 + digits);
     std::uniform_real_distribution<double> exponent(-6.0, 11.0);
     std::uniform_int_distribution<int> sign(0, 1);
-    int checked = 0;
     for (int i = 0; i < 200000; ++i) {
         double value = std::pow(10.0, exponent(random));
         if (sign(random) == 1) {
@@ -87,9 +86,7 @@ void ExpectRoundTrip(int digits, const NumberFormat& format) {
         ASSERT_TRUE(back) << text;
         ASSERT_EQ(*back, kept) << value << " kept as " << text;
         ASSERT_NE(text, "-0");
-        ++checked;
     }
-    EXPECT_EQ(checked, 200000);
 }
 
 TEST(NumberToText, KeptTwoPlacesReadBackExactly) {

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <optional>
 #include <string>
 
+#include "conversion/number_to_text.h"
 #include "formats.h"
 
 namespace wagelyn {
@@ -113,10 +115,14 @@ const Case kCases[] = {
 INSTANTIATE_TEST_SUITE_P(Texts, TextToNumberTest, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(TextToNumber, ReadsNegativeZeroAsZero) {
+// "-0" reads as the double it names, zero with its sign; a figure written
+// from it shows no sign.
+TEST(TextToNumber, ReadsMinusZeroAsSignedZeroThatWritesAsZero) {
     const std::optional<double> got = TextToNumber("-0", kEnglish);
     ASSERT_TRUE(got);
     EXPECT_EQ(*got, 0.0);
+    EXPECT_TRUE(std::signbit(*got));
+    EXPECT_EQ(NumberToText(*got, kEnglish), "0");
 }
 
 TEST(TextToNumber, SameSeparatorForGroupAndDecimalReadsAsDecimal) {

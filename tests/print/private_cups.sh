@@ -20,12 +20,24 @@ for tool in cupsd lpadmin lpstat unshare; do
     fi
 done
 
+# Containers often refuse private mount namespaces.
+if ! unshare -m true 2>/dev/null; then
+    echo "private_cups: unshare -m is not permitted here; skipped" >&2
+    exit 77
+fi
+
 dir=$(mktemp -d /tmp/wagelyn-cups.XXXXXX)
 chmod 0755 "$dir"  # the filters run as user lp
 mkdir -p "$dir"/etc/ppd "$dir"/spool/tmp "$dir"/cache "$dir"/state "$dir"/log "$dir"/out \
     "$dir"/pdf-spool "$dir"/home
 cupsd_pid=""
 cleanup() {
+    local status=$?
+    # Whatever failed, the server's own account of it.
+    if [ "$status" -ne 0 ] && [ "$status" -ne 77 ]; then
+        echo "--- print server log ---" >&2
+        cat "$dir"/log/* >&2 || true
+    fi
     if [ -n "$cupsd_pid" ]; then
         kill "$cupsd_pid" 2>/dev/null || true
         wait "$cupsd_pid" 2>/dev/null || true
@@ -87,10 +99,4 @@ done
 lpadmin -p PDF -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd
 lpadmin -d PDF
 
-status=0
-WAGELYN_PRINT_OUT="$dir/out" "$@" || status=$?
-if [ "$status" -ne 0 ]; then
-    echo "--- print server log ---" >&2
-    cat "$dir"/log/* >&2 || true
-fi
-exit "$status"
+WAGELYN_PRINT_OUT="$dir/out" "$@"

@@ -93,7 +93,7 @@ private slots:
         // dialog must not wait for it.
         tool.write(QStringLiteral("#!/bin/sh\n"
                                   "echo \"$#\" > '%1/started'\n"
-                                  "while [ ! -e '%1/release' ]; do sleep 0.05; done\n"
+                                  "while [ ! -e '%1/release' ]; do /bin/sleep 0.05; done\n"
                                   "echo done > '%1/finished'\n")
                        .arg(dir.path())
                        .toUtf8());

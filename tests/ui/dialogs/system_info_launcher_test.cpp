@@ -125,6 +125,10 @@ TEST_P(LaunchTest, StartsTheToolOrSaysItIsUnavailable) {
     const bool secondRead =
         std::find(registry.asked.begin(), registry.asked.end(), kFolderKey) != registry.asked.end();
     EXPECT_EQ(secondRead, c.secondKeyRead);
+    if (!c.secondKeyRead) {
+        // A registered path is started as it stands: no file is looked for.
+        EXPECT_TRUE(files.asked.empty());
+    }
     EXPECT_TRUE(registry.live.empty());
 }
 
