@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <algorithm>
+#include <cstdint>
 #include <limits>
 
 #include "ui/form/legible_colours.h"
@@ -66,8 +67,13 @@ QColor DesignColour(Colour colour) {
     return colour == kSystemColour ? QColor() : ToQColor(colour);
 }
 
+enum class Moment : std::uint8_t { Built, Changed };
+
 // Shows a label's or text box's design colours, legible under the scheme.
-void ApplyDesignColours(QWidget* control) {
+// A control just built that inherits the right colours keeps no palette of
+// its own (that would only cost a polish at start-up); after a change, the
+// inherited palette may not have caught up yet, so the colours are set.
+void ApplyDesignColours(QWidget* control, Moment moment) {
     const QVariant text = control->property(kDesignText);
     if (!text.isValid()) {
         return;  // not a control with design colours
@@ -87,6 +93,10 @@ void ApplyDesignColours(QWidget* control) {
                        {system.color(systemTextRole), system.color(backgroundRole)},
                        LightDesignColours(textField));
     QPalette palette = control->palette();
+    if (moment == Moment::Built && palette.color(textRole) == shown.text &&
+        palette.color(backgroundRole) == shown.background) {
+        return;
+    }
     palette.setColor(textRole, shown.text);
     palette.setColor(backgroundRole, shown.background);
     control->setPalette(palette);
@@ -95,7 +105,7 @@ void ApplyDesignColours(QWidget* control) {
 void SetDesignColours(QWidget* control, Colour text, Colour background) {
     control->setProperty(kDesignText, DesignColour(text));
     control->setProperty(kDesignBackground, DesignColour(background));
-    ApplyDesignColours(control);
+    ApplyDesignColours(control, Moment::Built);
 }
 
 QWidget* CreateControl(const ControlDef& def, QWidget* surface) {
@@ -161,7 +171,7 @@ void SetDesignTextColour(QWidget* control, Colour colour) {
         return;
     }
     control->setProperty(kDesignText, wanted);
-    ApplyDesignColours(control);
+    ApplyDesignColours(control, Moment::Changed);
 }
 
 QString ToQString(std::string_view text) {
@@ -223,7 +233,7 @@ void FormSurface::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange) {
         for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            ApplyDesignColours(control);
+            ApplyDesignColours(control, Moment::Changed);
         }
     }
 }

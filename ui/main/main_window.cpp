@@ -69,6 +69,11 @@ void MainWindow::BindControls() {
         box->setAccessibleDescription(info.period == Period::Annual ? kGrossDescription
                                                                     : kNetDescription);
         boxes_[IndexOf(info.period)] = box;
+        for (const ControlDef& def : main_layout::Controls()) {
+            if (def.name == info.box) {
+                boxColours_[IndexOf(info.period)] = def.foreground;
+            }
+        }
         auto* button = findChild<QPushButton*>(ToQString(info.button));
         connect(button, &QPushButton::clicked, this,
                 [this, period = info.period] { RecalculateFrom(period); });
@@ -133,6 +138,10 @@ void MainWindow::SetBoxText(Period period, std::string_view text) {
 }
 
 void MainWindow::SetBoxColour(Period period, Colour colour) {
+    if (boxColours_[IndexOf(period)] == colour) {
+        return;
+    }
+    boxColours_[IndexOf(period)] = colour;
     QLineEdit* box = boxes_[IndexOf(period)];
     SetDesignTextColour(box, colour);
     box->setAccessibleDescription(colour == kBlue ? kGrossDescription : kNetDescription);

@@ -119,6 +119,25 @@ private slots:
         QVERIFY(Near(at(200, 22), QColor(192, 255, 255)));
         QVERIFY(Near(at(591, 300), QColor(128, 128, 255)));
 
+        // The colour keys print in their colours: some ink in each is clearly
+        // blue, and clearly red.
+        const auto hasInk = [&](QRect keyOnScreen, auto isInk) {
+            for (int y = keyOnScreen.top(); y <= keyOnScreen.bottom(); ++y) {
+                for (int x = keyOnScreen.left(); x <= keyOnScreen.right(); ++x) {
+                    if (isInk(at(x, y))) {
+                        return true;
+                    }
+                }
+            }
+            return false;
+        };
+        QVERIFY(hasInk(QRect(16, 496, 273, 25), [](const QColor& c) {
+            return c.blue() > 160 && c.red() < 120 && c.green() < 120;
+        }));
+        QVERIFY(hasInk(QRect(296, 496, 289, 25), [](const QColor& c) {
+            return c.red() > 160 && c.blue() < 120 && c.green() < 120;
+        }));
+
         // And as a whole it is the window on the screen.
         const QImage printed =
             page.copy(drawn).scaled(119, 107, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
