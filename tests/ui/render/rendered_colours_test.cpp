@@ -126,6 +126,10 @@ private:
         const QColor fill = FillColour(image, region);
         const QColor ink = InkColour(image, region, fill);
 
+        if (qEnvironmentVariableIsSet("WAGELYN_REPORT_CONTRAST")) {
+            qInfo("contrast %s %s %s on %s %.2f", qPrintable(Scheme()), QTest::currentDataTag(),
+                  qPrintable(ink.name()), qPrintable(fill.name()), ContrastRatio(ink, fill));
+        }
         const QPalette system = QApplication::palette(control);
         if (!IsDark(system)) {
             // The light design, exactly.
