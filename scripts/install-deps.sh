@@ -30,7 +30,7 @@ if [ "$with_tests" = yes ]; then
         xvfb xauth x11-utils                  # tests that need a real X server
         cups cups-client printer-driver-cups-pdf poppler-utils  # a private print server
         g++-mingw-w64-x86-64-win32 wine64 wine  # the Windows side, under Wine
-        desktop-file-utils appstream dpkg-dev  # desktop files and the Debian package
+        desktop-file-utils appstream dpkg-dev file  # desktop files and the Debian package
         clang libclang-rt-14-dev              # the fuzzers
         qt6ct qt6-gtk-platformtheme gnome-themes-extra  # dark colour schemes
         python3-pyatspi at-spi2-core dbus-daemon  # a screen reader's view, over AT-SPI
