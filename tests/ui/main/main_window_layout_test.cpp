@@ -1,5 +1,5 @@
 // The main window against its layout: every control's kind, name, text,
-// geometry, colours and font; the tax list; the focus order; the frame.
+// geometry and font; the tax list; the focus order; the frame.
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -97,21 +97,6 @@ private slots:
         }
         QCOMPARE(window_->findChildren<QPushButton*>().size(), 15);
         QCOMPARE(window_->findChildren<QLineEdit*>(QRegularExpression("^Text\\d+$")).size(), 12);
-    }
-
-    void coloursAreConvertedFromBgr() {
-        QCOMPARE(ToQColor(0x00FF0000), QColor(0, 0, 255));
-        QCOMPARE(ToQColor(0x000000FF), QColor(255, 0, 0));
-        QCOMPARE(ToQColor(0x00FF8080), QColor(128, 128, 255));
-        QCOMPARE(window_->centralWidget()->palette().color(QPalette::Window),
-                 QColor(128, 128, 255));
-        QCOMPARE(Control("Label2")->palette().color(QPalette::Button), QColor(192, 255, 255));
-        QCOMPARE(Control("Label3")->palette().color(QPalette::Button), QColor(128, 128, 255));
-        QCOMPARE(Control("Label4")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-        QCOMPARE(Control("Label5")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-        QCOMPARE(Control("Text1")->palette().color(QPalette::Text), QColor(0, 0, 255));
-        const QColor systemText = QApplication::palette().color(QPalette::Text);
-        QCOMPARE(Control("Text2")->palette().color(QPalette::Text), systemText);
     }
 
     void titleIsCentredWithABorder() {
