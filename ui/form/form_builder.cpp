@@ -164,13 +164,7 @@ QWidget* CreateControl(const ControlDef& def, QWidget* surface) {
 }  // namespace
 
 void SetDesignTextColour(QWidget* control, Colour colour) {
-    const QColor wanted = DesignColour(colour);
-    // Most runs repaint boxes that are red already: a new palette would only
-    // cost a style update.
-    if (control->property(kDesignText).value<QColor>() == wanted) {
-        return;
-    }
-    control->setProperty(kDesignText, wanted);
+    control->setProperty(kDesignText, DesignColour(colour));
     ApplyDesignColours(control, Moment::Changed);
 }
 
