@@ -17,10 +17,6 @@
 namespace wagelyn {
 namespace {
 
-constexpr int kClientLeft = 2340;  // twips, on the screen
-constexpr int kClientTop = 1935;
-constexpr int kClientWidth = 5730;
-constexpr int kClientHeight = 5115;
 constexpr Colour kBlack = 0x00000000;
 constexpr Colour kSys = kSystemColour;
 using K = ControlKind;
@@ -58,18 +54,14 @@ constexpr LineDef kLines[] = {
     {105, 2460, 5654, 2460, 2, 0x00FFFFFF},
 };
 
+// Its client area's corner at (2340, 1935) on the screen, 5730 x 5115 twips.
+constexpr DialogForm kForm{kControls, kLines, 2340, 1935, 5730, 5115};
+
 }  // namespace
 
 AboutDialog::AboutDialog() {
     setObjectName(QStringLiteral("frmAbout"));
-    setModal(false);
-    setFont(DefaultFormFont());
-
-    auto* surface = new FormSurface(kLines, kClientWidth, kClientHeight, this);
-    surface->setFont(font());
-    BuildForm(kControls, surface);
-    setFixedSize(surface->size());
-    SetUpOwnerlessDialog(*this, kClientLeft, kClientTop);
+    FormSurface* surface = BuildOwnerlessDialog(*this, kForm);
 
     auto* icon = surface->findChild<QLabel*>(QStringLiteral("picIcon"));
     icon->setPixmap(ApplicationIcon().pixmap(32, 32));

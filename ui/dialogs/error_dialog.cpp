@@ -10,10 +10,6 @@
 namespace wagelyn {
 namespace {
 
-constexpr int kClientLeft = 2760;  // twips, on the screen
-constexpr int kClientTop = 3750;
-constexpr int kClientWidth = 6090;
-constexpr int kClientHeight = 1830;
 constexpr Colour kDarkGreen = 0x00008000;
 
 // clang-format off
@@ -31,6 +27,9 @@ constexpr ControlDef kControls[] = {
 };
 // clang-format on
 
+// Its client area's corner at (2760, 3750) on the screen, 6090 x 1830 twips.
+constexpr DialogForm kForm{kControls, {}, 2760, 3750, 6090, 1830};
+
 // Both buttons unload the one shared instance. Cancel has no work of its
 // own in the design; closing is what a user expects of it.
 void CloseSharedInstance() {
@@ -44,14 +43,7 @@ void CloseSharedInstance() {
 ErrorDialog::ErrorDialog() {
     setObjectName(QStringLiteral("errshow"));
     setWindowTitle(QStringLiteral("Error Message"));
-    setModal(false);
-    setFont(DefaultFormFont());
-
-    auto* surface = new FormSurface({}, kClientWidth, kClientHeight, this);
-    surface->setFont(font());
-    BuildForm(kControls, surface);
-    setFixedSize(surface->size());
-    SetUpOwnerlessDialog(*this, kClientLeft, kClientTop);
+    FormSurface* surface = BuildOwnerlessDialog(*this, kForm);
 
     // A screen reader announcing the dialog reads the message with it.
     setAccessibleDescription(surface->findChild<QLabel*>(QStringLiteral("Label1"))->text());

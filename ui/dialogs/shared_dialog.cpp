@@ -1,11 +1,18 @@
 #include "ui/dialogs/shared_dialog.h"
 
 #include "app/application.h"
-#include "ui/form/form_data.h"
+#include "ui/form/form_builder.h"
 
 namespace wagelyn {
 
-void SetUpOwnerlessDialog(QDialog& dialog, int clientLeftTwips, int clientTopTwips) {
+FormSurface* BuildOwnerlessDialog(QDialog& dialog, const DialogForm& form) {
+    dialog.setModal(false);
+    dialog.setFont(DefaultFormFont());
+    auto* surface = new FormSurface(form.lines, form.clientWidth, form.clientHeight, &dialog);
+    surface->setFont(dialog.font());
+    BuildForm(form.controls, surface);
+    dialog.setFixedSize(surface->size());
+
     dialog.setAttribute(Qt::WA_DeleteOnClose);
     dialog.setWindowIcon(ApplicationIcon());
     dialog.setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -14,8 +21,9 @@ void SetUpOwnerlessDialog(QDialog& dialog, int clientLeftTwips, int clientTopTwi
     // alive until they are closed, like any other window of the program.
     dialog.setAttribute(Qt::WA_QuitOnClose, true);
     // The client area's corner, not the frame's, stands at the given place.
-    dialog.setGeometry(TwipsToPixels(clientLeftTwips), TwipsToPixels(clientTopTwips),
+    dialog.setGeometry(TwipsToPixels(form.clientLeft), TwipsToPixels(form.clientTop),
                        dialog.width(), dialog.height());
+    return surface;
 }
 
 }  // namespace wagelyn
