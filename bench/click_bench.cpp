@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "ui/main/main_window.h"
+#include "ui/qt/main_window.h"
 
 namespace {
 

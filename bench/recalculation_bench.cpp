@@ -1,7 +1,7 @@
 // One full recalculation through the in-memory window, for each source.
 #include <benchmark/benchmark.h>
 
-#include "conversion/memory_window.h"
+#include "tests/support/memory_window.h"
 #include "conversion/recalculation.h"
 
 namespace {

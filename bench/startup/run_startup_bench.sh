@@ -22,10 +22,10 @@ export DISPLAY=":$(head -n 1 "$work/display")"
 export LC_ALL=C.UTF-8 XDG_RUNTIME_DIR="$work"
 
 # One warm-up each, so that all find the same files in the page cache.
-"$tool" 200 "$build/app/wagelyn" >/dev/null
+"$tool" 200 "$build/wagelyn" >/dev/null
 "$tool" 200 "$floor" text >/dev/null
 for _ in $(seq "$runs"); do
-    echo "wagelyn $("$tool" 1000 "$build/app/wagelyn")" >>"$work/results"
+    echo "wagelyn $("$tool" 1000 "$build/wagelyn")" >>"$work/results"
     echo "floor $("$tool" 1000 "$floor")" >>"$work/results"
     echo "floor+text $("$tool" 1000 "$floor" text)" >>"$work/results"
 done

@@ -5,7 +5,7 @@
 #include <map>
 #include <string>
 
-#include "conversion/memory_window.h"
+#include "tests/support/memory_window.h"
 #include "formats.h"
 
 namespace wagelyn {

@@ -15,7 +15,7 @@
 #include <string>
 
 #include "conversion/conversion_tables.h"
-#include "conversion/memory_window.h"
+#include "tests/support/memory_window.h"
 #include "conversion/number_to_text.h"
 #include "conversion/recalculation.h"
 #include "conversion/text_to_number.h"

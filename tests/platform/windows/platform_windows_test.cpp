@@ -14,7 +14,7 @@
 #include "platform/files.h"
 #include "platform/programs.h"
 #include "platform/registry.h"
-#include "ui/dialogs/system_info_launcher.h"
+#include "ui/forms/system_info_launcher.h"
 
 namespace {
 

@@ -26,7 +26,7 @@ cxx=(x86_64-w64-mingw32-g++ -std=c++20 -O1 -static -Wall -Wextra -I"$source_dir"
 "${cxx[@]}" -o "$work/platform_windows_test.exe" \
     "$source_dir/tests/platform/windows/platform_windows_test.cpp" \
     "$source_dir/platform/platform_win.cpp" \
-    "$source_dir/ui/dialogs/system_info_launcher.cpp" -ladvapi32
+    "$source_dir/ui/forms/system_info_launcher.cpp" -ladvapi32
 
 wineboot -i >/dev/null 2>&1
 wine "$work/platform_windows_test.exe" "$(winepath -w "$work/marker.exe")" </dev/null

@@ -1,0 +1,172 @@
+#include "ui/forms/system_info_launcher.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "../../platform/fake_platform.h"
+
+namespace wagelyn {
+namespace {
+
+using testing::FakeFiles;
+using testing::FakeRegistry;
+using testing::RecordingPrograms;
+using testing::StoredKey;
+using testing::StoredValue;
+
+constexpr const char* kKey = "SOFTWARE\\Test";
+
+struct ReadCase {
+    const char* name;
+    std::optional<StoredValue> value;  // none: the value is missing
+    bool readOnlyKey;
+    bool expectedRead;
+    std::string expectedText;
+};
+
+void PrintTo(const ReadCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class GetKeyValueTest : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(GetKeyValueTest, ReadsAndAlwaysClosesTheKey) {
+    const ReadCase& c = GetParam();
+    FakeRegistry registry;
+    StoredKey key;
+    key.readOnly = c.readOnlyKey;
+    if (c.value) {
+        key.values["Value"] = *c.value;
+    }
+    registry.keys[kKey] = key;
+
+    std::string text = "before";
+    EXPECT_EQ(GetKeyValue(registry, platform::kLocalMachine, kKey, "Value", text), c.expectedRead);
+    EXPECT_EQ(text, c.expectedText);
+    ASSERT_EQ(registry.accessRequested.size(), 1U);
+    EXPECT_EQ(registry.accessRequested[0], platform::kKeyRead);
+    EXPECT_TRUE(registry.live.empty()) << "the key was left open";
+}
+
+const std::string k1023(1023, 'a');
+const std::string k1024(1024, 'b');
+
+// clang-format off
+const ReadCase kReads[] = {
+    {"TextWithTerminator", StoredValue::Text("C:\\Tools\\info.exe"), false, true,
+     "C:\\Tools\\info.exe"},
+    {"TextWithoutTerminator", StoredValue::Text("C:\\Tools\\info.exe", false), false, true,
+     "C:\\Tools\\info.exe"},
+    {"EmptyText", StoredValue::Text(""), false, true, ""},
+    {"ZeroBytes", StoredValue{platform::kRegSz, {}}, false, true, ""},
+    {"FullBuffer1023PlusTerminator", StoredValue::Text(k1023), false, true, k1023},
+    {"OneByteTooMany", StoredValue::Text(k1024), false, false, ""},
+    {"FullBufferWithoutTerminator", StoredValue::Text(k1024, false), false, true, k1024},
+    {"DwordSmall", StoredValue::Dword(5), false, true, "5"},
+    {"DwordWithInnerZeroByte", StoredValue::Dword(4096), false, true, "4096"},
+    {"DwordLargest", StoredValue::Dword(0xFFFFFFFF), false, true, "4294967295"},
+    {"OtherTypeLeavesTheText", StoredValue{3, {1, 2, 3}}, false, true, "before"},
+    {"MissingValue", std::nullopt, false, false, ""},
+    {"ReadOnlyKeyIsRead", StoredValue::Text("C:\\x.exe"), true, true, "C:\\x.exe"},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Values, GetKeyValueTest, ::testing::ValuesIn(kReads),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(GetKeyValue, MissingKeyFailsWithEmptyText) {
+    FakeRegistry registry;
+    std::string text = "before";
+    EXPECT_FALSE(GetKeyValue(registry, platform::kLocalMachine, kKey, "Value", text));
+    EXPECT_EQ(text, "");
+    EXPECT_EQ(registry.closes, 0);  // nothing was opened, nothing to close
+}
+
+// The launcher, end to end over the fakes.
+constexpr const char* kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+constexpr const char* kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+
+struct LaunchCase {
+    const char* name;
+    std::optional<StoredValue> path;    // first key's PATH
+    std::optional<StoredValue> folder;  // second key's MSINFO
+    std::vector<std::string> files;     // normal files that exist
+    std::vector<std::string> startable;
+    bool filesThrow;
+    SysInfoOutcome expected;
+    std::vector<std::string> expectedStarted;
+    bool secondKeyRead;
+};
+
+void PrintTo(const LaunchCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class LaunchTest : public ::testing::TestWithParam<LaunchCase> {};
+
+TEST_P(LaunchTest, StartsTheToolOrSaysItIsUnavailable) {
+    const LaunchCase& c = GetParam();
+    FakeRegistry registry;
+    if (c.path) {
+        registry.keys[kToolKey].values["PATH"] = *c.path;
+    }
+    if (c.folder) {
+        registry.keys[kFolderKey].values["MSINFO"] = *c.folder;
+    }
+    FakeFiles files;
+    files.files.insert(c.files.begin(), c.files.end());
+    files.throws = c.filesThrow;
+    RecordingPrograms programs;
+    programs.startable.insert(c.startable.begin(), c.startable.end());
+
+    EXPECT_EQ(LaunchSystemInformation({registry, files, programs}), c.expected);
+    EXPECT_EQ(programs.started, c.expectedStarted);
+    const bool secondRead =
+        std::find(registry.asked.begin(), registry.asked.end(), kFolderKey) != registry.asked.end();
+    EXPECT_EQ(secondRead, c.secondKeyRead);
+    if (!c.secondKeyRead) {
+        // A registered path is started as it stands: no file is looked for.
+        EXPECT_TRUE(files.asked.empty());
+    }
+    EXPECT_TRUE(registry.live.empty());
+}
+
+// clang-format off
+const LaunchCase kLaunches[] = {
+    {"RegisteredPathStartsAndSecondKeyIsNeverRead", StoredValue::Text("C:\\Tools\\info.exe"),
+     StoredValue::Text("C:\\Shared"), {}, {"C:\\Tools\\info.exe"}, false,
+     SysInfoOutcome::Started, {"C:\\Tools\\info.exe"}, false},
+    {"RegisteredPathIsNotCheckedForExistence", StoredValue::Text("C:\\Gone\\info.exe"),
+     std::nullopt, {}, {}, false, SysInfoOutcome::Unavailable, {}, false},
+    {"FolderWithTheTool", std::nullopt, StoredValue::Text("C:\\Shared"),
+     {"C:\\Shared\\MSINFO32.EXE"}, {"C:\\Shared\\MSINFO32.EXE"}, false, SysInfoOutcome::Started,
+     {"C:\\Shared\\MSINFO32.EXE"}, true},
+    {"FolderWithoutTheTool", std::nullopt, StoredValue::Text("C:\\Shared"), {}, {}, false,
+     SysInfoOutcome::Unavailable, {}, true},
+    {"NeitherValue", std::nullopt, std::nullopt, {}, {}, false, SysInfoOutcome::Unavailable, {},
+     true},
+    {"ZeroBytePathStartsNothing", StoredValue{platform::kRegSz, {}}, std::nullopt, {}, {}, false,
+     SysInfoOutcome::Unavailable, {}, false},
+    {"NumberAsFolderFindsNothing", std::nullopt, StoredValue::Dword(7), {}, {}, false,
+     SysInfoOutcome::Unavailable, {}, true},
+    {"LookupErrorGivesTheMessage", std::nullopt, StoredValue::Text("C:\\Shared"), {}, {}, true,
+     SysInfoOutcome::Unavailable, {}, true},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Launches, LaunchTest, ::testing::ValuesIn(kLaunches),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LaunchSystemInformation, ReadOnlyKeysStillFindTheTool) {
+    FakeRegistry registry;
+    registry.keys[kToolKey].readOnly = true;
+    registry.keys[kToolKey].values["PATH"] = StoredValue::Text("C:\\Tools\\info.exe");
+    FakeFiles files;
+    RecordingPrograms programs;
+    programs.startable.insert("C:\\Tools\\info.exe");
+    EXPECT_EQ(LaunchSystemInformation({registry, files, programs}), SysInfoOutcome::Started);
+}
+
+}  // namespace
+}  // namespace wagelyn

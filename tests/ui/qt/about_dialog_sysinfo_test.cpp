@@ -1,0 +1,123 @@
+// "&System Info..." on this system: a system-information program found on
+// PATH starts detached, or the user reads that none is available.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "ui/qt/about_dialog.h"
+
+using namespace wagelyn;
+
+class AboutDialogSysInfoTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir bin_;
+    QByteArray savedPath_;
+
+    struct MessageSeen {
+        QString text;
+        QString title;
+        QMessageBox::Icon icon = QMessageBox::Information;
+        int buttons = 0;
+    };
+
+    // Answers the next modal message box, for as long as the test runs, and
+    // tells what it said.
+    std::shared_ptr<MessageSeen> AnswerNextMessage() {
+        auto seen = std::make_shared<MessageSeen>();
+        auto* poll = new QTimer(this);
+        connect(poll, &QTimer::timeout, this, [seen, poll] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                seen->text = box->text();
+                seen->title = box->windowTitle();
+                seen->icon = box->icon();
+                seen->buttons = box->buttons().size();
+                box->accept();
+                poll->deleteLater();
+            }
+        });
+        poll->start(10);
+        return seen;
+    }
+
+    static AboutDialog* OpenAbout() {
+        AboutDialog::Show();
+        return QTest::qWaitForWindowActive(AboutDialog::Instance()) ? AboutDialog::Instance()
+                                                                    : nullptr;
+    }
+
+private slots:
+    void initTestCase() {
+        QApplication::setApplicationName("Wagelyn");
+        QVERIFY(bin_.isValid());
+        savedPath_ = qgetenv("PATH");
+        // Only the test's own folder: no real tool of this machine is found.
+        qputenv("PATH", bin_.path().toUtf8());
+    }
+    void cleanupTestCase() { qputenv("PATH", savedPath_); }
+    void cleanup() {
+        qDeleteAll(findChildren<QTimer*>());
+        delete AboutDialog::Instance();
+        QFile::remove(bin_.filePath("hardinfo"));
+    }
+
+    void withNoToolTheUserIsTold() {
+        QPointer<AboutDialog> dialog = OpenAbout();
+        QVERIFY(dialog);
+        auto seen = AnswerNextMessage();
+        // Alt+S is the button's access key.
+        QCOMPARE(dialog->findChild<QPushButton*>("cmdSysInfo")->shortcut(),
+                 QKeySequence(Qt::ALT | Qt::Key_S));
+        // The access key presses the button as a click would, after a moment.
+        QTest::keyClick(dialog->windowHandle(), Qt::Key_S, Qt::AltModifier);
+        QTRY_COMPARE(seen->text, QString("System Information Is Unavailable At This Time"));
+        QCOMPARE(seen->title, QString("Wagelyn"));
+        QCOMPARE(seen->icon, QMessageBox::NoIcon);
+        QCOMPARE(seen->buttons, 1);
+        QVERIFY(!dialog.isNull());
+        QVERIFY(dialog->isVisible());
+    }
+
+    void aToolOnPathStartsDetached() {
+        const QDir dir(bin_.path());
+        QFile tool(dir.filePath("hardinfo"));
+        QVERIFY(tool.open(QIODevice::WriteOnly));
+        // Starts, then waits for the test's word before it finishes: the
+        // dialog must not wait for it.
+        tool.write(QStringLiteral("#!/bin/sh\n"
+                                  "echo \"$#\" > '%1/started'\n"
+                                  "while [ ! -e '%1/release' ]; do /bin/sleep 0.05; done\n"
+                                  "echo done > '%1/finished'\n")
+                       .arg(dir.path())
+                       .toUtf8());
+        tool.close();
+        tool.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        QPointer<AboutDialog> dialog = OpenAbout();
+        QVERIFY(dialog);
+        auto seen = AnswerNextMessage();
+        QTest::mouseClick(dialog->findChild<QPushButton*>("cmdSysInfo"), Qt::LeftButton);
+        QVERIFY2(seen->text.isEmpty(), qPrintable(seen->text));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir.filePath("started")), 10000);
+        QVERIFY(!QFile::exists(dir.filePath("finished")));  // still running: not waited for
+        QFile started(dir.filePath("started"));
+        QVERIFY(started.open(QIODevice::ReadOnly));
+        QCOMPARE(started.readAll().trimmed(), QByteArray("0"));  // no arguments
+        QVERIFY(dialog->isVisible());
+
+        QFile release(dir.filePath("release"));
+        QVERIFY(release.open(QIODevice::WriteOnly));
+        release.close();
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir.filePath("finished")), 10000);
+    }
+};
+
+QTEST_MAIN(AboutDialogSysInfoTest)
+#include "about_dialog_sysinfo_test.moc"

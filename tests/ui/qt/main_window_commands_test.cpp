@@ -1,0 +1,203 @@
+// Start-up, reset, print without a printer, the About command, and how long
+// the process lives: through the real widgets.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include "app/process_factor.h"
+#include "open_main_window.h"
+#include "ui/qt/about_dialog.h"
+#include "ui/qt/error_dialog.h"
+#include "ui/qt/main_window.h"
+
+using namespace wagelyn;
+
+class MainWindowCommandsTest : public QObject {
+    Q_OBJECT
+
+private:
+    QPointer<MainWindow> window_;
+
+    QLineEdit* Box(int n) const { return testing::FigureBox(window_, n); }
+    QComboBox* Tax() const { return testing::TaxEntry(window_); }
+    void Click(const char* name) const {
+        QTest::mouseClick(window_->findChild<QPushButton*>(name), Qt::LeftButton);
+    }
+    void Type(int box, const QString& text) const {
+        Box(box)->clear();
+        QTest::keyClicks(Box(box), text);
+    }
+    QColor TextColour(int box) const { return Box(box)->palette().color(QPalette::Text); }
+    void ChooseAbout() const {
+        QAction* about = window_->findChild<QAction*>("About");
+        QVERIFY(about);
+        about->trigger();
+    }
+
+private slots:
+    void init() {
+        process::TakeHomeFactor = 0.0;
+        window_ = testing::OpenMainWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(window_));
+    }
+    void cleanup() {
+        delete window_;
+        delete ErrorDialog::Instance();
+        delete AboutDialog::Instance();
+    }
+
+    void loadSetsTaxZeroAndFactorOne() {
+        QCOMPARE(Tax()->currentText(), QString("0"));
+        QCOMPARE(process::TakeHomeFactor, 1.0);
+        for (int i = 1; i <= 12; ++i) {
+            QCOMPARE(Box(i)->text(), QString());
+        }
+        QCOMPARE(TextColour(1), QColor(0, 0, 255));
+    }
+
+    void resetEmptiesBoxesAndKeepsColoursTaxAndFactor() {
+        Tax()->setEditText("20");
+        Type(1, "52000");
+        Click("Command1");
+        Click("Command7");
+        for (int i = 1; i <= 12; ++i) {
+            QCOMPARE(Box(i)->text(), QString());
+        }
+        QCOMPARE(Tax()->currentText(), QString("20"));
+        QCOMPARE(process::TakeHomeFactor, 0.8);
+        // Typed text keeps the colours of the last run.
+        QTest::keyClicks(Box(1), "1");
+        QTest::keyClicks(Box(2), "2");
+        QCOMPARE(TextColour(1), QColor(0, 0, 255));
+        QCOMPARE(TextColour(2), QColor(255, 0, 0));
+        // The next run still uses 20.
+        Type(1, "52000");
+        Click("Command1");
+        QCOMPARE(Box(2)->text(), QString("3466.67"));
+    }
+
+    void resetOnEmptyBoxesChangesNothing() {
+        Click("Command7");
+        for (int i = 1; i <= 12; ++i) {
+            QCOMPARE(Box(i)->text(), QString());
+            QCOMPARE(TextColour(i),
+                     i == 1 ? QColor(0, 0, 255) : QApplication::palette().color(QPalette::Text));
+        }
+        QCOMPARE(Tax()->currentText(), QString("0"));
+        QVERIFY(ErrorDialog::Instance() == nullptr);
+    }
+
+    void printWithoutAPrinterTellsTheUserAndChangesNothing() {
+        // CUPS_SERVER points at a socket nobody listens on (see CMake).
+        Type(1, "52000");
+        Click("Command1");
+        const QImage before = window_->centralWidget()->grab().toImage();
+        QString message;
+        QTimer::singleShot(0, this, [&message] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box) {
+                message = box->text();
+                box->accept();
+            }
+        });
+        Click("Command15");
+        QVERIFY2(message.contains("no default printer"), qPrintable(message));
+        QCOMPARE(window_->centralWidget()->grab().toImage(), before);
+        QCOMPARE(process::TakeHomeFactor, 1.0);
+        QVERIFY(window_->isVisible());
+    }
+
+    void aboutTwiceShowsOneDialog() {
+        ChooseAbout();
+        QPointer<AboutDialog> first = AboutDialog::Instance();
+        QVERIFY(first);
+        ChooseAbout();
+        QCOMPARE(AboutDialog::Instance(), first.data());
+        QVERIFY(first->isVisible());
+        QVERIFY(window_->isEnabled());  // the main window stays usable
+    }
+
+    // The process ends when its event loop does: run the real loop, with the
+    // user's actions scripted on timers.
+    void quitAloneEndsTheProcess_data() {
+        QTest::addColumn<bool>("closeBox");
+        QTest::newRow("Quit") << false;
+        QTest::newRow("close box") << true;
+    }
+
+    void quitAloneEndsTheProcess() {
+        QFETCH(bool, closeBox);
+        QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
+        QTimer::singleShot(0, this, [this, closeBox] {
+            if (closeBox) {
+                window_->close();
+            } else {
+                Click("Command14");
+            }
+        });
+        const bool timedOut = RunEventLoop();
+        QVERIFY(!timedOut);
+        QVERIFY(window_.isNull());
+        QCOMPARE(lastClosed.count(), 1);
+    }
+
+    void quitWithADialogOpenWaitsForTheDialog_data() {
+        QTest::addColumn<bool>("about");
+        QTest::newRow("About dialog") << true;
+        QTest::newRow("error dialog") << false;
+    }
+
+    void quitWithADialogOpenWaitsForTheDialog() {
+        QFETCH(bool, about);
+        if (about) {
+            ChooseAbout();
+        } else {
+            Type(1, "abc");
+            Click("Command1");
+        }
+        QPointer<QWidget> dialog =
+            about ? static_cast<QWidget*>(AboutDialog::Instance()) : ErrorDialog::Instance();
+        QVERIFY(dialog);
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+
+        QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
+        bool aliveAfterQuit = false;
+        QTimer::singleShot(0, this, [this] { Click("Command14"); });
+        QTimer::singleShot(200, this, [&] {
+            aliveAfterQuit = window_.isNull() && dialog && dialog->isVisible();
+            if (dialog) {
+                dialog->close();
+            }
+        });
+        const bool timedOut = RunEventLoop();
+        QVERIFY(!timedOut);
+        QVERIFY2(aliveAfterQuit, "the process ended with a dialog still open");
+        QVERIFY(dialog.isNull());
+        QCOMPARE(lastClosed.count(), 1);
+    }
+
+private:
+    // Runs the application's event loop until it quits by itself; true when a
+    // safety timeout had to stop it instead.
+    bool RunEventLoop() {
+        bool timedOut = false;
+        QTimer safety;
+        safety.setSingleShot(true);
+        connect(&safety, &QTimer::timeout, qApp, [&timedOut] {
+            timedOut = true;
+            QCoreApplication::quit();
+        });
+        safety.start(10000);
+        QApplication::exec();
+        return timedOut;
+    }
+};
+
+QTEST_MAIN(MainWindowCommandsTest)
+#include "main_window_commands_test.moc"

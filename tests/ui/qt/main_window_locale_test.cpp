@@ -1,0 +1,83 @@
+// The real window under a region's settings (LC_ALL, set per test by CMake):
+// figures are read and written with that region's separators.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QTest>
+
+#include "ui/qt/error_dialog.h"
+#include "ui/qt/main_window.h"
+
+using namespace wagelyn;
+
+namespace {
+
+struct Region {
+    const char* locale;   // as LC_ALL names it
+    const char* name;     // as Qt reports it
+    const char* tax;      // 12.5 %, as the region writes it
+    const char* monthly;  // Annual 52000, tax 0
+    const char* weekly;   // Annual 52000, tax 12.5
+    const char* minute;   // Annual 52000, tax 0: Minute40
+};
+
+// clang-format off
+const Region kRegions[] = {
+    {"en_US.UTF-8", "en_US", "12.5", "4333.33", "875", "0.4167"},
+    {"de_DE.UTF-8", "de_DE", "12,5", "4333,33", "875", "0,4167"},
+    {"fr_FR.UTF-8", "fr_FR", "12,5", "4333,33", "875", "0,4167"},
+    {"de_CH.UTF-8", "de_CH", "12.5", "4333.33", "875", "0.4167"},
+};
+// clang-format on
+
+}  // namespace
+
+class MainWindowLocaleTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void figuresUseTheRegionsSeparators() {
+        const QByteArray lcAll = qgetenv("LC_ALL");
+        const Region* region = nullptr;
+        for (const Region& r : kRegions) {
+            if (lcAll == r.locale) {
+                region = &r;
+            }
+        }
+        QVERIFY2(region, lcAll.constData());
+        const QLocale system = QLocale::system();
+        QCOMPARE(system.name(), QString(region->name));
+
+        MainWindow window;
+        window.Load();
+        window.show();
+        auto* annual = window.findChild<QLineEdit*>("Text1");
+        auto* tax = window.findChild<QComboBox*>("Combo1");
+        auto* run = window.findChild<QPushButton*>("Command1");
+
+        // 52000 as the region groups it: "52,000", "52.000", "52 000", "52’000".
+        const QString grouped = "52" + system.groupSeparator() + "000";
+        // Typed as an input method would enter it: QTest types ASCII only.
+        annual->setFocus();
+        annual->insert(grouped);
+        QTest::mouseClick(run, Qt::LeftButton);
+        QVERIFY(ErrorDialog::Instance() == nullptr);
+        QCOMPARE(window.findChild<QLineEdit*>("Text2")->text(), QString(region->monthly));
+        QCOMPARE(window.findChild<QLineEdit*>("Text9")->text(), QString(region->minute));
+        QCOMPARE(annual->text(), grouped);
+
+        tax->setEditText(region->tax);
+        QTest::mouseClick(run, Qt::LeftButton);
+        QCOMPARE(window.findChild<QLineEdit*>("Text4")->text(), QString(region->weekly));
+
+        // A figure written with the other decimal separator is refused, not misread.
+        annual->setText(QString(region->monthly).contains(',') ? "4333.33" : "4333,33");
+        QTest::mouseClick(run, Qt::LeftButton);
+        QVERIFY(ErrorDialog::Instance() != nullptr);
+        delete ErrorDialog::Instance();
+    }
+};
+
+QTEST_MAIN(MainWindowLocaleTest)
+#include "main_window_locale_test.moc"

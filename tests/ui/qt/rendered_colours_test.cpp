@@ -1,0 +1,263 @@
+// The colours a person sees, read off the rendered windows: the main window
+// after a conversion, the error dialog and the About dialog. WAGELYN_SCHEME
+// names the colour scheme the test's environment sets up:
+//   light        the usual light scheme: every colour exactly as designed;
+//   dark-runtime a dark palette given to the running program, as Plasma does;
+//   qt6ct, gtk3  a dark scheme from that platform theme, from the start.
+// Under a dark scheme every text and line keeps a contrast of at least
+// min(4.5, its contrast in the light design), and fixed colours stay.
+#include <QDir>
+#include <QLibraryInfo>
+#include <QPushButton>
+#include <QTest>
+
+#include "open_main_window.h"
+#include "pixels.h"
+#include "ui/qt/about_dialog.h"
+#include "ui/qt/error_dialog.h"
+
+using namespace wagelyn;
+using testing::FillColour;
+using testing::InkColour;
+
+namespace {
+
+const QColor kSystem;  // invalid: the control leaves this colour to the system
+const QColor kBlueInk(0, 0, 255);
+const QColor kRedInk(255, 0, 0);
+const QColor kBlack(0, 0, 0);
+const QColor kFormBlue(128, 128, 255);
+
+QString Scheme() {
+    return qEnvironmentVariable("WAGELYN_SCHEME", QStringLiteral("light"));
+}
+
+// Text is antialiased: where strokes are thinner than a pixel, the inkiest
+// pixel may miss the text colour by a shade.
+bool NearlyEqual(const QColor& a, const QColor& b) {
+    constexpr int kShade = 8;
+    return std::abs(a.red() - b.red()) <= kShade && std::abs(a.green() - b.green()) <= kShade &&
+           std::abs(a.blue() - b.blue()) <= kShade;
+}
+
+bool IsDark(const QPalette& palette) {
+    return palette.color(QPalette::Window).lightness() < 128;
+}
+
+// A dark palette as a desktop hands it to running programs.
+QPalette DarkPalette() {
+    QPalette dark;
+    const QColor face(49, 54, 59), text(239, 240, 241), field(35, 38, 41);
+    dark.setColor(QPalette::Window, face);
+    dark.setColor(QPalette::WindowText, text);
+    dark.setColor(QPalette::Button, face);
+    dark.setColor(QPalette::ButtonText, text);
+    dark.setColor(QPalette::Base, field);
+    dark.setColor(QPalette::Text, text);
+    return dark;
+}
+
+void SaveGrab(QWidget* window, const QString& name) {
+    const QString dir = qEnvironmentVariable("WAGELYN_GRAB_DIR");
+    if (!dir.isEmpty()) {
+        window->grab().save(QDir(dir).filePath(Scheme() + '-' + name + ".png"));
+    }
+}
+
+}  // namespace
+
+class RenderedColoursTest : public QObject {
+    Q_OBJECT
+
+private:
+    // Columns shared by every window: the control (or the named region of
+    // the form's face), its design colours, the system roles that stand in
+    // where the design names none, and whether it is a text field.
+    static void AddColumns() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("region");  // empty: the whole control
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<int>("textRole");
+        QTest::addColumn<int>("backgroundRole");
+        QTest::addColumn<bool>("field");
+    }
+
+    static void Row(const char* tag, const char* name, QColor text, QColor background,
+                    QPalette::ColorRole textRole, QPalette::ColorRole backgroundRole,
+                    bool field = false, QRect region = {}) {
+        QTest::newRow(tag) << QString(name) << region << text << background
+                           << static_cast<int>(textRole) << static_cast<int>(backgroundRole)
+                           << field;
+    }
+
+    static void AddMainWindowRows() {
+        using R = QPalette;
+        Row("title band", "Label2", kSystem, QColor(192, 255, 255), R::ButtonText, R::Button);
+        Row("tax prompt", "Label3", kSystem, kFormBlue, R::ButtonText, R::Button);
+        Row("column note", "Label1", kSystem, kSystem, R::ButtonText, R::Button);
+        Row("blue key", "Label4", kBlueInk, kSystem, R::ButtonText, R::Button);
+        Row("red key", "Label5", kRedInk, kSystem, R::ButtonText, R::Button);
+        Row("source figure", "Text1", kBlueInk, kSystem, R::Text, R::Base, true);
+        Row("net figure left", "Text2", kRedInk, kSystem, R::Text, R::Base, true);
+        Row("net figure right", "Text12", kRedInk, kSystem, R::Text, R::Base, true);
+        // The top edge of the frame, three pixels at y 119..121, with the
+        // form's face above and below it.
+        Row("frame line", "Pay1Client", kSystem, kFormBlue, R::WindowText, R::Window, false,
+            QRect(200, 112, 200, 17));
+    }
+
+    // Checks one row's control in the rendered `window`.
+    static void CheckRow(QWidget* window) {
+        QFETCH(QString, name);
+        QFETCH(QRect, region);
+        QFETCH(QColor, text);
+        QFETCH(QColor, background);
+        QFETCH(int, textRole);
+        QFETCH(int, backgroundRole);
+        QFETCH(bool, field);
+        QWidget* control =
+            window->objectName() == name ? window : window->findChild<QWidget*>(name);
+        QVERIFY2(control, qPrintable(name));
+        const QImage image = testing::Grab(control);
+        if (region.isEmpty()) {
+            region = QRect(QPoint(0, 0), control->size()).adjusted(3, 3, -3, -3);
+        }
+        const QColor fill = FillColour(image, region);
+        const QColor ink = InkColour(image, region, fill);
+
+        if (qEnvironmentVariableIsSet("WAGELYN_REPORT_CONTRAST")) {
+            qInfo("contrast %s %s %s on %s %.2f", qPrintable(Scheme()), QTest::currentDataTag(),
+                  qPrintable(ink.name()), qPrintable(fill.name()), ContrastRatio(ink, fill));
+        }
+        const QPalette system = QApplication::palette(control);
+        if (!IsDark(system)) {
+            // The light design, exactly.
+            const auto role = [](int r) { return static_cast<QPalette::ColorRole>(r); };
+            QCOMPARE(fill, background.isValid() ? background : system.color(role(backgroundRole)));
+            const QColor designed = text.isValid() ? text : system.color(role(textRole));
+            QVERIFY2(NearlyEqual(ink, designed),
+                     qPrintable(name + ": ink " + ink.name() + " for " + designed.name()));
+            return;
+        }
+        // Fixed colours stay; the rest keeps the light design's legibility.
+        if (text.isValid()) {
+            QVERIFY2(NearlyEqual(ink, text), qPrintable(name + ": ink " + ink.name()));
+        }
+        if (background.isValid()) {
+            QCOMPARE(fill, background);
+        }
+        const QColor lightText = text.isValid() ? text : kBlack;
+        const QColor lightFill = background.isValid()
+                                     ? background
+                                     : (field ? QColor(255, 255, 255) : QColor(239, 239, 239));
+        const double wanted = std::min(4.5, ContrastRatio(lightText, lightFill));
+        const double shown = ContrastRatio(ink, fill);
+        QVERIFY2(shown >= wanted - 0.05, qPrintable(QStringLiteral("%1: %2:1 where %3:1 is wanted")
+                                                        .arg(name)
+                                                        .arg(shown, 0, 'f', 2)
+                                                        .arg(wanted, 0, 'f', 2)));
+    }
+
+    // Applies the scheme that is switched on while the program runs.
+    static void SwitchSchemeWhileShown() {
+        if (Scheme() == QLatin1String("dark-runtime")) {
+            QApplication::setPalette(DarkPalette());
+            QCoreApplication::sendPostedEvents();
+        }
+    }
+
+private slots:
+    void initTestCase() {
+        const QString scheme = Scheme();
+        if (scheme == QLatin1String("light") || scheme == QLatin1String("dark-runtime")) {
+            QVERIFY(!IsDark(QApplication::palette()));
+            return;
+        }
+        if (IsDark(QApplication::palette())) {
+            return;
+        }
+        const QString plugin = QLibraryInfo::path(QLibraryInfo::PluginsPath) +
+                               "/platformthemes/lib" + (scheme == "gtk3" ? "qgtk3" : "qt6ct") +
+                               ".so";
+        if (!QFile::exists(plugin)) {
+            QSKIP(qPrintable(plugin + " is not installed"));
+        }
+        QFAIL(qPrintable("the " + scheme + " scheme did not make the palette dark"));
+    }
+
+    void contrastRatiosMatchWcag_data() {
+        QTest::addColumn<QColor>("a");
+        QTest::addColumn<QColor>("b");
+        QTest::addColumn<double>("ratio");
+        QTest::newRow("red on white") << kRedInk << QColor(Qt::white) << 4.0;
+        QTest::newRow("blue on white") << kBlueInk << QColor(Qt::white) << 8.59;
+        QTest::newRow("black on the form") << kBlack << kFormBlue << 6.45;
+        QTest::newRow("white on the form") << QColor(Qt::white) << kFormBlue << 3.26;
+        QTest::newRow("black on white") << kBlack << QColor(Qt::white) << 21.0;
+    }
+
+    void contrastRatiosMatchWcag() {
+        QFETCH(QColor, a);
+        QFETCH(QColor, b);
+        QFETCH(double, ratio);
+        QVERIFY(std::abs(ContrastRatio(a, b) - ratio) < 0.01);
+        QCOMPARE(ContrastRatio(b, a), ContrastRatio(a, b));
+    }
+
+    void mainWindowAfterAConversion_data() {
+        AddColumns();
+        AddMainWindowRows();
+    }
+
+    void mainWindowAfterAConversion() {
+        std::unique_ptr<MainWindow> window(testing::OpenMainWindow());
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        testing::FigureBox(window.get(), 1)->setText("52000");
+        QTest::mouseClick(window->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        SwitchSchemeWhileShown();
+        if (QTest::currentDataTag() == QLatin1String("title band")) {
+            SaveGrab(window.get(), "main");
+        }
+        CheckRow(window.get());
+    }
+
+    void errorDialog_data() {
+        AddColumns();
+        Row("message", "Label1", QColor(0, 128, 0), kSystem, QPalette::WindowText,
+            QPalette::Window);
+    }
+
+    void errorDialog() {
+        ErrorDialog::Show();
+        std::unique_ptr<ErrorDialog> dialog(ErrorDialog::Instance());
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        SwitchSchemeWhileShown();
+        SaveGrab(dialog.get(), "errshow");
+        CheckRow(dialog.get());
+    }
+
+    void aboutDialog_data() {
+        AddColumns();
+        using R = QPalette;
+        Row("title", "lblTitle", kBlack, kSystem, R::WindowText, R::Window);
+        Row("version", "lblVersion", kSystem, kSystem, R::WindowText, R::Window);
+        Row("description", "lblDescription", kBlack, kSystem, R::WindowText, R::Window);
+        Row("credit", "lblDisclaimer", kBlack, kSystem, R::WindowText, R::Window);
+        Row("notice", "Label1", kSystem, kSystem, R::WindowText, R::Window);
+    }
+
+    void aboutDialog() {
+        AboutDialog::Show();
+        std::unique_ptr<AboutDialog> dialog(AboutDialog::Instance());
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        SwitchSchemeWhileShown();
+        SaveGrab(dialog.get(), "frmAbout");
+        CheckRow(dialog.get());
+    }
+
+    void cleanup() { QApplication::setPalette(QPalette()); }
+};
+
+QTEST_MAIN(RenderedColoursTest)
+#include "rendered_colours_test.moc"

@@ -1,0 +1,56 @@
+#pragma once
+// The main window as data: its controls, lines, tax list and caption.
+
+#include <array>
+#include <span>
+#include <string_view>
+
+#include "conversion/period.h"
+#include "ui/forms/form_data.h"
+
+namespace wagelyn::main_layout {
+
+inline constexpr int kClientWidth = 8925;          // twips: 595 pixels
+inline constexpr int kClientHeight = 8055;         // twips: 537 pixels
+inline constexpr Colour kBackground = 0x00FF8080;  // light blue
+
+// "Wagelyn", 37 full stops, "created by", the author and the date.
+inline constexpr std::string_view kCaption =
+    "Wagelyn.....................................created by Wagelyn Developers 04/02";
+
+inline constexpr std::array<std::string_view, 16> kTaxList{
+    "0", "16", "17", "18", "19", "20", "21", "22", "23", "24", "25", "26", "27", "28", "29", "30"};
+
+inline constexpr std::string_view kHelpMenu = "Help";
+inline constexpr std::string_view kAboutItem = "About the program";
+
+// Each period's figure box and button, and the caption that names both.
+struct PeriodControls {
+    Period period;
+    std::string_view box;
+    std::string_view button;
+    std::string_view caption;  // the button's caption, stray full stops included
+};
+
+// Buttons skip Command7: that one is the reset button of the top row.
+// clang-format off
+inline constexpr std::array<PeriodControls, kPeriodCount> kPeriodControls{{
+    {Period::Annual, "Text1", "Command1", "Annual Salary"},
+    {Period::Monthly, "Text2", "Command2", "Monthly"},
+    {Period::BiWeekly, "Text3", "Command3", "Bi-Weekly"},
+    {Period::Weekly, "Text4", "Command4", "Weekly"},
+    {Period::Hourly40, "Text5", "Command5", "Hourly - 40 hr."},
+    {Period::Hourly35, "Text6", "Command6", "Hourly - 35 hr."},
+    {Period::Daily40, "Text7", "Command8", "Daily - 40 hr"},
+    {Period::Daily35, "Text8", "Command9", "Daily - 35 hr"},
+    {Period::Minute40, "Text9", "Command10", "Minute. - 40 hr"},
+    {Period::Minute35, "Text10", "Command11", "Minute - 35 hr"},
+    {Period::Second40, "Text11", "Command12", "Second. - 40 hr"},
+    {Period::Second35, "Text12", "Command13", "Second. - 35 hr"},
+}};
+// clang-format on
+
+std::span<const ControlDef> Controls();
+std::span<const LineDef> Lines();
+
+}  // namespace wagelyn::main_layout

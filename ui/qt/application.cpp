@@ -1,0 +1,31 @@
+#include "ui/qt/application.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+#include "ui/qt/startup_style.h"
+#include "app/version.h"
+
+// The icon as compiled-in XPM data: reading it needs no image-format plugin,
+// so none is looked for or loaded at start-up.
+#include "app/resources/wagelyn.xpm"
+
+namespace wagelyn {
+
+void ConfigureApplication(QApplication& app) {
+    QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
+    QApplication::setApplicationVersion(QString::fromLatin1(version::kText));
+    QApplication::setOrganizationName(QStringLiteral("Wagelyn"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.wagelyn.Wagelyn"));
+    app.setWindowIcon(ApplicationIcon());
+    InstallStartupStyle();
+}
+
+const QIcon& ApplicationIcon() {
+    static const QIcon icon{QPixmap(wagelyn_icon)};
+    return icon;
+}
+
+}  // namespace wagelyn

@@ -1,0 +1,268 @@
+#include "ui/qt/form_builder.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QColor>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+#include "ui/qt/legible_colours.h"
+
+namespace wagelyn {
+namespace {
+
+// Text fields hold whatever is typed or pasted: Qt's default cut at 32767
+// characters would change a pasted figure behind the user's back.
+constexpr int kNoLengthLimit = std::numeric_limits<int>::max();
+
+// Faces in order of preference.
+QStringList FamiliesFor(Face face) {
+    if (face == Face::Arial) {
+        return {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                QStringLiteral("Arimo")};
+    }
+    return {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+            QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")};
+}
+
+// The first installed face of the preference list, looked up once. Naming
+// only that face matters at start-up: for a missing first choice, and for a
+// list of several, Qt asks fontconfig for a sorted fallback list of every
+// font (milliseconds each), where one installed family needs no such query.
+// With none installed, the list and the style hint still choose. The list of
+// installed families is searched directly: QFontDatabase::hasFamily would
+// have fontconfig resolve aliases of each missing name, which costs as much.
+QStringList InstalledFamiliesFor(Face face) {
+    const auto resolve = [face] {
+        QStringList families = FamiliesFor(face);
+        const QStringList installed = QFontDatabase::families();
+        for (const QString& family : families) {
+            if (installed.contains(family, Qt::CaseInsensitive)) {
+                return QStringList{family};
+            }
+        }
+        return families;
+    };
+    if (face == Face::Arial) {
+        static const QStringList arial = resolve();
+        return arial;
+    }
+    static const QStringList sansSerif = resolve();
+    return sansSerif;
+}
+
+// The design's colours ride on the widget, so that they can be shown again
+// under a new colour scheme; an invalid colour leaves that one to the system.
+constexpr const char* kDesignText = "designTextColour";
+constexpr const char* kDesignBackground = "designBackgroundColour";
+
+QColor DesignColour(Colour colour) {
+    return colour == kSystemColour ? QColor() : ToQColor(colour);
+}
+
+enum class Moment : std::uint8_t { Built, Changed };
+
+// Shows a label's or text box's design colours, legible under the scheme.
+// A control just built that inherits the right colours keeps no palette of
+// its own (that would only cost a polish at start-up); after a change, the
+// inherited palette may not have caught up yet, so the colours are set.
+void ApplyDesignColours(QWidget* control, Moment moment) {
+    const QVariant text = control->property(kDesignText);
+    if (!text.isValid()) {
+        return;  // not a control with design colours
+    }
+    const bool textField = qobject_cast<QLabel*>(control) == nullptr;
+    const QPalette::ColorRole textRole = textField ? QPalette::Text : QPalette::WindowText;
+    const QPalette::ColorRole backgroundRole = control->backgroundRole();
+    // What Qt would draw the text in without a design colour: the role that
+    // contrasts with the background.
+    const QPalette::ColorRole systemTextRole =
+        textField
+            ? QPalette::Text
+            : (backgroundRole == QPalette::Button ? QPalette::ButtonText : QPalette::WindowText);
+    const QPalette system = QApplication::palette(control);
+    const ColourPair shown =
+        LegibleColours(text.value<QColor>(), control->property(kDesignBackground).value<QColor>(),
+                       {system.color(systemTextRole), system.color(backgroundRole)},
+                       LightDesignColours(textField));
+    QPalette palette = control->palette();
+    if (moment == Moment::Built && palette.color(textRole) == shown.text &&
+        palette.color(backgroundRole) == shown.background) {
+        return;
+    }
+    palette.setColor(textRole, shown.text);
+    palette.setColor(backgroundRole, shown.background);
+    control->setPalette(palette);
+}
+
+void SetDesignColours(QWidget* control, Colour text, Colour background) {
+    control->setProperty(kDesignText, DesignColour(text));
+    control->setProperty(kDesignBackground, DesignColour(background));
+    ApplyDesignColours(control, Moment::Built);
+}
+
+QWidget* CreateControl(const ControlDef& def, QWidget* surface) {
+    switch (def.kind) {
+        case ControlKind::Label: {
+            auto* label = new QLabel(ToQString(def.text), surface);
+            label->setWordWrap(true);
+            label->setAlignment(def.centred ? Qt::AlignHCenter | Qt::AlignTop
+                                            : Qt::AlignLeft | Qt::AlignTop);
+            label->setTextFormat(Qt::PlainText);
+            if (def.bordered) {
+                label->setFrameStyle(QFrame::Box | QFrame::Plain);
+                label->setLineWidth(1);
+            }
+            // Opaque: a label without a colour of its own shows the button face
+            // (or the form's face). Its text is drawn in WindowText whatever
+            // the background, so that a design text colour shows.
+            label->setAutoFillBackground(true);
+            label->setBackgroundRole(def.onFormFace ? QPalette::Window : QPalette::Button);
+            label->setForegroundRole(QPalette::WindowText);
+            SetDesignColours(label, def.foreground, def.background);
+            return label;
+        }
+        case ControlKind::TextBox: {
+            auto* box = new QLineEdit(ToQString(def.text), surface);
+            box->setMaxLength(kNoLengthLimit);
+            SetDesignColours(box, def.foreground, def.background);
+            return box;
+        }
+        case ControlKind::ComboBox: {
+            auto* combo = new QComboBox(surface);
+            combo->setEditable(true);
+            combo->setInsertPolicy(QComboBox::NoInsert);
+            combo->lineEdit()->setMaxLength(kNoLengthLimit);
+            // Qt completes typing from the list: "1" would read as "16" and
+            // withhold 16 %. What is typed is what counts. (The line edit
+            // deletes the completer it owns.)
+            combo->lineEdit()->setCompleter(nullptr);
+            combo->setEditText(ToQString(def.text));
+            return combo;
+        }
+        case ControlKind::Button: {
+            auto* button = new QPushButton(ToQString(def.text), surface);
+            button->setAutoDefault(false);
+            return button;
+        }
+        case ControlKind::Picture: {
+            auto* picture = new QLabel(surface);
+            picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            return picture;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void SetDesignTextColour(QWidget* control, Colour colour) {
+    control->setProperty(kDesignText, DesignColour(colour));
+    ApplyDesignColours(control, Moment::Changed);
+}
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QColor ToQColor(Colour colour) {
+    return {RedOf(colour), GreenOf(colour), BlueOf(colour)};
+}
+
+QFont DefaultFormFont() {
+    return FontFor({Face::SansSerif, 8.25, false}, QFont());
+}
+
+QFont FontFor(const FontDef& def, const QFont& formFont) {
+    if (def.face == Face::FormDefault) {
+        return formFont;
+    }
+    QFont font;
+    font.setFamilies(InstalledFamiliesFor(def.face));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(def.points);
+    font.setBold(def.bold);
+    return font;
+}
+
+std::vector<QWidget*> BuildForm(std::span<const ControlDef> controls, QWidget* surface) {
+    const QFont formFont = surface->font();
+    std::vector<QWidget*> widgets;
+    widgets.reserve(controls.size());
+    std::vector<std::pair<int, QWidget*>> focusChain;
+    for (const ControlDef& def : controls) {
+        QWidget* widget = CreateControl(def, surface);
+        widget->setObjectName(ToQString(def.name));
+        widget->setGeometry(TwipsToPixels(def.left), TwipsToPixels(def.top),
+                            TwipsToPixels(def.width), TwipsToPixels(def.height));
+        widget->setFont(FontFor(def.font, formFont));
+        widgets.push_back(widget);
+        if (widget->focusPolicy() & Qt::TabFocus) {
+            focusChain.emplace_back(def.tabIndex, widget);
+        }
+    }
+    std::stable_sort(focusChain.begin(), focusChain.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < focusChain.size(); ++i) {
+        QWidget::setTabOrder(focusChain[i - 1].second, focusChain[i].second);
+    }
+    return widgets;
+}
+
+FormSurface::FormSurface(std::span<const LineDef> lines, int widthTwips, int heightTwips,
+                         QWidget* parent)
+    : QWidget(parent), lines_(lines) {
+    setFixedSize(TwipsToPixels(widthTwips), TwipsToPixels(heightTwips));
+    setAutoFillBackground(true);
+}
+
+void FormSurface::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            ApplyDesignColours(control, Moment::Changed);
+        }
+    }
+}
+
+void FormSurface::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    const QColor face = palette().color(QPalette::Window);
+    // Lines in the system's text colour stay visible on the form's own face.
+    const QColor systemInk =
+        LegibleColours({}, face, {QApplication::palette(this).color(QPalette::WindowText), face},
+                       {LightDesignColours(false).text, face})
+            .text;
+    for (const LineDef& line : lines_) {
+        const QColor colour = line.colour == kSystemColour ? systemInk : ToQColor(line.colour);
+        const QPoint from(TwipsToPixels(line.x1), TwipsToPixels(line.y1));
+        const QPoint to(TwipsToPixels(line.x2), TwipsToPixels(line.y2));
+        // Whole pixels, as the design counts them: a line w pixels wide covers
+        // the pixels from its coordinate - (w - 1) / 2 on, so a 2-pixel line
+        // starts on its coordinate and a 3-pixel one is centred on it.
+        const int before = (line.widthPixels - 1) / 2;
+        if (from.y() == to.y()) {
+            const int left = std::min(from.x(), to.x()) - before;
+            const int right = std::max(from.x(), to.x()) + line.widthPixels - 1 - before;
+            painter.fillRect(QRect(left, from.y() - before, right - left + 1, line.widthPixels),
+                             colour);
+        } else if (from.x() == to.x()) {
+            const int top = std::min(from.y(), to.y()) - before;
+            const int bottom = std::max(from.y(), to.y()) + line.widthPixels - 1 - before;
+            painter.fillRect(QRect(from.x() - before, top, line.widthPixels, bottom - top + 1),
+                             colour);
+        } else {
+            painter.setPen(QPen(colour, line.widthPixels));
+            painter.drawLine(from, to);
+        }
+    }
+}
+
+}  // namespace wagelyn

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QFont>
+#include <QWidget>
+#include <span>
+#include <vector>
+
+#include "ui/forms/form_data.h"
+
+QT_BEGIN_NAMESPACE
+class QColor;
+QT_END_NAMESPACE
+
+namespace wagelyn {
+
+// The tables' UTF-8 texts as Qt text.
+QString ToQString(std::string_view text);
+
+QColor ToQColor(Colour colour);
+
+// The face for a design font: the installed face closest to it.
+QFont FontFor(const FontDef& def, const QFont& formFont);
+
+// The form's default font: MS Sans Serif 8.25 pt, or the closest installed.
+QFont DefaultFormFont();
+
+// A label's or text box's text colour as the design now wants it (a kBlue
+// source figure, say), shown legibly under the current colour scheme. It
+// always sets a new palette: callers skip colours that did not change.
+void SetDesignTextColour(QWidget* control, Colour colour);
+
+// Creates one widget per control on `surface`, named, placed and styled as
+// the table says, and chains the focusable ones in tab-index order. Returns
+// the widgets in table order.
+std::vector<QWidget*> BuildForm(std::span<const ControlDef> controls, QWidget* surface);
+
+// A form's client area: paints its lines beneath the controls, and keeps
+// the controls' design colours legible when the colour scheme changes.
+class FormSurface : public QWidget {
+    Q_OBJECT
+public:
+    FormSurface(std::span<const LineDef> lines, int widthTwips, int heightTwips,
+                QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    std::span<const LineDef> lines_;
+};
+
+}  // namespace wagelyn
