@@ -1,15 +1,17 @@
 #pragma once
-// Windows as data: each form's controls and lines are constexpr tables in
-// twips, the unit of the design; BuildForm turns a table into widgets.
+// Windows as data, shared by every toolkit: each form's controls and lines
+// are constexpr tables in twips, the unit of the design. A front end only
+// turns a table into its own widgets and binds their events.
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "conversion/colours.h"
 
 namespace wagelyn {
 
-// 15 twips make one device-independent pixel; Qt scales those for high DPI.
+// 15 twips make one pixel at 96 DPI; each toolkit scales for higher ones.
 constexpr int TwipsToPixels(int twips) {
     return (twips + 7) / 15;
 }
@@ -52,5 +54,28 @@ struct LineDef {
     int widthPixels;
     Colour colour = kSystemColour;  // system: the window-text colour
 };
+
+// A window's client area, its controls and lines, and where it stands.
+struct FormDef {
+    std::span<const ControlDef> controls;
+    std::span<const LineDef> lines;
+    int clientWidth, clientHeight;      // twips
+    Colour background = kSystemColour;  // system: the dialog face
+    // Where the client area's corner stands on the screen, in twips; the
+    // main window lets the window system place it.
+    bool placedBySystem = true;
+    int clientLeft = 0, clientTop = 0;
+};
+
+// The control of that name in a table, or nullptr.
+constexpr const ControlDef* FindControl(std::span<const ControlDef> controls,
+                                        std::string_view name) {
+    for (const ControlDef& def : controls) {
+        if (def.name == name) {
+            return &def;
+        }
+    }
+    return nullptr;
+}
 
 }  // namespace wagelyn

@@ -1,6 +1,6 @@
 #include "ui/forms/main_form.h"
 
-namespace wagelyn::main_layout {
+namespace wagelyn::main_form {
 namespace {
 
 using K = ControlKind;
@@ -35,7 +35,7 @@ constexpr ControlDef kControls[] = {
     {"Label2", K::Label, "Wagelyn", 2040, 240, 5055, 495, kSys, kPaleCyan, kTitle, 13, true, true},
     {"Label3", K::Label, "Enter if any Total Estmated  TAX withheld in %", 120, 1200, 2655, 375,
      kSys, kBackground, kBold8, 15},
-    {"Combo1", K::ComboBox, "", 2880, 1200, 1215, 420, kSys, kSys, kBold12, 14},
+    {kTaxEntry, K::ComboBox, "", 2880, 1200, 1215, 420, kSys, kSys, kBold12, 14},
     {"Command7", K::Button, "Reset/Clear All Value", 4320, 1200, 1695, 375, kSys, kSys, kDefault, 12},
     {"Command15", K::Button, "Print", 6240, 1200, 975, 375, kSys, kSys, kDefault, 32},
     {"Command14", K::Button, "Quit", 7440, 1200, 1215, 375, kSys, kSys, kDefault, 31},
@@ -82,8 +82,17 @@ constexpr LineDef kLines[] = {
 };
 // clang-format on
 
+constexpr FormDef kForm{.controls = kControls,
+                        .lines = kLines,
+                        .clientWidth = kClientWidth,
+                        .clientHeight = kClientHeight,
+                        .background = kBackground};
+
 }  // namespace
 
+const FormDef& Form() {
+    return kForm;
+}
 std::span<const ControlDef> Controls() {
     return kControls;
 }
@@ -91,4 +100,4 @@ std::span<const LineDef> Lines() {
     return kLines;
 }
 
-}  // namespace wagelyn::main_layout
+}  // namespace wagelyn::main_form

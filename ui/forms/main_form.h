@@ -1,14 +1,16 @@
 #pragma once
-// The main window as data: its controls, lines, tax list and caption.
+// The main window as data: its controls, lines, tax list, caption and menu,
+// and which control runs which procedure.
 
 #include <array>
+#include <cstdint>
 #include <span>
 #include <string_view>
 
 #include "conversion/period.h"
 #include "ui/forms/form_data.h"
 
-namespace wagelyn::main_layout {
+namespace wagelyn::main_form {
 
 inline constexpr int kClientWidth = 8925;          // twips: 595 pixels
 inline constexpr int kClientHeight = 8055;         // twips: 537 pixels
@@ -50,7 +52,43 @@ inline constexpr std::array<PeriodControls, kPeriodCount> kPeriodControls{{
 }};
 // clang-format on
 
+// What a screen reader says of the tax entry, and of a figure box besides
+// its period's caption.
+inline constexpr std::string_view kTaxEntry = "Combo1";
+inline constexpr std::string_view kTaxAccessibleName = "Tax withheld in %";
+inline constexpr std::string_view kGrossDescription = "Gross pay, as entered";
+inline constexpr std::string_view kNetDescription = "Net (take-home) pay";
+
+// The procedures a control runs.
+enum class Command : std::uint8_t { Recalculate, Reset, Quit, Print, About };
+
+struct Binding {
+    std::string_view control;  // a button, or the menu item
+    Command command;
+    Period source = Period::Annual;  // Recalculate only
+};
+
+inline constexpr std::string_view kAboutItemName = "About";
+inline constexpr std::size_t kBindingCount = kPeriodCount + 4;
+
+// Each period button runs the recalculation from its period; Command7
+// resets, Command14 quits, Command15 prints, and the About item shows the
+// About dialog. No other event runs anything.
+inline constexpr std::array<Binding, kBindingCount> kBindings = [] {
+    std::array<Binding, kBindingCount> bindings{};
+    std::size_t i = 0;
+    for (const PeriodControls& period : kPeriodControls) {
+        bindings[i++] = {period.button, Command::Recalculate, period.period};
+    }
+    bindings[i++] = {"Command7", Command::Reset};
+    bindings[i++] = {"Command14", Command::Quit};
+    bindings[i++] = {"Command15", Command::Print};
+    bindings[i++] = {kAboutItemName, Command::About};
+    return bindings;
+}();
+
+const FormDef& Form();
 std::span<const ControlDef> Controls();
 std::span<const LineDef> Lines();
 
-}  // namespace wagelyn::main_layout
+}  // namespace wagelyn::main_form

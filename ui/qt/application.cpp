@@ -6,7 +6,6 @@
 #include <QString>
 
 #include "ui/qt/startup_style.h"
-#include "app/version.h"
 
 // The icon as compiled-in XPM data: reading it needs no image-format plugin,
 // so none is looked for or loaded at start-up.
@@ -15,7 +14,8 @@
 namespace wagelyn {
 
 void ConfigureApplication(QApplication& app) {
-    QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
+    QApplication::setApplicationName(QString::fromLatin1(
+        kApplicationTitle.data(), static_cast<qsizetype>(kApplicationTitle.size())));
     QApplication::setApplicationVersion(QString::fromLatin1(version::kText));
     QApplication::setOrganizationName(QStringLiteral("Wagelyn"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.wagelyn.Wagelyn"));

@@ -4,14 +4,14 @@
 
 #include <QtCore/qglobal.h>
 
+#include "app/application_info.h"
+
 QT_BEGIN_NAMESPACE
 class QApplication;
 class QIcon;
 QT_END_NAMESPACE
 
 namespace wagelyn {
-
-inline constexpr const char* kApplicationTitle = "Wagelyn";
 
 void ConfigureApplication(QApplication& app);
 

@@ -9,13 +9,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "ui/qt/application.h"
 #include "app/process_factor.h"
 #include "conversion/recalculation.h"
+#include "ui/forms/main_form.h"
 #include "ui/qt/about_dialog.h"
+#include "ui/qt/application.h"
 #include "ui/qt/error_dialog.h"
 #include "ui/qt/form_builder.h"
-#include "ui/forms/main_form.h"
 #include "ui/qt/print_window.h"
 
 namespace wagelyn {
@@ -27,71 +27,87 @@ NumberFormat RegionalFormat() {
     return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
 }
 
-const QString kGrossDescription = QStringLiteral("Gross pay, as entered");
-const QString kNetDescription = QStringLiteral("Net (take-home) pay");
+QString DescriptionFor(Colour colour) {
+    return ToQString(colour == kBlue ? main_form::kGrossDescription : main_form::kNetDescription);
+}
 
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Pay1"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(ToQString(main_layout::kCaption));
+    setWindowTitle(ToQString(main_form::kCaption));
     setWindowIcon(ApplicationIcon());
     // Fixed single border: close box and system menu, no minimize or maximize.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
 
-    auto* surface = new FormSurface(main_layout::Lines(), main_layout::kClientWidth,
-                                    main_layout::kClientHeight, this);
+    auto* surface = new FormSurface(main_form::Lines(), main_form::kClientWidth,
+                                    main_form::kClientHeight, this);
     surface->setObjectName(QStringLiteral("Pay1Client"));
     surface->setFont(DefaultFormFont());
     QPalette palette = surface->palette();
-    palette.setColor(QPalette::Window, ToQColor(main_layout::kBackground));
+    palette.setColor(QPalette::Window, ToQColor(main_form::kBackground));
     surface->setPalette(palette);
-    BuildForm(main_layout::Controls(), surface);
+    BuildForm(main_form::Controls(), surface);
     setCentralWidget(surface);
 
-    auto* help = menuBar()->addMenu(ToQString(main_layout::kHelpMenu));
+    auto* help = menuBar()->addMenu(ToQString(main_form::kHelpMenu));
     help->setObjectName(QStringLiteral("Help"));
-    QAction* about = help->addAction(ToQString(main_layout::kAboutItem));
-    about->setObjectName(QStringLiteral("About"));
-    connect(about, &QAction::triggered, this, &MainWindow::ShowAbout);
+    aboutItem_ = help->addAction(ToQString(main_form::kAboutItem));
+    aboutItem_->setObjectName(ToQString(main_form::kAboutItemName));
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     BindControls();
 }
 
 void MainWindow::BindControls() {
-    for (const main_layout::PeriodControls& info : main_layout::kPeriodControls) {
+    for (const main_form::PeriodControls& info : main_form::kPeriodControls) {
         QLineEdit* box = findChild<QLineEdit*>(ToQString(info.box));
         box->setAccessibleName(ToQString(info.caption));
-        box->setAccessibleDescription(info.period == Period::Annual ? kGrossDescription
-                                                                    : kNetDescription);
+        boxColours_[IndexOf(info.period)] =
+            FindControl(main_form::Controls(), info.box)->foreground;
+        box->setAccessibleDescription(DescriptionFor(boxColours_[IndexOf(info.period)]));
         boxes_[IndexOf(info.period)] = box;
-        for (const ControlDef& def : main_layout::Controls()) {
-            if (def.name == info.box) {
-                boxColours_[IndexOf(info.period)] = def.foreground;
-            }
-        }
-        auto* button = findChild<QPushButton*>(ToQString(info.button));
-        connect(button, &QPushButton::clicked, this,
-                [this, period = info.period] { RecalculateFrom(period); });
     }
 
-    tax_ = findChild<QComboBox*>(QStringLiteral("Combo1"));
-    for (std::string_view entry : main_layout::kTaxList) {
+    tax_ = findChild<QComboBox*>(ToQString(main_form::kTaxEntry));
+    for (std::string_view entry : main_form::kTaxList) {
         tax_->addItem(ToQString(entry));
     }
     tax_->setEditText(QString());
-    tax_->setAccessibleName(QStringLiteral("Tax withheld in %"));
+    tax_->setAccessibleName(ToQString(main_form::kTaxAccessibleName));
 
-    connect(findChild<QPushButton*>(QStringLiteral("Command7")), &QPushButton::clicked, this,
-            &MainWindow::Reset);
-    connect(findChild<QPushButton*>(QStringLiteral("Command14")), &QPushButton::clicked, this,
-            &MainWindow::Quit);
-    connect(findChild<QPushButton*>(QStringLiteral("Command15")), &QPushButton::clicked, this,
-            &MainWindow::Print);
+    for (const main_form::Binding& binding : main_form::kBindings) {
+        const auto run = [this, binding] { Run(binding); };
+        if (binding.command == main_form::Command::About) {
+            connect(aboutItem_, &QAction::triggered, this, run);
+        } else {
+            connect(findChild<QPushButton*>(ToQString(binding.control)), &QPushButton::clicked,
+                    this, run);
+        }
+    }
+}
+
+void MainWindow::Run(const main_form::Binding& binding) {
+    switch (binding.command) {
+        case main_form::Command::Recalculate:
+            RecalculateFrom(binding.source);
+            break;
+        case main_form::Command::Reset:
+            Reset();
+            break;
+        case main_form::Command::Quit:
+            Quit();
+            break;
+        case main_form::Command::Print:
+            Print();
+            break;
+        case main_form::Command::About:
+            ShowAbout();
+            break;
+    }
 }
 
 void MainWindow::Load() {
@@ -144,7 +160,7 @@ void MainWindow::SetBoxColour(Period period, Colour colour) {
     boxColours_[IndexOf(period)] = colour;
     QLineEdit* box = boxes_[IndexOf(period)];
     SetDesignTextColour(box, colour);
-    box->setAccessibleDescription(colour == kBlue ? kGrossDescription : kNetDescription);
+    box->setAccessibleDescription(DescriptionFor(colour));
 }
 
 std::string MainWindow::TaxText() const {

@@ -7,8 +7,10 @@
 #include <array>
 
 #include "conversion/window_operations.h"
+#include "ui/forms/main_form.h"
 
 QT_BEGIN_NAMESPACE
+class QAction;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -42,12 +44,14 @@ public:
 
 private:
     void BindControls();
+    void Run(const main_form::Binding& binding);
 
     std::array<QLineEdit*, kPeriodCount> boxes_{};
     // Each box's design text colour, so that a run that leaves a box's
     // colour as it was costs nothing (most runs repaint red boxes red).
     std::array<Colour, kPeriodCount> boxColours_{};
     QComboBox* tax_ = nullptr;
+    QAction* aboutItem_ = nullptr;
 };
 
 }  // namespace wagelyn

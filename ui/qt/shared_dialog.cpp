@@ -5,7 +5,7 @@
 
 namespace wagelyn {
 
-FormSurface* BuildOwnerlessDialog(QDialog& dialog, const DialogForm& form) {
+FormSurface* BuildOwnerlessDialog(QDialog& dialog, const FormDef& form) {
     dialog.setModal(false);
     dialog.setFont(DefaultFormFont());
     auto* surface = new FormSurface(form.lines, form.clientWidth, form.clientHeight, &dialog);

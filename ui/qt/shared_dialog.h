@@ -12,21 +12,13 @@ namespace wagelyn {
 
 class FormSurface;
 
-// A dialog's form: its controls and lines, and its client area on the
-// screen, in twips.
-struct DialogForm {
-    std::span<const ControlDef> controls;
-    std::span<const LineDef> lines;
-    int clientLeft, clientTop, clientWidth, clientHeight;
-};
-
 // Builds the dialog's client area from its form, in the form's default
 // font, and frames it: a fixed, modeless dialog frame with a close box, out
 // of the task bar (a tool window), destroyed on close, its client area's
 // corner at the form's place on the screen and carrying the application
 // icon. Unlike Qt's default for tool windows, it keeps the process alive
 // while it is open. Returns the client area, which holds the controls.
-FormSurface* BuildOwnerlessDialog(QDialog& dialog, const DialogForm& form);
+FormSurface* BuildOwnerlessDialog(QDialog& dialog, const FormDef& form);
 
 // The one open instance of a dialog type, or null.
 template <typename Dialog>

@@ -91,7 +91,7 @@ private slots:
     }
 
     void everyControlOfTheLayoutExists() {
-        for (const ControlDef& def : main_layout::Controls()) {
+        for (const ControlDef& def : main_form::Controls()) {
             const QString name = ToQString(def.name);
             QVERIFY2(Control(name.toLatin1()), qPrintable(name));
         }

@@ -1,0 +1,67 @@
+#include "ui/forms/about_form.h"
+
+namespace wagelyn::about_form {
+namespace {
+
+constexpr Colour kBlack = 0x00000000;
+constexpr Colour kSys = kSystemColour;
+using K = ControlKind;
+constexpr bool kOnFace = true;  // labels stand on the dialog's own face
+
+// Two labels hold texts of this program's own: a credit and a notice.
+// clang-format off
+constexpr ControlDef kControls[] = {
+    {kIcon, K::Picture, "", 240, 240, 540, 540, kSys, kSys, {}, 1},
+    {kOkButton, K::Button, "OK", 4245, 2625, 1260, 345, kSys, kSys, {}, 0},
+    {kSysInfoButton, K::Button, "&System Info...", 4260, 3075, 1245, 345, kSys, kSys, {}, 2},
+    {"Label1", K::Label,
+     "Wagelyn is free software under the MIT license: copy it, share it and hand it on freely.",
+     240, 3720, 4095, 1095, kSys, kSys, {}, 7, false, false, kOnFace},
+    {"lblDescription", K::Label,
+     "-------Enter the salary you know, and you will find out if  how much you will/are paid by "
+     "monthly, biweekly, weekly and so on."
+     "                                                         "
+     "-------Specify the est. tax % withheld from the government by either use drop down bar to "
+     "pick % or enter it yourself.   ",
+     960, 1080, 3885, 1170, kBlack, kSys, {}, 3, false, false, kOnFace},
+    {kTitleLabel, K::Label, "Application Title", 1080, 240, 3885, 480, kBlack, kSys, {}, 5, false, false, kOnFace},
+    {kVersionLabel, K::Label, "Version", 1050, 780, 3885, 225, kSys, kSys, {}, 6, false, false, kOnFace},
+    {"lblDisclaimer", K::Label,
+     "Written by the Wagelyn developers in 2026, so that anyone can see what a pay figure "
+     "means for every pay period. Comments and wishes are welcome on the project's issue "
+     "tracker.",
+     255, 2625, 3870, 825, kBlack, kSys, {}, 4, false, false, kOnFace},
+};
+// clang-format on
+
+// An etched separator: a grey line with a white double-width one beneath.
+constexpr LineDef kLines[] = {
+    {90, 2445, 5654, 2445, 1, 0x00808080},
+    {105, 2460, 5654, 2460, 2, 0x00FFFFFF},
+};
+
+// Its client area's corner at (2340, 1935) on the screen, 5730 x 5115 twips.
+constexpr FormDef kForm{.controls = kControls,
+                        .lines = kLines,
+                        .clientWidth = 5730,
+                        .clientHeight = 5115,
+                        .placedBySystem = false,
+                        .clientLeft = 2340,
+                        .clientTop = 1935};
+
+}  // namespace
+
+const FormDef& Form() {
+    return kForm;
+}
+
+std::string Caption(std::string_view title) {
+    return "About " + std::string(title);
+}
+
+std::string VersionLine(int major, int minor, int revision) {
+    return "Version " + std::to_string(major) + "." + std::to_string(minor) + "." +
+           std::to_string(revision);
+}
+
+}  // namespace wagelyn::about_form

@@ -1,0 +1,28 @@
+#pragma once
+// The About dialog as data: icon, title, version, how to use the
+// calculator, a credit and a notice, OK and "&System Info...". Its caption,
+// title and version line are filled from the application object each time
+// it loads.
+
+#include <string>
+#include <string_view>
+
+#include "ui/forms/form_data.h"
+
+namespace wagelyn::about_form {
+
+inline constexpr std::string_view kIcon = "picIcon";
+inline constexpr std::string_view kOkButton = "cmdOK";  // the default and the cancel button
+inline constexpr std::string_view kSysInfoButton = "cmdSysInfo";
+inline constexpr std::string_view kTitleLabel = "lblTitle";
+inline constexpr std::string_view kVersionLabel = "lblVersion";
+inline constexpr std::string_view kIconName = "Wagelyn icon";  // what a screen reader says
+
+const FormDef& Form();
+
+// "About " and the application title.
+std::string Caption(std::string_view title);
+// "Version 1.0.0": each number in plain decimal.
+std::string VersionLine(int major, int minor, int revision);
+
+}  // namespace wagelyn::about_form

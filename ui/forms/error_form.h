@@ -1,0 +1,20 @@
+#pragma once
+// The error dialog as data: one fixed message and two buttons, shown
+// whenever a calculation or the reset fails.
+
+#include <string_view>
+
+#include "ui/forms/form_data.h"
+
+namespace wagelyn::error_form {
+
+inline constexpr std::string_view kCaption = "Error Message";
+inline constexpr std::string_view kMessageLabel = "Label1";
+// Both buttons close the dialog. Cancel has no work of its own in the
+// design; closing is what a user expects of it.
+inline constexpr std::string_view kOkButton = "OKButton";
+inline constexpr std::string_view kCancelButton = "CancelButton";
+
+const FormDef& Form();
+
+}  // namespace wagelyn::error_form
