@@ -1,7 +1,9 @@
 #include "conversion/text_to_number.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <system_error>
 
@@ -38,6 +40,33 @@ std::size_t BlankAtEnd(std::string_view text) {
     return 0;
 }
 
+// Where a region groups digits with a blank (French U+202F, Russian U+00A0)
+// people type a plain space, and where it groups with U+2019 (Swiss), an
+// ASCII apostrophe: each counts as the region's separator.
+constexpr std::string_view kBlankGroups[] = {" ", "\u00A0", "\u202F"};
+constexpr std::string_view kApostropheGroups[] = {"\u2019", "'"};
+
+// The separators read as the region's group separator.
+std::span<const std::string_view> GroupSeparatorsFor(const std::string_view& group) {
+    using Family = std::span<const std::string_view>;
+    for (Family family : {Family{kBlankGroups}, Family{kApostropheGroups}}) {
+        if (std::find(family.begin(), family.end(), group) != family.end()) {
+            return family;
+        }
+    }
+    return group.empty() ? std::span<const std::string_view>{} : std::span{&group, 1};
+}
+
+// The length of the group separator that `text` starts with, or 0.
+std::size_t GroupAtStart(std::string_view text, std::span<const std::string_view> groups) {
+    for (std::string_view group : groups) {
+        if (text.starts_with(group)) {
+            return group.size();
+        }
+    }
+    return 0;
+}
+
 std::string_view Trim(std::string_view text) {
     while (std::size_t n = BlankAtStart(text)) {
         text.remove_prefix(n);
@@ -66,6 +95,7 @@ std::optional<double> TextToNumber(std::string_view text, const NumberFormat& fo
     // the decimal meaning wins.
     const std::string_view group =
         format.group == format.decimal ? std::string_view{} : std::string_view{format.group};
+    const std::span<const std::string_view> groups = GroupSeparatorsFor(group);
 
     std::size_t i = 0;
     const std::size_t n = s.size();
@@ -86,7 +116,7 @@ std::optional<double> TextToNumber(std::string_view text, const NumberFormat& fo
             digits.push_back(s[i++]);
             ++integerDigits;
             ++runLength;
-        } else if (!group.empty() && s.substr(i).starts_with(group)) {
+        } else if (const std::size_t groupLength = GroupAtStart(s.substr(i), groups)) {
             // Groups of three only: "4333.33" under German settings fails
             // instead of reading as 433333.
             if (runLength == 0 || runLength > 3 || (grouped && runLength != 3)) {
@@ -94,7 +124,7 @@ std::optional<double> TextToNumber(std::string_view text, const NumberFormat& fo
             }
             grouped = true;
             runLength = 0;
-            i += group.size();
+            i += groupLength;
         } else {
             break;
         }

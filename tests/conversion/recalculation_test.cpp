@@ -5,8 +5,8 @@
 #include <map>
 #include <string>
 
-#include "tests/support/memory_window.h"
 #include "formats.h"
+#include "tests/support/memory_window.h"
 
 namespace wagelyn {
 namespace {

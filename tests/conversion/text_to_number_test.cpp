@@ -15,6 +15,7 @@ namespace {
 using testing::kEnglish;
 using testing::kFrench;
 using testing::kGerman;
+using testing::kRussian;
 using testing::kSwiss;
 
 struct Case {
@@ -71,6 +72,17 @@ const Case kCases[] = {
     {"GermanBoth", "1.234,5", kGerman, 1234.5},
     {"FrenchNarrowSpace", "52\u202F000,5", kFrench, 52000.5},
     {"SwissApostrophe", "52\u2019000.25", kSwiss, 52000.25},
+    // Grouped as people type it: any blank where the region groups with a
+    // blank, an ASCII apostrophe where it groups with U+2019.
+    {"FrenchPlainSpace", "52 000,5", kFrench, 52000.5},
+    {"FrenchNoBreakSpace", "1\u00A0234 567", kFrench, 1234567.0},
+    {"RussianPlainSpace", "1 234 567,5", kRussian, 1234567.5},
+    {"RussianNarrowSpace", "52\u202F000", kRussian, 52000.0},
+    {"SwissAsciiApostrophe", "1'234'567.25", kSwiss, 1234567.25},
+    {"SwissBlankRefused", "52 000", kSwiss, std::nullopt},
+    {"SpaceUnderGermanRefused", "52 000", kGerman, std::nullopt},
+    {"ApostropheUnderEnglishRefused", "52'000", kEnglish, std::nullopt},
+    {"LooseBlankGroupRefused", "5 2000", kFrench, std::nullopt},
     // Failures.
     {"Empty", "", kEnglish, std::nullopt},
     {"BlanksOnly", "   ", kEnglish, std::nullopt},

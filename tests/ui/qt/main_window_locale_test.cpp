@@ -20,14 +20,15 @@ struct Region {
     const char* monthly;  // Annual 52000, tax 0
     const char* weekly;   // Annual 52000, tax 12.5
     const char* minute;   // Annual 52000, tax 0: Minute40
+    const char* typed;    // 52000 grouped as people type it on a keyboard
 };
 
 // clang-format off
 const Region kRegions[] = {
-    {"en_US.UTF-8", "en_US", "12.5", "4333.33", "875", "0.4167"},
-    {"de_DE.UTF-8", "de_DE", "12,5", "4333,33", "875", "0,4167"},
-    {"fr_FR.UTF-8", "fr_FR", "12,5", "4333,33", "875", "0,4167"},
-    {"de_CH.UTF-8", "de_CH", "12.5", "4333.33", "875", "0.4167"},
+    {"en_US.UTF-8", "en_US", "12.5", "4333.33", "875", "0.4167", "52,000"},
+    {"de_DE.UTF-8", "de_DE", "12,5", "4333,33", "875", "0,4167", "52.000"},
+    {"fr_FR.UTF-8", "fr_FR", "12,5", "4333,33", "875", "0,4167", "52 000"},
+    {"de_CH.UTF-8", "de_CH", "12.5", "4333.33", "875", "0.4167", "52'000"},
 };
 // clang-format on
 
@@ -66,6 +67,14 @@ private slots:
         QCOMPARE(window.findChild<QLineEdit*>("Text2")->text(), QString(region->monthly));
         QCOMPARE(window.findChild<QLineEdit*>("Text9")->text(), QString(region->minute));
         QCOMPARE(annual->text(), grouped);
+
+        // The same figure typed on a keyboard, where a plain space or an
+        // apostrophe stands for the region's typographic separator.
+        annual->clear();
+        QTest::keyClicks(annual, region->typed);
+        QTest::mouseClick(run, Qt::LeftButton);
+        QVERIFY2(ErrorDialog::Instance() == nullptr, region->typed);
+        QCOMPARE(window.findChild<QLineEdit*>("Text2")->text(), QString(region->monthly));
 
         tax->setEditText(region->tax);
         QTest::mouseClick(run, Qt::LeftButton);
