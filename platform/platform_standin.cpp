@@ -2,17 +2,20 @@
 // read-only store with one value: the first key's PATH, naming a desktop
 // system-information program found on PATH at the moment of the lookup.
 // Nothing else is in it. Programs start detached, never through a shell.
+#include <fcntl.h>
+#include <sys/wait.h>
 #include <unistd.h>
-#include <QProcess>
-#include <QString>
+
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <map>
 #include <string>
 
+#include "platform/environment.h"
 #include "platform/files.h"
 #include "platform/programs.h"
 #include "platform/registry.h"
@@ -42,8 +45,8 @@ std::string FindSystemInformationTool() {
             const std::size_t colon = rest.find(':');
             const std::string_view folder = rest.substr(0, colon);
             rest = colon == std::string_view::npos ? std::string_view{} : rest.substr(colon + 1);
-            if (folder.empty()) {
-                continue;  // never the current folder
+            if (folder.empty() || folder.front() != '/') {
+                continue;  // never the current folder, nor one relative to it
             }
             const std::filesystem::path candidate = std::filesystem::path(folder) / tool;
             std::error_code error;
@@ -121,12 +124,74 @@ public:
 
 class StandInPrograms final : public ProgramStarter {
 public:
+    // Started from a child that ends at once, so the program belongs to no
+    // one and is never left a zombie; a pipe closed on exec tells whether it
+    // started. Between fork and exec only async-signal-safe calls are made.
     bool StartDetached(std::string_view path) override {
         if (path.empty()) {
             return false;
         }
-        return QProcess::startDetached(
-            QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())), {});
+        std::string program(path);
+        char* const arguments[] = {program.data(), nullptr};
+        int status[2];
+        if (::pipe2(status, O_CLOEXEC) != 0) {
+            return false;
+        }
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::setsid();
+            const pid_t grandchild = ::fork();
+            if (grandchild == 0) {
+                ::execv(program.c_str(), arguments);
+                const int error = errno;
+                (void)!::write(status[1], &error, sizeof error);
+                ::_exit(127);
+            }
+            ::_exit(grandchild < 0 ? 1 : 0);
+        }
+        ::close(status[1]);
+        bool started = false;
+        if (child > 0) {
+            int childStatus = 0;
+            while (::waitpid(child, &childStatus, 0) < 0 && errno == EINTR) {
+            }
+            int error = 0;
+            ssize_t read = 0;
+            do {
+                read = ::read(status[0], &error, sizeof error);
+            } while (read < 0 && errno == EINTR);
+            started = WIFEXITED(childStatus) && WEXITSTATUS(childStatus) == 0 && read == 0;
+        }
+        ::close(status[0]);
+        return started;
+    }
+};
+
+class StandInEnvironment final : public Environment {
+public:
+    std::string Expand(std::string_view text) override {
+        std::string out;
+        while (!text.empty()) {
+            const std::size_t open = text.find('%');
+            const std::size_t close =
+                open == std::string_view::npos ? open : text.find('%', open + 1);
+            if (close == std::string_view::npos) {
+                break;
+            }
+            out.append(text.substr(0, open));
+            const std::string name(text.substr(open + 1, close - open - 1));
+            const char* value = name.empty() ? nullptr : std::getenv(name.c_str());
+            if (value != nullptr) {
+                out += value;
+                text.remove_prefix(close + 1);
+            } else {
+                // Left as it stands; its closing % may open the next name.
+                out.append(text.substr(open, close - open));
+                text.remove_prefix(close);
+            }
+        }
+        out.append(text);
+        return out;
     }
 };
 
@@ -145,6 +210,11 @@ FileLookup& SystemFiles() {
 ProgramStarter& SystemPrograms() {
     static StandInPrograms programs;
     return programs;
+}
+
+Environment& SystemEnvironment() {
+    static StandInEnvironment environment;
+    return environment;
 }
 
 }  // namespace wagelyn::platform

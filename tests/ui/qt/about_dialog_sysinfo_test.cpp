@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -85,32 +86,62 @@ private slots:
         QVERIFY(dialog->isVisible());
     }
 
+    // The tool is found only in absolute PATH folders: never in the current
+    // folder or one relative to it, where anyone could have put a "hardinfo".
+    void aToolOnPathStartsDetached_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("started");
+        QTest::newRow("absolute folder") << bin_.path() << true;
+        QTest::newRow("current folder") << "." << false;
+        QTest::newRow("relative folder") << "./" + QDir(bin_.path()).dirName() << false;
+        QTest::newRow("relative without a dot") << QDir(bin_.path()).dirName() << false;
+    }
     void aToolOnPathStartsDetached() {
+        QFETCH(QString, path);
+        QFETCH(bool, started);
         const QDir dir(bin_.path());
         QFile tool(dir.filePath("hardinfo"));
         QVERIFY(tool.open(QIODevice::WriteOnly));
         // Starts, then waits for the test's word before it finishes: the
-        // dialog must not wait for it.
-        tool.write(QStringLiteral("#!/bin/sh\n"
-                                  "echo \"$#\" > '%1/started'\n"
-                                  "while [ ! -e '%1/release' ]; do /bin/sleep 0.05; done\n"
-                                  "echo done > '%1/finished'\n")
-                       .arg(dir.path())
-                       .toUtf8());
+        // dialog must not wait for it. It keeps no output of the test's open
+        // and ends with the test's folder, whatever becomes of the test.
+        tool.write(
+            QStringLiteral("#!/bin/sh\n"
+                           "exec >/dev/null 2>&1 </dev/null\n"
+                           "echo \"$#\" > '%1/started'\n"
+                           "while [ ! -e '%1/release' ] && [ -d '%1' ]; do /bin/sleep 0.05; done\n"
+                           "echo done > '%1/finished'\n")
+                .arg(dir.path())
+                .toUtf8());
         tool.close();
         tool.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        const QString savedFolder = QDir::currentPath();
+        QDir::setCurrent(path == "." ? dir.path() : dir.filePath(".."));
+        qputenv("PATH", path.toUtf8());
+        const auto restore = qScopeGuard([&] {
+            QDir::setCurrent(savedFolder);
+            qputenv("PATH", bin_.path().toUtf8());
+            for (const char* name : {"started", "release", "finished"}) {
+                QFile::remove(dir.filePath(name));
+            }
+        });
 
         QPointer<AboutDialog> dialog = OpenAbout();
         QVERIFY(dialog);
         auto seen = AnswerNextMessage();
         QTest::mouseClick(dialog->findChild<QPushButton*>("cmdSysInfo"), Qt::LeftButton);
+        QVERIFY(dialog->isVisible());
+        if (!started) {
+            QTRY_COMPARE(seen->text, QString("System Information Is Unavailable At This Time"));
+            QVERIFY(!QFile::exists(dir.filePath("started")));
+            return;
+        }
         QVERIFY2(seen->text.isEmpty(), qPrintable(seen->text));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir.filePath("started")), 10000);
         QVERIFY(!QFile::exists(dir.filePath("finished")));  // still running: not waited for
-        QFile started(dir.filePath("started"));
-        QVERIFY(started.open(QIODevice::ReadOnly));
-        QCOMPARE(started.readAll().trimmed(), QByteArray("0"));  // no arguments
-        QVERIFY(dialog->isVisible());
+        QFile startedFile(dir.filePath("started"));
+        QVERIFY(startedFile.open(QIODevice::ReadOnly));
+        QCOMPARE(startedFile.readAll().trimmed(), QByteArray("0"));  // no arguments
 
         QFile release(dir.filePath("release"));
         QVERIFY(release.open(QIODevice::WriteOnly));
