@@ -1,9 +1,10 @@
-// The Windows side: the ANSI registry functions of advapi32, file attributes
-// and CreateProcessA, called as documented.
+// The Windows side: the ANSI registry functions of advapi32, file attributes,
+// CreateProcessA and ExpandEnvironmentStringsA, called as documented.
 #include <windows.h>
 
 #include <string>
 
+#include "platform/environment.h"
 #include "platform/files.h"
 #include "platform/programs.h"
 #include "platform/registry.h"
@@ -79,6 +80,28 @@ public:
     }
 };
 
+class WindowsEnvironment final : public Environment {
+public:
+    std::string Expand(std::string_view text) override {
+        const std::string source(text);
+        // The size asked for includes the terminator; a variable may change
+        // between the two calls, so ask until the text fits.
+        std::string expanded(source.size() + 1, '\0');
+        for (;;) {
+            const DWORD needed = ExpandEnvironmentStringsA(source.c_str(), expanded.data(),
+                                                           static_cast<DWORD>(expanded.size()));
+            if (needed == 0) {
+                return source;
+            }
+            if (needed <= expanded.size()) {
+                expanded.resize(needed - 1);
+                return expanded;
+            }
+            expanded.resize(needed);
+        }
+    }
+};
+
 }  // namespace
 
 Registry& SystemRegistry() {
@@ -94,6 +117,11 @@ FileLookup& SystemFiles() {
 ProgramStarter& SystemPrograms() {
     static WindowsPrograms programs;
     return programs;
+}
+
+Environment& SystemEnvironment() {
+    static WindowsEnvironment environment;
+    return environment;
 }
 
 }  // namespace wagelyn::platform

@@ -1,9 +1,9 @@
 #pragma once
-// The platform seams: the registry, "a normal file exists here" and "start
-// this program, do not wait". Each has a Windows implementation on the real
-// API and a stand-in for other systems; CMake picks one. All are plain C++,
-// with the Windows API's result codes and size rules, so the code above them
-// and its tests read the same on every system.
+// The platform seams: the registry, "a normal file exists here", "start
+// this program, do not wait" and expanding environment references. Each has a Windows
+// implementation on the real API and a stand-in for other systems; CMake picks one. All are plain
+// C++, with the Windows API's result codes and size rules, so the code above them and its tests
+// read the same on every system.
 
 #include <cstdint>
 #include <string_view>
@@ -26,6 +26,7 @@ inline constexpr long kErrorMoreData = 234;
 
 // Value types.
 inline constexpr std::uint32_t kRegSz = 1;
+inline constexpr std::uint32_t kRegExpandSz = 2;  // a text with %NAME% references
 inline constexpr std::uint32_t kRegDword = 4;
 
 // Access masks.

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/environment.h"
 #include "platform/files.h"
 #include "platform/programs.h"
 #include "platform/registry.h"
@@ -125,6 +126,24 @@ public:
         }
         started.emplace_back(path);
         return true;
+    }
+};
+
+// Expands %NAME% from its own variables, as ExpandEnvironmentStringsA does.
+class FakeEnvironment final : public platform::Environment {
+public:
+    std::map<std::string, std::string> variables;
+
+    std::string Expand(std::string_view text) override {
+        std::string out(text);
+        for (const auto& [name, value] : variables) {
+            const std::string reference = "%" + name + "%";
+            for (std::size_t at = out.find(reference); at != std::string::npos;
+                 at = out.find(reference, at + value.size())) {
+                out.replace(at, reference.size(), value);
+            }
+        }
+        return out;
     }
 };
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <exception>
+#include <optional>
 
 namespace wagelyn {
 namespace {
@@ -41,53 +42,99 @@ private:
     long result_ = platform::kErrorFileNotFound;
 };
 
+// One value as read: its type and its bytes as a text, without the
+// terminator where the stored text has one. Empty when the key cannot be
+// opened or the value cannot be read.
+struct RawValue {
+    std::uint32_t type = 0;
+    std::string text;
+    std::array<std::uint8_t, 4> firstBytes{};
+    std::uint32_t size = 0;
+};
+
+std::optional<RawValue> ReadValue(platform::Registry& registry, platform::KeyHandle root,
+                                  std::string_view keyName, std::string_view valueName) {
+    const OpenKey key(registry, root, keyName);
+    std::array<std::uint8_t, kBufferSize> buffer{};
+    RawValue value;
+    value.size = kBufferSize;
+    if (!key.IsOpen() || registry.QueryValue(key.Handle(), valueName, value.type, buffer.data(),
+                                             value.size) != platform::kErrorSuccess) {
+        return std::nullopt;
+    }
+    // Exactly the bytes returned: a value stored without its terminator can
+    // fill the buffer, and one of zero bytes is simply empty.
+    value.size = std::min(value.size, kBufferSize);
+    value.text.assign(reinterpret_cast<const char*>(buffer.data()), value.size);
+    if (!value.text.empty() && value.text.back() == '\0') {
+        value.text.pop_back();
+    }
+    std::copy_n(buffer.begin(), value.firstBytes.size(), value.firstBytes.begin());
+    return value;
+}
+
+// A path or folder the launcher can use: a non-empty text, expanded where the
+// value asks for it.
+std::optional<std::string> ReadPath(const SysInfoPlatform& system, std::string_view keyName,
+                                    std::string_view valueName) {
+    std::optional<RawValue> value =
+        ReadValue(system.registry, platform::kLocalMachine, keyName, valueName);
+    if (!value || value->text.empty()) {
+        return std::nullopt;
+    }
+    if (value->type == platform::kRegSz) {
+        return std::move(value->text);
+    }
+    if (value->type == platform::kRegExpandSz) {
+        std::string expanded = system.environment.Expand(value->text);
+        if (!expanded.empty()) {
+            return expanded;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 bool GetKeyValue(platform::Registry& registry, platform::KeyHandle KeyRoot,
                  std::string_view KeyName, std::string_view SubKeyRef, std::string& KeyVal) {
-    const OpenKey key(registry, KeyRoot, KeyName);
-    std::array<std::uint8_t, kBufferSize> buffer{};
-    std::uint32_t size = kBufferSize;
-    std::uint32_t type = 0;
-    if (!key.IsOpen() || registry.QueryValue(key.Handle(), SubKeyRef, type, buffer.data(), size) !=
-                             platform::kErrorSuccess) {
+    std::optional<RawValue> value = ReadValue(registry, KeyRoot, KeyName, SubKeyRef);
+    if (!value) {
         KeyVal.clear();
         return false;
     }
-    // Exactly the bytes returned: a value stored without its terminator can
-    // fill the buffer, and one of zero bytes is simply empty.
-    size = std::min(size, kBufferSize);
-    std::string text(reinterpret_cast<const char*>(buffer.data()), size);
-    if (!text.empty() && text.back() == '\0') {
-        text.pop_back();
-    }
-    if (type == platform::kRegSz) {
-        KeyVal = std::move(text);
-    } else if (type == platform::kRegDword) {
+    if (value->type == platform::kRegSz) {
+        KeyVal = std::move(value->text);
+    } else if (value->type == platform::kRegDword) {
         std::uint32_t number = 0;
-        for (std::uint32_t i = 0; i < std::min<std::uint32_t>(size, 4); ++i) {
-            number |= static_cast<std::uint32_t>(buffer[i]) << (8 * i);  // little-endian
+        for (std::uint32_t i = 0; i < std::min<std::uint32_t>(value->size, 4); ++i) {
+            number |= static_cast<std::uint32_t>(value->firstBytes[i]) << (8 * i);  // little-endian
         }
         KeyVal = std::to_string(number);
     }
     return true;
 }
 
-SysInfoOutcome LaunchSystemInformation(const SysInfoPlatform& platform) {
+SysInfoPlatform ThisSystem() {
+    return {platform::SystemRegistry(), platform::SystemFiles(), platform::SystemPrograms(),
+            platform::SystemEnvironment()};
+}
+
+SysInfoOutcome LaunchSystemInformation(const SysInfoPlatform& system) {
     try {
-        std::string path;
-        if (!GetKeyValue(platform.registry, platform::kLocalMachine, kToolKey, kToolValue, path)) {
-            if (!GetKeyValue(platform.registry, platform::kLocalMachine, kFolderKey, kFolderValue,
-                             path)) {
+        std::optional<std::string> path = ReadPath(system, kToolKey, kToolValue);
+        if (!path) {
+            path = ReadPath(system, kFolderKey, kFolderValue);
+            if (!path) {
                 return SysInfoOutcome::Unavailable;
             }
-            path += kToolFile;
-            if (!platform.files.NormalFileExists(path)) {
+            *path += kToolFile;
+            if (!system.files.NormalFileExists(*path)) {
                 return SysInfoOutcome::Unavailable;
             }
         }
-        return platform.programs.StartDetached(path) ? SysInfoOutcome::Started
-                                                     : SysInfoOutcome::Unavailable;
+        return system.programs.StartDetached(*path) ? SysInfoOutcome::Started
+                                                    : SysInfoOutcome::Unavailable;
     } catch (const std::exception&) {
         return SysInfoOutcome::Unavailable;
     }

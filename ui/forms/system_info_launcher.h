@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/environment.h"
 #include "platform/files.h"
 #include "platform/programs.h"
 #include "platform/registry.h"
@@ -19,6 +20,7 @@ struct SysInfoPlatform {
     platform::Registry& registry;
     platform::FileLookup& files;
     platform::ProgramStarter& programs;
+    platform::Environment& environment;
 };
 
 // Reads one value: true with KeyVal set when it was read (a text as stored,
@@ -29,10 +31,16 @@ struct SysInfoPlatform {
 bool GetKeyValue(platform::Registry& registry, platform::KeyHandle KeyRoot,
                  std::string_view KeyName, std::string_view SubKeyRef, std::string& KeyVal);
 
+// The registry, files, programs and environment of this system.
+SysInfoPlatform ThisSystem();
+
 enum class SysInfoOutcome { Started, Unavailable };
 
 // Finds the tool through the registry (its registered path, else the shared
 // tools folder + "\MSINFO32.EXE" where that file exists) and starts it.
+// Only a non-empty text counts as a path or a folder (REG_SZ, or REG_EXPAND_SZ
+// with its references expanded); a value of another type or an empty one is
+// taken as missing, so nothing is looked for or started at a drive's root.
 // Unavailable means the caller shows kSysInfoUnavailable.
 SysInfoOutcome LaunchSystemInformation(const SysInfoPlatform& platform);
 

@@ -7,8 +7,6 @@
 #include <QPushButton>
 #include <QVersionNumber>
 
-#include "platform/files.h"
-#include "platform/programs.h"
 #include "ui/forms/about_form.h"
 #include "ui/forms/system_info_launcher.h"
 #include "ui/qt/application.h"
@@ -52,9 +50,7 @@ void AboutDialog::Load() {
 }
 
 void AboutDialog::StartSysInfo() {
-    const SysInfoPlatform system{platform::SystemRegistry(), platform::SystemFiles(),
-                                 platform::SystemPrograms()};
-    if (LaunchSystemInformation(system) == SysInfoOutcome::Started) {
+    if (LaunchSystemInformation(ThisSystem()) == SysInfoOutcome::Started) {
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(),

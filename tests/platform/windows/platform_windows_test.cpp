@@ -179,9 +179,23 @@ void TestFileLookup() {
 }
 
 void TestLauncher() {
-    const SysInfoPlatform system{platform::SystemRegistry(), platform::SystemFiles(),
-                                 platform::SystemPrograms()};
+    const SysInfoPlatform system = ThisSystem();
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
+
+    // A folder value that is no text must not lead to \MSINFO32.EXE at the
+    // root of the current drive, though one stands there.
+    SetCurrentDirectoryA("C:\\");
+    CopyFileA(kTool, "C:\\MSINFO32.EXE", FALSE);
+    HKEY odd = CreateKey("SOFTWARE\\Microsoft\\Shared Tools Location");
+    for (const DWORD type : {DWORD{REG_BINARY}, DWORD{REG_MULTI_SZ}, DWORD{REG_SZ}}) {
+        SetRaw(odd, "MSINFO", type, "", type == REG_SZ ? 1 : 0);  // REG_SZ: the empty text
+        DeleteFileA(kMarker);
+        CHECK(LaunchSystemInformation(system) == SysInfoOutcome::Unavailable);
+        Sleep(300);
+        CHECK(GetFileAttributesA(kMarker) == INVALID_FILE_ATTRIBUTES);
+    }
+    RegCloseKey(odd);
+    DeleteFileA("C:\\MSINFO32.EXE");
 
     // No registered path, and a folder without the tool: the message.
     HKEY folder = CreateKey("SOFTWARE\\Microsoft\\Shared Tools Location");
@@ -198,6 +212,15 @@ void TestLauncher() {
     // A registered path wins, and names a path with blanks in it.
     HKEY tool = CreateKey("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
     SetRaw(tool, "PATH", REG_SZ, kTool, static_cast<DWORD>(strlen(kTool) + 1));
+    RegCloseKey(tool);
+    DeleteFileA(kMarker);
+    CHECK(LaunchSystemInformation(system) == SysInfoOutcome::Started);
+    CHECK(EndsWith(WaitForMarker(), "\\tool.exe"));
+
+    // A registered path with references to the environment, expanded.
+    tool = CreateKey("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
+    const char* expandable = "%SystemDrive%\\Program Files\\Wagelyn Test\\tool.exe";
+    SetRaw(tool, "PATH", REG_EXPAND_SZ, expandable, static_cast<DWORD>(strlen(expandable) + 1));
     RegCloseKey(tool);
     DeleteFileA(kMarker);
     CHECK(LaunchSystemInformation(system) == SysInfoOutcome::Started);

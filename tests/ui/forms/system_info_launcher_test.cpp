@@ -9,6 +9,7 @@
 namespace wagelyn {
 namespace {
 
+using testing::FakeEnvironment;
 using testing::FakeFiles;
 using testing::FakeRegistry;
 using testing::RecordingPrograms;
@@ -84,6 +85,12 @@ TEST(GetKeyValue, MissingKeyFailsWithEmptyText) {
 }
 
 // The launcher, end to end over the fakes.
+std::vector<std::uint8_t> Bytes(std::string_view text) {
+    std::vector<std::uint8_t> bytes(text.begin(), text.end());
+    bytes.push_back(0);
+    return bytes;
+}
+
 constexpr const char* kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 constexpr const char* kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
 
@@ -119,8 +126,10 @@ TEST_P(LaunchTest, StartsTheToolOrSaysItIsUnavailable) {
     files.throws = c.filesThrow;
     RecordingPrograms programs;
     programs.startable.insert(c.startable.begin(), c.startable.end());
+    FakeEnvironment environment;
+    environment.variables["SystemRoot"] = "C:\\Windows";
 
-    EXPECT_EQ(LaunchSystemInformation({registry, files, programs}), c.expected);
+    EXPECT_EQ(LaunchSystemInformation({registry, files, programs, environment}), c.expected);
     EXPECT_EQ(programs.started, c.expectedStarted);
     const bool secondRead =
         std::find(registry.asked.begin(), registry.asked.end(), kFolderKey) != registry.asked.end();
@@ -128,6 +137,9 @@ TEST_P(LaunchTest, StartsTheToolOrSaysItIsUnavailable) {
     if (!c.secondKeyRead) {
         // A registered path is started as it stands: no file is looked for.
         EXPECT_TRUE(files.asked.empty());
+    }
+    for (const std::string& asked : files.asked) {
+        EXPECT_FALSE(asked.starts_with("\\")) << "looked for " << asked << " at the drive's root";
     }
     EXPECT_TRUE(registry.live.empty());
 }
@@ -146,10 +158,27 @@ const LaunchCase kLaunches[] = {
      SysInfoOutcome::Unavailable, {}, true},
     {"NeitherValue", std::nullopt, std::nullopt, {}, {}, false, SysInfoOutcome::Unavailable, {},
      true},
-    {"ZeroBytePathStartsNothing", StoredValue{platform::kRegSz, {}}, std::nullopt, {}, {}, false,
-     SysInfoOutcome::Unavailable, {}, false},
-    {"NumberAsFolderFindsNothing", std::nullopt, StoredValue::Dword(7), {}, {}, false,
+    // Only a non-empty text is a path: anything else is as good as missing.
+    {"ZeroBytePathFallsBackToTheFolder", StoredValue{platform::kRegSz, {}},
+     StoredValue::Text("C:\\Shared"), {"C:\\Shared\\MSINFO32.EXE"}, {"C:\\Shared\\MSINFO32.EXE"},
+     false, SysInfoOutcome::Started, {"C:\\Shared\\MSINFO32.EXE"}, true},
+    {"EmptyTextPathFallsBack", StoredValue::Text(""), std::nullopt, {}, {""}, false,
      SysInfoOutcome::Unavailable, {}, true},
+    {"BinaryPathFallsBack", StoredValue{3, {'C', ':', '\\', 'x'}}, std::nullopt, {}, {}, false,
+     SysInfoOutcome::Unavailable, {}, true},
+    {"NumberAsFolderProbesNothing", std::nullopt, StoredValue::Dword(7), {"7\\MSINFO32.EXE"},
+     {"7\\MSINFO32.EXE"}, false, SysInfoOutcome::Unavailable, {}, true},
+    {"BinaryFolderProbesNothingAtTheRoot", std::nullopt, StoredValue{3, {1, 2}},
+     {"\\MSINFO32.EXE"}, {"\\MSINFO32.EXE"}, false, SysInfoOutcome::Unavailable, {}, true},
+    {"EmptyFolderProbesNothingAtTheRoot", std::nullopt, StoredValue::Text(""),
+     {"\\MSINFO32.EXE"}, {"\\MSINFO32.EXE"}, false, SysInfoOutcome::Unavailable, {}, true},
+    {"ExpandablePathIsExpanded", StoredValue{platform::kRegExpandSz, Bytes("%SystemRoot%\\info.exe")},
+     std::nullopt, {}, {"C:\\Windows\\info.exe"}, false, SysInfoOutcome::Started,
+     {"C:\\Windows\\info.exe"}, false},
+    {"ExpandableFolderIsExpanded", std::nullopt,
+     StoredValue{platform::kRegExpandSz, Bytes("%SystemRoot%\\System32")},
+     {"C:\\Windows\\System32\\MSINFO32.EXE"}, {"C:\\Windows\\System32\\MSINFO32.EXE"}, false,
+     SysInfoOutcome::Started, {"C:\\Windows\\System32\\MSINFO32.EXE"}, true},
     {"LookupErrorGivesTheMessage", std::nullopt, StoredValue::Text("C:\\Shared"), {}, {}, true,
      SysInfoOutcome::Unavailable, {}, true},
 };
@@ -165,7 +194,9 @@ TEST(LaunchSystemInformation, ReadOnlyKeysStillFindTheTool) {
     FakeFiles files;
     RecordingPrograms programs;
     programs.startable.insert("C:\\Tools\\info.exe");
-    EXPECT_EQ(LaunchSystemInformation({registry, files, programs}), SysInfoOutcome::Started);
+    FakeEnvironment environment;
+    EXPECT_EQ(LaunchSystemInformation({registry, files, programs, environment}),
+              SysInfoOutcome::Started);
 }
 
 }  // namespace

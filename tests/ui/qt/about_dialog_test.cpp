@@ -7,8 +7,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "ui/qt/application.h"
 #include "ui/qt/about_dialog.h"
+#include "ui/qt/application.h"
 
 using namespace wagelyn;
 

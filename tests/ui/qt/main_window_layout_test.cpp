@@ -9,11 +9,11 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "ui/qt/application.h"
 #include "open_main_window.h"
+#include "ui/forms/main_form.h"
+#include "ui/qt/application.h"
 #include "ui/qt/form_builder.h"
 #include "ui/qt/main_window.h"
-#include "ui/forms/main_form.h"
 
 using namespace wagelyn;
 

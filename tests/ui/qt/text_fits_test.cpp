@@ -64,8 +64,7 @@ QRectF InkOf(QWidget* widget, const QString& text, const TextRoom& room) {
             }
         }
     }
-    return QRectF(left / ratio, top / ratio, (right - left + 1) / ratio,
-                  (bottom - top + 1) / ratio)
+    return QRectF(left / ratio, top / ratio, (right - left + 1) / ratio, (bottom - top + 1) / ratio)
         .translated(canvas.topLeft());
 }
 
@@ -84,8 +83,7 @@ private:
                 qobject_cast<QPushButton*>(widget) == nullptr) {
                 continue;
             }
-            const QString text = label ? label->text()
-                                       : qobject_cast<QPushButton*>(widget)->text();
+            const QString text = label ? label->text() : qobject_cast<QPushButton*>(widget)->text();
             const TextRoom room = RoomOf(widget);
             const QRectF ink = InkOf(widget, text, room);
             ++checked;
