@@ -14,6 +14,19 @@ namespace {
 // most 15 digits, so its text is also the 15-digit plain form.
 constexpr double kShortcutLimit = 1e15;
 
+// The plain form writes nonzero magnitudes below 1E-4 with an exponent
+// ("2E-05"); the shortcut writes only plain digits, so it stops there.
+constexpr int kSmallestPlainPlace = 4;
+
+// 10^n as an exact integer, for n up to kMaxDecimalPlaces.
+constexpr std::uint64_t PowerOfTen(int n) {
+    std::uint64_t power = 1;
+    for (int i = 0; i < n; ++i) {
+        power *= 10;
+    }
+    return power;
+}
+
 }  // namespace
 
 std::string KeptFigureText(double value, int digits, const NumberFormat& format) {
@@ -31,6 +44,9 @@ std::string KeptFigureText(double value, int digits, const NumberFormat& format)
     auto units = static_cast<std::uint64_t>(std::nearbyint(magnitude));
     if (units == 0) {
         return "0";
+    }
+    if (digits > kSmallestPlainPlace && units < PowerOfTen(digits - kSmallestPlainPlace)) {
+        return NumberToText(KeepDecimals(value, digits), format);
     }
     // Up to 20 integer digits (a 64-bit count), and the places.
     std::array<char, 20 + kMaxDecimalPlaces + 1> text{};

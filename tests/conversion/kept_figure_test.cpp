@@ -25,12 +25,14 @@ void ExpectSameAsGeneralRoad(double value, int digits, const NumberFormat& forma
         << value << " at " << digits;
 }
 
-TEST(KeptFigureText, MatchesTheGeneralRoadOnChosenValues) {
+TEST(KeptFigureText, MatchesTheGeneralRoadOnChosenValuesAtEveryPlaceCount) {
     const double values[] = {0.0,         -0.0,
                              0.125,       0.375,
                              2.675,       1.005,
                              0.004,       0.005,
                              0.00005,     0.00004,
+                             0.00002,     -0.000015,
+                             1e-15,       0.1234567890123456,
                              200.0,       2000.5,
                              9.995,       99.9999,
                              1e13,        1e15,
@@ -39,7 +41,7 @@ TEST(KeptFigureText, MatchesTheGeneralRoadOnChosenValues) {
                              0.4167 / 60, 6.06 / 60 * 35 / 40,
                              52000.0 / 12};
     for (double v : values) {
-        for (int digits : {2, 4}) {
+        for (int digits = 0; digits <= kMaxDecimalPlaces; ++digits) {
             ExpectSameAsGeneralRoad(v, digits, kEnglish);
             ExpectSameAsGeneralRoad(-v, digits, kGerman);
         }

@@ -1,4 +1,4 @@
-// Keeping places and writing: for any double and 2 or 4 places, the quick
+// Keeping places and writing: for any double and any place count, the quick
 // road and the general one write the same text, which is never "-0", holds
 // no group separator, lies within half a unit of the last place, and reads
 // back to the very double kept when that fits in 15 significant digits.
@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     double value = 0;
     std::memcpy(&value, data, sizeof value);
-    const int digits = (data[8] & 1) != 0 ? 4 : 2;
+    // The tables keep 2 or 4 places; every accepted count must still agree.
+    const int digits = data[8] % (wagelyn::kMaxDecimalPlaces + 1);
     const wagelyn::NumberFormat& format = wagelyn::fuzz::FormatFor(data[9]);
     if (!std::isfinite(value)) {
         return 0;  // a run fails before such a value is kept
