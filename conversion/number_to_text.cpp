@@ -1,54 +1,50 @@
 #include "conversion/number_to_text.h"
 
-#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
-#include <limits>
+#include <stdexcept>
 #include <system_error>
-
-#include "conversion/decimal_digits.h"
 
 namespace wagelyn {
 namespace {
 
-constexpr std::size_t kSignificantDigits = 15;
-constexpr int kFirstExponentForm = 15;  // 1E15 and above
-constexpr int kLastPlainExponent = -4;  // 0.0001 is still written plainly
+// printf's %.15g: 15 significant digits, no trailing zeros, and the exponent
+// form from 1E15 up and below 1E-4, as the plain form wants them.
+constexpr int kSignificantDigits = 15;
 
-void AppendExponentForm(std::string& out, const detail::DecimalDigits& d,
-                        const NumberFormat& format) {
-    const std::string_view digits = d.digits();
-    out.push_back(digits[0]);
-    if (digits.size() > 1) {
-        out += format.decimal;
-        out.append(digits.substr(1));
+using Buffer = std::array<char, 32>;
+
+std::string_view Written(Buffer& buffer, std::to_chars_result result) {
+    if (result.ec != std::errc{}) {
+        throw std::runtime_error("number conversion failed");
     }
-    out.push_back('E');
-    out.push_back(d.exponent < 0 ? '-' : '+');
-    const int magnitude = std::abs(d.exponent);
-    if (magnitude < 10) {
-        out.push_back('0');
-    }
-    out += std::to_string(magnitude);
+    return {buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())};
 }
 
-bool BeyondDoubleRange(const detail::DecimalDigits& d) {
-    if (d.exponent < std::numeric_limits<double>::max_exponent10) {
-        return false;
-    }
-    std::string text(d.digits());
-    text += "e" + std::to_string(d.exponent - static_cast<int>(d.count) + 1);
+bool ReadsBack(std::string_view text) {
     double value = 0;
-    return std::from_chars(text.data(), text.data() + text.size(), value).ec ==
-           std::errc::result_out_of_range;
+    return std::from_chars(text.data(), text.data() + text.size(), value).ec == std::errc{};
 }
 
-detail::DecimalDigits Truncated(detail::DecimalDigits d, std::size_t digits) {
-    d.count = std::min(d.count, digits);
-    while (d.count > 1 && d.buffer[d.count - 1] == '0') {
-        --d.count;
+// Next to the largest double, rounding to 15 digits can step past it, and the
+// text would no longer read back: there the digits are cut instead.
+std::string_view CutTo15Digits(double value, Buffer& buffer) {
+    const std::string_view shortest = Written(
+        buffer, std::to_chars(buffer.begin(), buffer.end(), value, std::chars_format::scientific));
+    const std::size_t e = shortest.find('e');
+    const std::size_t sign = shortest.front() == '-' ? 1 : 0;
+    // "-d." and 14 more digits.
+    std::size_t mantissaEnd = std::min(e, sign + 2 + (kSignificantDigits - 1));
+    while (buffer[mantissaEnd - 1] == '0') {
+        --mantissaEnd;
     }
-    return d;
+    if (buffer[mantissaEnd - 1] == '.') {
+        --mantissaEnd;
+    }
+    const std::string_view exponent = shortest.substr(e);
+    std::copy(exponent.begin(), exponent.end(), buffer.begin() + mantissaEnd);
+    return {buffer.data(), mantissaEnd + exponent.size()};
 }
 
 }  // namespace
@@ -57,40 +53,27 @@ std::string NumberToText(double value, const NumberFormat& format) {
     if (value == 0.0) {
         return "0";  // never "-0"
     }
-    detail::DecimalDigits d = detail::ToDecimalDigits(value, -1);
-    if (d.count > kSignificantDigits) {
-        const detail::DecimalDigits shortest = d;
-        d = detail::ToDecimalDigits(value, kSignificantDigits);
-        if (BeyondDoubleRange(d)) {
-            // Next to the largest double, rounding to 15 digits can step past
-            // it, and the text would no longer read back: cut instead.
-            d = Truncated(shortest, kSignificantDigits);
-        }
+    if (!std::isfinite(value)) {
+        throw std::domain_error("no text for infinity or NaN");
     }
-    const std::string_view digits = d.digits();
+    Buffer buffer{};
+    std::string_view text =
+        Written(buffer, std::to_chars(buffer.begin(), buffer.end(), value,
+                                      std::chars_format::general, kSignificantDigits));
+    if (!ReadsBack(text)) {
+        text = CutTo15Digits(value, buffer);
+    }
 
     std::string out;
-    out.reserve(digits.size() + format.decimal.size() + 8);
-    if (d.negative) {
-        out.push_back('-');
-    }
-    if (d.exponent >= kFirstExponentForm || d.exponent < kLastPlainExponent) {
-        AppendExponentForm(out, d, format);
-    } else if (d.exponent >= 0) {
-        const auto integerDigits = static_cast<std::size_t>(d.exponent) + 1;
-        if (digits.size() <= integerDigits) {
-            out.append(digits);
-            out.append(integerDigits - digits.size(), '0');
-        } else {
-            out.append(digits.substr(0, integerDigits));
+    out.reserve(text.size() + format.decimal.size() + 1);
+    for (const char c : text) {
+        if (c == '.') {
             out += format.decimal;
-            out.append(digits.substr(integerDigits));
+        } else if (c == 'e') {
+            out.push_back('E');  // its sign and at least two digits follow, as wanted
+        } else {
+            out.push_back(c);
         }
-    } else {
-        out.push_back('0');
-        out += format.decimal;
-        out.append(static_cast<std::size_t>(-d.exponent - 1), '0');
-        out.append(digits);
     }
     return out;
 }

@@ -15,11 +15,11 @@
 #include <string>
 
 #include "conversion/conversion_tables.h"
-#include "tests/support/memory_window.h"
 #include "conversion/number_to_text.h"
 #include "conversion/recalculation.h"
 #include "conversion/text_to_number.h"
 #include "fuzz_formats.h"
+#include "tests/support/memory_window.h"
 
 namespace {
 
