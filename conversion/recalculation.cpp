@@ -76,12 +76,8 @@ void LoadDefaults(WindowOperations& window, double& takeHomeFactor, const Number
 }
 
 void ResetBoxes(WindowOperations& window) {
-    try {
-        for (const PeriodInfo& info : kPeriods) {
-            window.SetBoxText(info.period, {});
-        }
-    } catch (const std::exception&) {
-        window.ShowError();
+    for (const PeriodInfo& info : kPeriods) {
+        window.SetBoxText(info.period, {});
     }
 }
 

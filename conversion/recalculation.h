@@ -20,7 +20,8 @@ void Recalculate(Period source, WindowOperations& window, double& takeHomeFactor
 void LoadDefaults(WindowOperations& window, double& takeHomeFactor, const NumberFormat& format);
 
 // Reset: empties the twelve boxes, Text1 first; colours, the tax entry and the
-// factor stay. A failure shows the error dialog; boxes emptied stay empty.
+// factor stay. Emptying a box cannot fail, so reset never shows the error
+// dialog.
 void ResetBoxes(WindowOperations& window);
 
 }  // namespace wagelyn

@@ -8,8 +8,9 @@
 
 namespace wagelyn {
 
-// All the procedures need of the window: five operations. The real window
-// implements them on its widgets; MemoryWindow keeps them in memory.
+// All the procedures need of the window: six operations (the tax entry is
+// read and replaced by two). Each front end's main window implements them on
+// its controls; the tests' MemoryWindow keeps them in memory.
 class WindowOperations {
 public:
     virtual ~WindowOperations() = default;

@@ -192,10 +192,8 @@ QFont FontFor(const FontDef& def, const QFont& formFont) {
     return font;
 }
 
-std::vector<QWidget*> BuildForm(std::span<const ControlDef> controls, QWidget* surface) {
+void BuildForm(std::span<const ControlDef> controls, QWidget* surface) {
     const QFont formFont = surface->font();
-    std::vector<QWidget*> widgets;
-    widgets.reserve(controls.size());
     std::vector<std::pair<int, QWidget*>> focusChain;
     for (const ControlDef& def : controls) {
         QWidget* widget = CreateControl(def, surface);
@@ -203,7 +201,6 @@ std::vector<QWidget*> BuildForm(std::span<const ControlDef> controls, QWidget* s
         widget->setGeometry(TwipsToPixels(def.left), TwipsToPixels(def.top),
                             TwipsToPixels(def.width), TwipsToPixels(def.height));
         widget->setFont(FontFor(def.font, formFont));
-        widgets.push_back(widget);
         if (widget->focusPolicy() & Qt::TabFocus) {
             focusChain.emplace_back(def.tabIndex, widget);
         }
@@ -213,7 +210,6 @@ std::vector<QWidget*> BuildForm(std::span<const ControlDef> controls, QWidget* s
     for (std::size_t i = 1; i < focusChain.size(); ++i) {
         QWidget::setTabOrder(focusChain[i - 1].second, focusChain[i].second);
     }
-    return widgets;
 }
 
 FormSurface::FormSurface(std::span<const LineDef> lines, int widthTwips, int heightTwips,

@@ -30,9 +30,8 @@ QFont DefaultFormFont();
 void SetDesignTextColour(QWidget* control, Colour colour);
 
 // Creates one widget per control on `surface`, named, placed and styled as
-// the table says, and chains the focusable ones in tab-index order. Returns
-// the widgets in table order.
-std::vector<QWidget*> BuildForm(std::span<const ControlDef> controls, QWidget* surface);
+// the table says, and chains the focusable ones in tab-index order.
+void BuildForm(std::span<const ControlDef> controls, QWidget* surface);
 
 // A form's client area: paints its lines beneath the controls, and keeps
 // the controls' design colours legible when the colour scheme changes.

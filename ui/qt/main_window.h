@@ -1,7 +1,7 @@
 #pragma once
 // The main window: twelve figure boxes, the tax entry, fifteen buttons. It is
 // the conversion core's window: the core reads and writes it only through the
-// five WindowOperations, and each period button runs the core's recalculation.
+// six WindowOperations, and each period button runs the core's recalculation.
 
 #include <QMainWindow>
 #include <array>
