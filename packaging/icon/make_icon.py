@@ -10,6 +10,7 @@ same image as a Windows icon (ICO), and the scalable design (SVG).
 packaging/icon/make_sizes.sh renders the SVG at the icon themes' sizes.
 """
 
+import os
 import struct
 import sys
 
@@ -90,8 +91,14 @@ def write_xpm() -> None:
     print("};")
 
 
+# Larger and smaller sizes for the Windows icon, rendered from the SVG by
+# make_sizes.sh; Windows picks the one nearest to what the screen's DPI asks.
+ICO_PNG_SIZES = (16, 24, 48, 64, 256)
+
+
 def write_ico() -> None:
-    """One 32 x 32 image, 4 bits a pixel (16 colours), with its AND mask."""
+    """The 32 x 32 image, 4 bits a pixel (16 colours), with its AND mask, and
+    the theme sizes as PNG entries."""
     image = rows()
     keys = [k for k in PALETTE if k != " "]
     palette = b""
@@ -111,9 +118,20 @@ def write_ico() -> None:
     header = struct.pack("<IiiHHIIiiII", 40, SIZE, 2 * SIZE, 1, 4, 0,
                          len(pixels) + len(mask), 0, 0, 16, 0)
     bitmap = header + palette + pixels + mask
-    directory = struct.pack("<HHH", 0, 1, 1)
-    entry = struct.pack("<BBBBHHII", SIZE, SIZE, 16, 0, 1, 4, len(bitmap), 6 + 16)
-    sys.stdout.buffer.write(directory + entry + bitmap)
+    here = os.path.dirname(os.path.abspath(__file__))
+    images = [(SIZE, 16, 4, bitmap)]
+    for size in ICO_PNG_SIZES:
+        with open(os.path.join(here, "hicolor", str(size), "wagelyn.png"), "rb") as png:
+            images.append((size, 0, 32, png.read()))
+    directory = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    entries = b""
+    for size, colours, bits, data in images:
+        # A size of 256 is written as 0.
+        entries += struct.pack("<BBBBHHII", size % 256, size % 256, colours, 0, 1, bits,
+                               len(data), offset)
+        offset += len(data)
+    sys.stdout.buffer.write(directory + entries + b"".join(data for *_, data in images))
 
 
 def write_svg() -> None:
