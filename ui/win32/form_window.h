@@ -1,0 +1,93 @@
+#pragma once
+// The Windows front end: each of the program's three windows is a dialog-class
+// window built from its shared form. The dialog manager gives Tab and
+// Shift+Tab, access keys, the default button, Enter and Escape; the controls
+// are the standard ones (EDIT, BUTTON, COMBOBOX, STATIC), so screen readers
+// know them. Positions come from the form in twips, scaled to the window's
+// DPI with MulDiv(twips, dpi, 1440), and again whenever the DPI changes.
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <vector>
+
+#include "ui/forms/form_data.h"
+#include "ui/win32/handles.h"
+
+namespace wagelyn::win32 {
+
+// The font a control of a form is drawn in, at `dpi`: the design's face and
+// size, or the form's default font (MS Sans Serif 8.25 pt).
+Font CreateDesignFont(const FontDef& def, int dpi);
+
+class FormWindow {
+public:
+    FormWindow(const FormWindow&) = delete;
+    FormWindow& operator=(const FormWindow&) = delete;
+    virtual ~FormWindow();
+
+    HWND Handle() const { return window_; }
+    // The control of that name in the form, or nullptr.
+    HWND Control(std::string_view name) const;
+    // Each control's command identifier: its place in the table, from here.
+    static constexpr int kFirstControlId = 1000;
+
+    // Windows of the program that are open; the process ends with the last.
+    static int OpenWindows();
+
+    struct Frame {
+        DWORD style;
+        DWORD extendedStyle;
+        std::wstring caption;
+        HMENU menu = nullptr;  // owned by the window once it is created
+    };
+
+protected:
+    explicit FormWindow(const FormDef& form);
+
+    // Creates the window, its controls and fonts at the window's DPI, sized
+    // and placed as the form says, still hidden.
+    void Create(Frame frame);
+    // Shows the window, or brings it to the front, and activates it.
+    void ShowInFront(HWND focus = nullptr);
+
+    // A control's design text colour changes (a figure box turns blue or red).
+    void SetTextColour(HWND control, Colour colour);
+    int Dpi() const { return dpi_; }
+    int Scaled(int twips) const { return MulDiv(twips, dpi_, 1440); }
+
+    // What the window does with a control's command or a menu item; true when handled.
+    virtual bool OnCommand(int id, int notification);
+    // The window is gone: the object may delete itself here, and nothing after.
+    virtual void OnDestroyed() {}
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void CreateControls();
+    void MakeFonts();
+    HFONT FontFor(const FontDef& def) const;
+    void Layout();
+    void PlaceWindow(const RECT* suggested);
+    HBRUSH ColourControl(HDC dc, HWND control);
+    HBRUSH BrushFor(COLORREF colour);
+    COLORREF FormFace() const;
+    void PaintLines(HDC dc);
+
+    const FormDef& form_;
+    HWND window_ = nullptr;
+    DWORD style_ = 0;
+    DWORD extendedStyle_ = 0;
+    int dpi_ = USER_DEFAULT_SCREEN_DPI;
+    std::vector<HWND> controls_;       // in table order
+    std::vector<Colour> textColours_;  // each control's text colour now
+    std::map<std::tuple<Face, double, bool>, Font> fonts_;
+    std::map<COLORREF, Brush> brushes_;
+    Icon bigIcon_, smallIcon_, pictureIcon_;
+};
+
+}  // namespace wagelyn::win32

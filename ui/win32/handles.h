@@ -1,0 +1,65 @@
+#pragma once
+// Every handle the front end creates is owned by one of these types, and
+// released by it exactly once.
+
+#include <windows.h>
+
+#include <memory>
+#include <type_traits>
+
+namespace wagelyn::win32 {
+
+struct GdiObjectDeleter {
+    void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+struct IconDeleter {
+    void operator()(HICON icon) const { DestroyIcon(icon); }
+};
+struct DcDeleter {
+    void operator()(HDC dc) const { DeleteDC(dc); }
+};
+struct ComReleaser {
+    void operator()(IUnknown* object) const { object->Release(); }
+};
+
+using Font = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
+using Brush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectDeleter>;
+using Bitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>;
+using Icon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
+using OwnedDc =
+    std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;  // CreateDC, CreateCompatibleDC
+template <typename Interface>
+using ComPtr = std::unique_ptr<Interface, ComReleaser>;
+
+// A window's device context, from GetDC to ReleaseDC.
+class WindowDc {
+public:
+    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~WindowDc() {
+        if (dc_ != nullptr) {
+            ReleaseDC(window_, dc_);
+        }
+    }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    HDC Get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// An object selected into a device context until the end of the scope.
+class Selection {
+public:
+    Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+    ~Selection() { SelectObject(dc_, previous_); }
+    Selection(const Selection&) = delete;
+    Selection& operator=(const Selection&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+}  // namespace wagelyn::win32

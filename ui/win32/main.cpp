@@ -1,0 +1,44 @@
+// Start-up on Windows: build the main window, run its load handler, show it
+// with the focus in the Annual box; then answer messages until the last of
+// the program's windows has closed.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <string>
+
+#include "app/application_info.h"
+#include "ui/win32/main_window.h"
+#include "ui/win32/text.h"
+
+int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
+                    int /*show*/) {
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                        ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    // For the screen-reader names; the program runs without them if COM does not start.
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+
+    if (!wagelyn::win32::MainWindow::Open()) {
+        const std::wstring title = wagelyn::win32::Widen(wagelyn::kApplicationTitle);
+        MessageBoxW(nullptr, (title + L" could not open its window.").c_str(), title.c_str(),
+                    MB_OK | MB_ICONERROR);
+        return 1;
+    }
+    MSG message{};
+    while (wagelyn::win32::FormWindow::OpenWindows() > 0 &&
+           GetMessageW(&message, nullptr, 0, 0) > 0) {
+        // Tab, Shift+Tab, access keys, Enter and Escape, in whichever window has them.
+        const HWND window = GetAncestor(message.hwnd, GA_ROOT);
+        if (window != nullptr && IsDialogMessageW(window, &message)) {
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    if (SUCCEEDED(com)) {
+        CoUninitialize();
+    }
+    return 0;
+}
