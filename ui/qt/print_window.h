@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include "ui/forms/print_report.h"
+
 QT_BEGIN_NAMESPACE
 class QWidget;
 QT_END_NAMESPACE
@@ -12,8 +14,7 @@ QT_END_NAMESPACE
 namespace wagelyn {
 
 struct PrintOutcome {
-    enum class Kind { Printed, PrintedWithWarning, NoDefaultPrinter, Failed };
-    Kind kind;
+    PrintResult kind;
     QString printer;  // the default printer's name, when there is one
 };
 

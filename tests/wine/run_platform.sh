@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# The platform layer and the launcher on the real Windows API, under Wine in
+# a throwaway prefix. Exit 77 (skipped) where Wine or mingw-w64 is missing.
+#
+#   run_platform.sh WINDOWS_BUILD_DIR
+set -euo pipefail
+build=$1
+source "$(dirname "$0")/../support/wine.sh"
+require_tools wine wineserver winepath x86_64-w64-mingw32-g++
+
+work=$(mktemp -d /tmp/wagelyn-wine.XXXXXX)
+unset DISPLAY
+trap 'stop_wine; rm -rf "$work"' EXIT
+start_wine "$work"
+wine "$build/tests/platform/windows/platform_windows_test.exe" \
+    "$(winepath -w "$build/tests/platform/windows/marker.exe")" </dev/null
