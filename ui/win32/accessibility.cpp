@@ -6,14 +6,58 @@
 #include "ui/win32/handles.h"
 
 namespace wagelyn::win32 {
+namespace {
+
+// COM, loaded on first use rather than with the program: none of it is
+// needed to show the window.
+class Com {
+public:
+    static Com& Instance() {
+        static Com com;
+        return com;
+    }
+    Com(const Com&) = delete;
+    Com& operator=(const Com&) = delete;
+
+    ComPtr<IAccPropServices> AnnotationService() const {
+        using Create = HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*);
+        const auto create = reinterpret_cast<Create>(
+            module_ == nullptr
+                ? nullptr
+                : reinterpret_cast<void*>(GetProcAddress(module_, "CoCreateInstance")));
+        IAccPropServices* services = nullptr;
+        if (!started_ || create == nullptr ||
+            FAILED(create(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                          IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
+            return nullptr;
+        }
+        return ComPtr<IAccPropServices>(services);
+    }
+
+private:
+    Com() : module_(LoadLibraryW(L"ole32.dll")) {
+        using Initialize = HRESULT(WINAPI*)(LPVOID, DWORD);
+        const auto initialize = reinterpret_cast<Initialize>(
+            module_ == nullptr
+                ? nullptr
+                : reinterpret_cast<void*>(GetProcAddress(module_, "CoInitializeEx")));
+        started_ =
+            initialize != nullptr && SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED));
+    }
+    // Left loaded and initialised to the end of the process: the annotations
+    // live in it.
+
+    HMODULE module_;
+    bool started_ = false;
+};
+
+}  // namespace
 
 void NameControl(HWND control, const std::wstring& name, const std::wstring& description) {
-    IAccPropServices* raw = nullptr;
-    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IAccPropServices, reinterpret_cast<void**>(&raw)))) {
+    const ComPtr<IAccPropServices> services = Com::Instance().AnnotationService();
+    if (!services) {
         return;
     }
-    const ComPtr<IAccPropServices> services(raw);
     services->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
                              PROPID_ACC_NAME, name.c_str());
     if (!description.empty()) {

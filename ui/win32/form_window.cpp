@@ -20,20 +20,17 @@ constexpr FontDef kFormFont{Face::SansSerif, 8.25, false};
 constexpr const wchar_t* kSansSerifFaces[] = {L"Microsoft Sans Serif", L"Tahoma", L"MS Sans Serif"};
 constexpr const wchar_t* kArialFaces[] = {L"Arial", L"Liberation Sans", L"Tahoma"};
 
-int CALLBACK NoteFound(const LOGFONTW* /*font*/, const TEXTMETRICW* /*metrics*/, DWORD /*type*/,
-                       LPARAM found) {
-    *reinterpret_cast<bool*>(found) = true;
-    return 0;
-}
-
+// Whether the font mapper gives the face itself when asked for it, rather
+// than a stand-in; cheaper than enumerating every installed font.
 bool Installed(const wchar_t* face) {
-    LOGFONTW query{};
-    query.lfCharSet = DEFAULT_CHARSET;
-    wcsncpy(query.lfFaceName, face, LF_FACESIZE - 1);
-    bool found = false;
+    const Font font(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                DEFAULT_PITCH | FF_SWISS, face));
     const WindowDc screen(nullptr);
-    EnumFontFamiliesExW(screen.Get(), &query, NoteFound, reinterpret_cast<LPARAM>(&found), 0);
-    return found;
+    const Selection selected(screen.Get(), font.get());
+    wchar_t chosen[LF_FACESIZE] = {};
+    GetTextFaceW(screen.Get(), LF_FACESIZE, chosen);
+    return _wcsicmp(chosen, face) == 0;
 }
 
 // The first installed face of the preference list, looked up once.
@@ -234,8 +231,9 @@ void FormWindow::MakeFonts() {
         make(def.font);
     }
     for (std::size_t i = 0; i < controls_.size(); ++i) {
+        // Drawn anew when shown or laid out: no repaint is asked for here.
         SendMessageW(controls_[i], WM_SETFONT,
-                     reinterpret_cast<WPARAM>(FontFor(form_.controls[i].font)), TRUE);
+                     reinterpret_cast<WPARAM>(FontFor(form_.controls[i].font)), FALSE);
     }
 
     const HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -399,6 +397,9 @@ INT_PTR FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_COMMAND:
             return OnCommand(LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
+        case WM_TIMER:
+            OnTimer(wParam);
+            return TRUE;
         case WM_CLOSE:
             // The close box closes; Escape (IDCANCEL) is each window's own affair.
             DestroyWindow(window_);

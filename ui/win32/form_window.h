@@ -63,6 +63,8 @@ protected:
     virtual bool OnCommand(int id, int notification);
     // The window is gone: the object may delete itself here, and nothing after.
     virtual void OnDestroyed() {}
+    // A timer set with SetTimer on the window went off.
+    virtual void OnTimer(UINT_PTR /*id*/) {}
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

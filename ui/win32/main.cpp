@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <objbase.h>
 
 #include <string>
 
@@ -14,11 +13,8 @@
 
 int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int /*show*/) {
-    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
-                                        ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    // For the screen-reader names; the program runs without them if COM does not start.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
     if (!wagelyn::win32::MainWindow::Open()) {
         const std::wstring title = wagelyn::win32::Widen(wagelyn::kApplicationTitle);
@@ -36,9 +32,6 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
         }
         TranslateMessage(&message);
         DispatchMessageW(&message);
-    }
-    if (SUCCEEDED(com)) {
-        CoUninitialize();
     }
     return 0;
 }

@@ -13,6 +13,8 @@
 namespace wagelyn::win32 {
 namespace {
 
+constexpr UINT_PTR kNamingTimer = 1;
+
 std::unique_ptr<MainWindow>& Instance() {
     static std::unique_ptr<MainWindow> window;
     return window;
@@ -62,7 +64,6 @@ MainWindow::MainWindow() : FormWindow(main_form::Form()) {
     for (std::string_view entry : main_form::kTaxList) {
         SendMessageW(tax_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(entry).c_str()));
     }
-    NameForScreenReaders();
 }
 
 bool MainWindow::Open() {
@@ -74,7 +75,17 @@ bool MainWindow::Open() {
     }
     LoadDefaults(window, process::TakeHomeFactor, RegionalFormat());
     window.ShowInFront(window.boxes_[IndexOf(Period::Annual)]);
+    // Timers go off only once every paint is done: the names, whose service
+    // takes a while to load, come just after the window is first seen.
+    SetTimer(window.Handle(), kNamingTimer, 0, nullptr);
     return true;
+}
+
+void MainWindow::OnTimer(UINT_PTR id) {
+    if (id == kNamingTimer) {
+        KillTimer(Handle(), kNamingTimer);
+        NameForScreenReaders();
+    }
 }
 
 void MainWindow::OnDestroyed() {

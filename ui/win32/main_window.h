@@ -33,6 +33,7 @@ private:
     MainWindow();
     bool OnCommand(int id, int notification) override;
     void OnDestroyed() override;
+    void OnTimer(UINT_PTR id) override;
     void Run(const main_form::Binding& binding);
     void NameForScreenReaders();
     void Print();

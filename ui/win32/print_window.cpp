@@ -11,39 +11,74 @@
 namespace wagelyn::win32 {
 namespace {
 
-std::wstring DefaultPrinter() {
-    DWORD size = 0;
-    GetDefaultPrinterW(nullptr, &size);
-    if (size == 0) {
-        return {};
+// The print spooler's functions, loaded when the user prints: loading the
+// spooler at start-up costs every start the printers' set-up (under Wine,
+// asking CUPS for them).
+class Spooler {
+public:
+    Spooler() : module_(LoadLibraryW(L"winspool.drv")) {}
+    ~Spooler() {
+        if (module_ != nullptr) {
+            FreeLibrary(module_);
+        }
     }
-    std::wstring name(size, L'\0');
-    if (!GetDefaultPrinterW(name.data(), &size)) {
-        return {};
-    }
-    name.resize(size > 0 ? size - 1 : 0);
-    return name;
-}
+    Spooler(const Spooler&) = delete;
+    Spooler& operator=(const Spooler&) = delete;
 
-// Whether the printer says it is in trouble (offline, out of paper, jammed…).
-bool ReportsAProblem(const std::wstring& printer) {
-    HANDLE handle = nullptr;
-    if (!OpenPrinterW(const_cast<wchar_t*>(printer.c_str()), &handle, nullptr)) {
-        return false;
+    std::wstring DefaultPrinter() const {
+        const auto get = Function<BOOL(WINAPI*)(LPWSTR, LPDWORD)>("GetDefaultPrinterW");
+        DWORD size = 0;
+        if (get == nullptr) {
+            return {};
+        }
+        get(nullptr, &size);
+        if (size == 0) {
+            return {};
+        }
+        std::wstring name(size, L'\0');
+        if (!get(name.data(), &size)) {
+            return {};
+        }
+        name.resize(size > 0 ? size - 1 : 0);
+        return name;
     }
-    DWORD needed = 0;
-    GetPrinterW(handle, 2, nullptr, 0, &needed);
-    std::vector<BYTE> buffer(needed);
-    bool troubled = false;
-    if (needed > 0 && GetPrinterW(handle, 2, buffer.data(), needed, &needed)) {
-        const auto* info = reinterpret_cast<const PRINTER_INFO_2W*>(buffer.data());
-        troubled = (info->Status &
-                    (PRINTER_STATUS_ERROR | PRINTER_STATUS_OFFLINE | PRINTER_STATUS_PAPER_OUT |
-                     PRINTER_STATUS_PAPER_JAM | PRINTER_STATUS_PAUSED)) != 0;
+
+    // Whether the printer says it is in trouble (offline, out of paper, jammed…).
+    bool ReportsAProblem(const std::wstring& printer) const {
+        const auto open =
+            Function<BOOL(WINAPI*)(LPWSTR, LPHANDLE, LPPRINTER_DEFAULTSW)>("OpenPrinterW");
+        const auto get =
+            Function<BOOL(WINAPI*)(HANDLE, DWORD, LPBYTE, DWORD, LPDWORD)>("GetPrinterW");
+        const auto close = Function<BOOL(WINAPI*)(HANDLE)>("ClosePrinter");
+        HANDLE handle = nullptr;
+        if (open == nullptr || get == nullptr || close == nullptr ||
+            !open(const_cast<wchar_t*>(printer.c_str()), &handle, nullptr)) {
+            return false;
+        }
+        DWORD needed = 0;
+        get(handle, 2, nullptr, 0, &needed);
+        std::vector<BYTE> buffer(needed);
+        bool troubled = false;
+        if (needed > 0 && get(handle, 2, buffer.data(), needed, &needed)) {
+            const auto* info = reinterpret_cast<const PRINTER_INFO_2W*>(buffer.data());
+            troubled = (info->Status &
+                        (PRINTER_STATUS_ERROR | PRINTER_STATUS_OFFLINE | PRINTER_STATUS_PAPER_OUT |
+                         PRINTER_STATUS_PAPER_JAM | PRINTER_STATUS_PAUSED)) != 0;
+        }
+        close(handle);
+        return troubled;
     }
-    ClosePrinter(handle);
-    return troubled;
-}
+
+private:
+    template <typename Pointer>
+    Pointer Function(const char* name) const {
+        return module_ == nullptr ? nullptr
+                                  : reinterpret_cast<Pointer>(
+                                        reinterpret_cast<void*>(GetProcAddress(module_, name)));
+    }
+
+    HMODULE module_;
+};
 
 // The client area as the screen shows it now, as a top-down 32-bit image.
 struct Capture {
@@ -129,7 +164,8 @@ bool PrintImage(const std::wstring& printer, const Capture& capture) {
 }  // namespace
 
 PrintOutcome PrintClientArea(HWND window) {
-    const std::wstring printer = DefaultPrinter();
+    const Spooler spooler;
+    const std::wstring printer = spooler.DefaultPrinter();
     if (printer.empty()) {
         return {PrintResult::NoDefaultPrinter, {}};
     }
@@ -137,8 +173,9 @@ PrintOutcome PrintClientArea(HWND window) {
     if (capture.pixels.empty() || !PrintImage(printer, capture)) {
         return {PrintResult::Failed, Narrow(printer)};
     }
-    return {ReportsAProblem(printer) ? PrintResult::PrintedWithWarning : PrintResult::Printed,
-            Narrow(printer)};
+    return {
+        spooler.ReportsAProblem(printer) ? PrintResult::PrintedWithWarning : PrintResult::Printed,
+        Narrow(printer)};
 }
 
 }  // namespace wagelyn::win32
