@@ -33,7 +33,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-source "$(dirname "$0")/checks.sh"
+source "$(dirname "$0")/../support/checks.sh"
 source "$(dirname "$0")/../support/xvfb.sh"
 
 # Without dpkg-shlibdeps' list of dependencies, no package comes out.

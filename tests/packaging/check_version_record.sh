@@ -19,7 +19,7 @@ printf 'int main() { return 0; }\n' >"$work/main.cpp"
 x86_64-w64-mingw32-g++ -static "$work/main.cpp" "$work/version.o" -o "$work/Wagelyn.exe"
 strings -el "$work/Wagelyn.exe" >"$work/strings.txt"
 
-source "$(dirname "$0")/checks.sh"
+source "$(dirname "$0")/../support/checks.sh"
 value_is() {  # the value stands right after its name in the string table
     grep -A1 -x "$1" "$work/strings.txt" | tail -n 1 | grep -qx "$2"
 }

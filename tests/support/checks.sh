@@ -1,4 +1,4 @@
-# Sourced by the packaging checks: count named checks and report failures.
+# Sourced by shell checks: count named checks and report failures.
 #   check DESCRIPTION COMMAND...   runs COMMAND; a non-zero exit is a failure
 #   report NAME                    prints "NAME: N passed, M failed"; fails if any did
 passed=0
