@@ -20,7 +20,8 @@ drive() {
     wine "$build/tests/ui/win32/drive_wagelyn.exe" "$(winepath -w "$build/Wagelyn.exe")" \
         "$(winepath -w "$build/tests/platform/windows/marker.exe")" "$@" </dev/null
 }
-drive english
+# No print server: Print must say that no default printer is set up.
+CUPS_SERVER="$work/no-print-server.sock" drive english
 LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 drive german
 # Wine reads the screen's DPI when its server starts.
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1

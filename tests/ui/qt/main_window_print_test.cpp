@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "app/process_factor.h"
+#include "tests/print/printout.h"
 #include "ui/qt/main_window.h"
 
 using namespace wagelyn;
@@ -24,25 +25,6 @@ QString Run(const QString& program, const QStringList& arguments) {
         return {};
     }
     return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// Mean difference of two images of the same size, 0 (same) to 1.
-double Difference(const QImage& a, const QImage& b) {
-    double sum = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            const QColor p = a.pixelColor(x, y);
-            const QColor q = b.pixelColor(x, y);
-            sum += std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) +
-                   std::abs(p.blue() - q.blue());
-        }
-    }
-    return sum / (3.0 * 255.0 * a.width() * a.height());
-}
-
-bool Near(const QColor& a, const QColor& b) {
-    return std::abs(a.red() - b.red()) < 24 && std::abs(a.green() - b.green()) < 24 &&
-           std::abs(a.blue() - b.blue()) < 24;
 }
 
 }  // namespace
@@ -96,55 +78,8 @@ private slots:
             page.save(keep);
         }
 
-        // Where the window stands on the page: the bounds of what is not white.
-        QRect drawn;
-        for (int y = 0; y < page.height(); ++y) {
-            for (int x = 0; x < page.width(); ++x) {
-                if (page.pixelColor(x, y) != Qt::white) {
-                    drawn |= QRect(x, y, 1, 1);
-                }
-            }
-        }
-        QVERIFY(!drawn.isEmpty());
-        const double aspect = double(drawn.width()) / drawn.height();
-        QVERIFY2(std::abs(aspect - 595.0 / 537.0) < 0.03, qPrintable(QString::number(aspect)));
-        QVERIFY(drawn.width() > page.width() / 2);  // scaled up to fit the page
-
-        // Light-blue background left of the frame, the pale-cyan title band.
-        auto at = [&](int x, int y) {
-            return page.pixelColor(drawn.left() + x * drawn.width() / 595,
-                                   drawn.top() + y * drawn.height() / 537);
-        };
-        QVERIFY(Near(at(3, 300), QColor(128, 128, 255)));
-        QVERIFY(Near(at(200, 22), QColor(192, 255, 255)));
-        QVERIFY(Near(at(591, 300), QColor(128, 128, 255)));
-
-        // The colour keys print in their colours: some ink in each is clearly
-        // blue, and clearly red.
-        const auto hasInk = [&](QRect keyOnScreen, auto isInk) {
-            for (int y = keyOnScreen.top(); y <= keyOnScreen.bottom(); ++y) {
-                for (int x = keyOnScreen.left(); x <= keyOnScreen.right(); ++x) {
-                    if (isInk(at(x, y))) {
-                        return true;
-                    }
-                }
-            }
-            return false;
-        };
-        QVERIFY(hasInk(QRect(16, 496, 273, 25), [](const QColor& c) {
-            return c.blue() > 160 && c.red() < 120 && c.green() < 120;
-        }));
-        QVERIFY(hasInk(QRect(296, 496, 289, 25), [](const QColor& c) {
-            return c.red() > 160 && c.blue() < 120 && c.green() < 120;
-        }));
-
-        // And as a whole it is the window on the screen.
-        const QImage printed =
-            page.copy(drawn).scaled(119, 107, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        const QImage shown = screen.convertToFormat(QImage::Format_RGB32)
-                                 .scaled(119, 107, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        const double difference = Difference(printed, shown);
-        QVERIFY2(difference < 0.05, qPrintable(QString::number(difference)));
+        const QString wrong = testing::PrintoutProblem(page, screen);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
     }
 };
 

@@ -3,7 +3,10 @@
 // window messages, buttons pressed with BM_CLICK, colours read from the
 // screen's pixels. Expected figures come from the conversion core itself.
 //
-//   drive_wagelyn.exe WAGELYN.EXE MARKER.EXE english|german|dpi144 [SCREENSHOT.bmp]
+//   drive_wagelyn.exe WAGELYN.EXE MARKER.EXE english|german|dpi144|print [SCREENSHOT.bmp]
+//
+// "print" converts, saves the window's image as SCREENSHOT.bmp and prints
+// (run_print.sh checks the page); "english" expects no printer at all.
 #include <windows.h>
 
 #include <cstdio>
@@ -383,6 +386,25 @@ void SaveScreenshot(HWND window, const char* path) {
     ReleaseDC(nullptr, screen);
 }
 
+// Presses Print, waits until its work is done and returns what the message
+// box it showed said, or nothing.
+std::string PressPrint(const Program& program, HWND main) {
+    PostMessageW(MainControl(main, "Command15"), BM_CLICK, 0, 0);
+    // Answered once the click's handler has returned, or while a message box waits.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &ignored);
+    HWND box = program.Window(kApplicationTitle, 1000);
+    if (box == nullptr) {
+        return {};
+    }
+    std::string said;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        said += Narrow(TextOf(child));
+    }
+    SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    return said;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -411,7 +433,14 @@ int wmain(int argc, wchar_t** argv) {
     if (argc > 4) {
         SaveScreenshot(main, Narrow(argv[4]).c_str());
     }
+    if (mode == "print") {
+        const std::string said = PressPrint(program, main);
+        Check(said.empty(), "Print prints without a word: \"" + said + "\"");
+    }
     if (mode == "english") {
+        const std::string said = PressPrint(program, main);
+        Check(said.find("no default printer") != std::string::npos,
+              "Print without a printer says so: \"" + said + "\"");
         CheckErrorsAndReset(program, main);
         CheckAboutAndSystemInfo(program, main, Narrow(argv[2]));
         // Quit closes the main window only: the open About dialog keeps the

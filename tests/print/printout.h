@@ -1,0 +1,93 @@
+#pragma once
+// What a printed page of the main window must show, for the Qt program's
+// print test and for Wagelyn.exe's under Wine: the window's client area,
+// scaled up to fit the page with its aspect kept, in its colours.
+
+#include <QColor>
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <cmath>
+
+namespace wagelyn::testing {
+
+// What is wrong with `page` (rendered at any resolution) as a print of the
+// client area `shown` (595 x 537 pixels at 96 DPI); empty when nothing is.
+inline QString PrintoutProblem(QImage page, QImage shown) {
+    page = page.convertToFormat(QImage::Format_RGB32);
+    shown = shown.convertToFormat(QImage::Format_RGB32);
+    // Where the window stands on the page: the bounds of what is not white.
+    QRect drawn;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            if (page.pixelColor(x, y) != Qt::white) {
+                drawn |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    if (drawn.isEmpty()) {
+        return QStringLiteral("the page is blank");
+    }
+    const double aspect = double(drawn.width()) / drawn.height();
+    if (std::abs(aspect - 595.0 / 537.0) > 0.03) {
+        return QStringLiteral("the window's aspect on the page is %1").arg(aspect);
+    }
+    if (drawn.width() <= page.width() / 2) {
+        return QStringLiteral("the window is not scaled up to the page");
+    }
+
+    const auto at = [&](int x, int y) {
+        return page.pixelColor(drawn.left() + x * drawn.width() / 595,
+                               drawn.top() + y * drawn.height() / 537);
+    };
+    const auto near = [](const QColor& a, const QColor& b) {
+        return std::abs(a.red() - b.red()) < 24 && std::abs(a.green() - b.green()) < 24 &&
+               std::abs(a.blue() - b.blue()) < 24;
+    };
+    // Light-blue background left and right of the frame, the pale-cyan title band.
+    if (!near(at(3, 300), QColor(128, 128, 255)) || !near(at(591, 300), QColor(128, 128, 255)) ||
+        !near(at(200, 22), QColor(192, 255, 255))) {
+        return QStringLiteral("the window's colours are not on the page");
+    }
+    // The colour keys print in their colours: some ink in each is clearly
+    // blue, and clearly red.
+    const auto hasInk = [&](QRect keyOnScreen, auto isInk) {
+        for (int y = keyOnScreen.top(); y <= keyOnScreen.bottom(); ++y) {
+            for (int x = keyOnScreen.left(); x <= keyOnScreen.right(); ++x) {
+                if (isInk(at(x, y))) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    };
+    if (!hasInk(
+            QRect(16, 496, 273, 25),
+            [](const QColor& c) { return c.blue() > 160 && c.red() < 120 && c.green() < 120; }) ||
+        !hasInk(QRect(296, 496, 289, 25), [](const QColor& c) {
+            return c.red() > 160 && c.blue() < 120 && c.green() < 120;
+        })) {
+        return QStringLiteral("the colour keys are not printed in blue and red");
+    }
+
+    // And as a whole it is the window on the screen.
+    const QImage printed =
+        page.copy(drawn).scaled(119, 107, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage window = shown.scaled(119, 107, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    double sum = 0;
+    for (int y = 0; y < printed.height(); ++y) {
+        for (int x = 0; x < printed.width(); ++x) {
+            const QColor p = printed.pixelColor(x, y);
+            const QColor q = window.pixelColor(x, y);
+            sum += std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) +
+                   std::abs(p.blue() - q.blue());
+        }
+    }
+    const double difference = sum / (3.0 * 255.0 * printed.width() * printed.height());
+    if (difference >= 0.05) {
+        return QStringLiteral("the page differs from the window by %1").arg(difference);
+    }
+    return {};
+}
+
+}  // namespace wagelyn::testing

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Print from Wagelyn.exe under Wine to the private print server's PDF
+# printer (run inside tests/print/private_cups.sh, which exports CUPS_SERVER
+# and WAGELYN_PRINT_OUT): one press gives one one-page PDF that shows the
+# window as it was on the screen.
+#
+#   run_print.sh WINDOWS_BUILD_DIR PRINTOUT_MATCHES
+set -euo pipefail
+build=$1
+matches=$2
+here=$(dirname "$0")
+source "$here/../support/wine.sh"
+source "$here/../support/xvfb.sh"
+require_tools wine wineserver winepath Xvfb pdfinfo pdftoppm lpstat
+
+work=$(mktemp -d /tmp/wagelyn-wine-print.XXXXXX)
+trap 'stop_wine; stop_xvfb; rm -rf "$work"' EXIT
+start_xvfb "$work"
+start_wine "$work"  # inside the print server's reach: Wine lists its printers
+
+wine "$build/tests/ui/win32/drive_wagelyn.exe" "$(winepath -w "$build/Wagelyn.exe")" \
+    "$(winepath -w "$build/tests/platform/windows/marker.exe")" print \
+    "$(winepath -w "$work/window.bmp")" </dev/null
+
+# The PDF is complete only once its job is.
+for _ in $(seq 300); do
+    [ -n "$(lpstat -W completed -o)" ] && break
+    sleep 0.1
+done
+pdfs=("$WAGELYN_PRINT_OUT"/*.pdf)
+source "$here/../support/checks.sh"
+check "one PDF arrived" test "${#pdfs[@]}" -eq 1 -a -s "${pdfs[0]}"
+pdfinfo "${pdfs[0]}" >"$work/info"
+check "one page" grep -Eq '^Pages: +1$' "$work/info"
+grep -E '^Page size' "$work/info"
+pdftoppm -r 60 -png -singlefile "${pdfs[0]}" "$work/page"
+check "the page shows the window" "$matches" "$work/page.png" "$work/window.bmp"
+report "print under Wine"
