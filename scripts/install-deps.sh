@@ -29,7 +29,8 @@ if [ "$with_tests" = yes ]; then
         libx11-dev libxdamage-dev             # the start-up benchmark's first-paint timer
         xvfb xauth x11-utils                  # tests that need a real X server
         cups cups-client printer-driver-cups-pdf poppler-utils  # a private print server
-        g++-mingw-w64-x86-64-win32 wine64 wine  # the Windows side, under Wine
+        g++-mingw-w64-x86-64-win32 nsis      # Wagelyn.exe and its installer
+        wine64 wine fonts-wine                # the Windows program, under Wine
         desktop-file-utils appstream dpkg-dev file  # desktop files and the Debian package
         clang libclang-rt-14-dev              # the fuzzers
         qt6ct qt6-gtk-platformtheme gnome-themes-extra  # dark colour schemes

@@ -13,7 +13,9 @@ require_tools() {
 }
 
 start_wine() {
-    export WINEPREFIX="$1/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    # No Mono or Gecko prompts, and no menu entries or desktop files made on
+    # this machine for what a test installs.
+    export WINEPREFIX="$1/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
     # In the caller's display, or none: Wine's desktop keeps the one it
     # started with.
     wineboot -i >/dev/null 2>&1

@@ -3,8 +3,9 @@
 // window messages, buttons pressed with BM_CLICK, colours read from the
 // screen's pixels. Expected figures come from the conversion core itself.
 //
-//   drive_wagelyn.exe WAGELYN.EXE MARKER.EXE english|german|dpi144|print [SCREENSHOT.bmp]
+//   drive_wagelyn.exe WAGELYN.EXE MARKER.EXE english|german|dpi144|print|start [SCREENSHOT.bmp]
 //
+// "start" only sees the main window open and quits it.
 // "print" converts, saves the window's image as SCREENSHOT.bmp and prints
 // (run_print.sh checks the page); "english" expects no printer at all.
 #include <windows.h>
@@ -421,6 +422,12 @@ int wmain(int argc, wchar_t** argv) {
     Check(main != nullptr, "the main window appears");
     if (main == nullptr) {
         return 1;
+    }
+    if (mode == "start") {
+        SendMessageW(MainControl(main, "Command14"), BM_CLICK, 0, 0);
+        Check(program.Ended(10000), "Quit ends the program");
+        std::printf("%s: %d failed\n", mode.c_str(), failures);
+        return failures == 0 ? 0 : 1;
     }
     const int dpi = static_cast<int>(GetDpiForWindow(main));
     Check(dpi == (mode == "dpi144" ? 144 : 96),
