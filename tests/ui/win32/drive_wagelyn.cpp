@@ -184,10 +184,10 @@ void CheckConversions(HWND main, const NumberFormat& format) {
     };
     const std::string decimal = format.decimal;
     const Case cases[] = {
-        {Period::Annual, "52" + format.group + "000", "0"},
         {Period::Hourly35, "28" + decimal + "57", "12" + decimal + "5"},
         {Period::Second40, "0" + decimal + "0069", "20"},
         {Period::Monthly, "4333" + decimal + "33", "150"},
+        {Period::Annual, "52" + format.group + "000", "0"},  // last: what the screenshot shows
     };
     for (const Case& c : cases) {
         const main_form::PeriodControls& period = main_form::kPeriodControls[IndexOf(c.source)];
