@@ -10,6 +10,7 @@
 // (run_print.sh checks the page); "english" expects no printer at all.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -245,6 +246,60 @@ void CheckLayout(HWND main) {
     }
 }
 
+// The keyboard as a user has it: the window opens with the focus in the
+// Annual box, and Tab walks the design's focus order, back to the start.
+void CheckKeyboard(HWND main) {
+    const DWORD thread = GetWindowThreadProcessId(main, nullptr);
+    const auto focused = [&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(thread, &info);
+        // The tax entry's focus is in the edit field inside its combo box.
+        for (const ControlDef& def : main_form::Controls()) {
+            HWND control = MainControl(main, def.name);
+            if (info.hwndFocus != nullptr &&
+                (info.hwndFocus == control || GetParent(info.hwndFocus) == control)) {
+                return std::string(def.name);
+            }
+        }
+        return std::string("(nothing)");
+    };
+    std::vector<const ControlDef*> order;
+    for (const ControlDef& def : main_form::Controls()) {
+        if (def.kind != ControlKind::Label) {
+            order.push_back(&def);
+        }
+    }
+    std::stable_sort(order.begin(), order.end(), [](const ControlDef* a, const ControlDef* b) {
+        return a->tabIndex < b->tabIndex;
+    });
+    order.push_back(order.front());  // Tab after the last returns to the first
+    std::string walked = focused();
+    std::string expected(order.front()->name);
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(thread, &info);
+        const std::string before = focused();
+        PostMessageW(info.hwndFocus, WM_KEYDOWN, VK_TAB, 0);
+        PostMessageW(info.hwndFocus, WM_KEYUP, VK_TAB, 0xC0000001);
+        WaitFor([&] { return focused() != before; }, 2000);
+        walked += " " + focused();
+        expected += " " + std::string(order[i]->name);
+    }
+    Check(walked == expected, "Tab walks \"" + walked + "\", the design \"" + expected + "\"");
+
+    HWND tax = MainControl(main, main_form::kTaxEntry);
+    std::string list;
+    const auto count = SendMessageW(tax, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t entry[16] = {};
+        SendMessageW(tax, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(entry));
+        list += (i == 0 ? "" : " ") + Narrow(entry);
+    }
+    Check(list == "0 16 17 18 19 20 21 22 23 24 25 26 27 28 29 30", "the tax list: " + list);
+}
+
 // Every label's and button's text, in its design font at the window's DPI
 // (the program's own fonts cannot be read from another process), fits the
 // room its control has on the screen: nothing is cut off.
@@ -339,6 +394,13 @@ void CheckErrorsAndReset(const Program& program, HWND main) {
     Check(error != nullptr && program.Count(caption) == 1,
           "two failed runs leave one error dialog");
     if (error != nullptr) {
+        POINT corner{0, 0};
+        ClientToScreen(error, &corner);
+        const int dpi = static_cast<int>(GetDpiForWindow(error));
+        Check(corner.x == MulDiv(error_form::Form().clientLeft, dpi, 1440) &&
+                  corner.y == MulDiv(error_form::Form().clientTop, dpi, 1440) &&
+                  GetWindow(error, GW_OWNER) == nullptr,
+              "the error dialog stands at its place, with no owner");
         SendMessageW(error, WM_KEYDOWN, VK_ESCAPE, 0);
         SendMessageW(error, WM_COMMAND, IDCANCEL, 0);  // what Escape sends
         Check(IsWindowVisible(error), "Escape leaves the error dialog open");
@@ -435,6 +497,7 @@ int wmain(int argc, wchar_t** argv) {
     Check(TextOf(MainControl(main, main_form::kTaxEntry)) == L"0",
           "the tax entry reads 0 at start");
     CheckLayout(main);
+    CheckKeyboard(main);
     CheckTextFits(main, main_form::Controls());
     CheckConversions(main, ExpectedFormat(mode));
     if (argc > 4) {
