@@ -9,10 +9,27 @@ build=$1
 here=$(dirname "$0")
 source "$here/../support/wine.sh"
 source "$here/../support/xvfb.sh"
-require_tools wine wineserver winepath Xvfb x86_64-w64-mingw32-g++
+source "$here/../support/checks.sh"
+require_tools wine wineserver winepath Xvfb x86_64-w64-mingw32-g++ x86_64-w64-mingw32-objdump strings
 
 work=$(mktemp -d /tmp/wagelyn-wine-app.XXXXXX)
 trap 'stop_wine; stop_xvfb; rm -rf "$work"' EXIT
+# The executable itself: a GUI program that needs only system DLLs and
+# carries its version record and manifest.
+exe="$build/Wagelyn.exe"
+x86_64-w64-mingw32-objdump -p "$exe" >"$work/headers"
+only_system_dlls() {
+    ! sed -n 's/^\s*DLL Name: //p' "$work/headers" |
+        grep -viqx 'advapi32.dll\|comctl32.dll\|gdi32.dll\|kernel32.dll\|msvcrt.dll\|user32.dll'
+}
+check "a Windows GUI program" grep -q 'Subsystem.*(Windows GUI)' "$work/headers"
+check "that needs only system DLLs" only_system_dlls
+check "its version record names it" sh -c "strings -el '$exe' | grep -A1 -x ProductName | grep -qx Wagelyn"
+for setting in 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' '>PerMonitorV2<' \
+    '>UTF-8</activeCodePage>' '{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}'; do
+    check "its manifest has $setting" grep -qF "$setting" "$exe"
+done
+
 start_xvfb "$work"
 start_wine "$work"
 
@@ -28,3 +45,4 @@ wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/
 wineserver -k
 wineserver -w
 drive dpi144
+report "Wagelyn.exe under Wine"
