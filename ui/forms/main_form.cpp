@@ -90,6 +90,26 @@ constexpr FormDef kForm{.controls = kControls,
 
 }  // namespace
 
+void Run(const Binding& binding, Commands& window) {
+    switch (binding.command) {
+        case Command::Recalculate:
+            window.RecalculateFrom(binding.source);
+            break;
+        case Command::Reset:
+            window.Reset();
+            break;
+        case Command::Quit:
+            window.Quit();
+            break;
+        case Command::Print:
+            window.Print();
+            break;
+        case Command::About:
+            window.ShowAbout();
+            break;
+    }
+}
+
 const FormDef& Form() {
     return kForm;
 }

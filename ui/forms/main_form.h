@@ -87,6 +87,25 @@ inline constexpr std::array<Binding, kBindingCount> kBindings = [] {
     return bindings;
 }();
 
+// What a front end's main window does for each command.
+class Commands {
+public:
+    virtual ~Commands() = default;
+    virtual void RecalculateFrom(Period source) = 0;
+    virtual void Reset() = 0;
+    virtual void Quit() = 0;  // closes the main window only
+    virtual void Print() = 0;
+    virtual void ShowAbout() = 0;
+
+protected:
+    Commands() = default;
+    Commands(const Commands&) = default;
+    Commands& operator=(const Commands&) = default;
+};
+
+// Runs the procedure that `binding` names on `window`.
+void Run(const Binding& binding, Commands& window);
+
 const FormDef& Form();
 std::span<const ControlDef> Controls();
 std::span<const LineDef> Lines();

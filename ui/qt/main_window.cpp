@@ -80,33 +80,13 @@ void MainWindow::BindControls() {
     tax_->setAccessibleName(ToQString(main_form::kTaxAccessibleName));
 
     for (const main_form::Binding& binding : main_form::kBindings) {
-        const auto run = [this, binding] { Run(binding); };
+        const auto run = [this, binding] { main_form::Run(binding, *this); };
         if (binding.command == main_form::Command::About) {
             connect(aboutItem_, &QAction::triggered, this, run);
         } else {
             connect(findChild<QPushButton*>(ToQString(binding.control)), &QPushButton::clicked,
                     this, run);
         }
-    }
-}
-
-void MainWindow::Run(const main_form::Binding& binding) {
-    switch (binding.command) {
-        case main_form::Command::Recalculate:
-            RecalculateFrom(binding.source);
-            break;
-        case main_form::Command::Reset:
-            Reset();
-            break;
-        case main_form::Command::Quit:
-            Quit();
-            break;
-        case main_form::Command::Print:
-            Print();
-            break;
-        case main_form::Command::About:
-            ShowAbout();
-            break;
     }
 }
 

@@ -18,7 +18,7 @@ QT_END_NAMESPACE
 
 namespace wagelyn {
 
-class MainWindow final : public QMainWindow, public WindowOperations {
+class MainWindow final : public QMainWindow, public WindowOperations, public main_form::Commands {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget* parent = nullptr);
@@ -36,15 +36,14 @@ public:
     void ShowError() override;
 
     // The commands bound to the buttons and the menu.
-    void RecalculateFrom(Period source);
-    void Reset();
-    void Quit();
-    void Print();
-    void ShowAbout();
+    void RecalculateFrom(Period source) override;
+    void Reset() override;
+    void Quit() override;
+    void Print() override;
+    void ShowAbout() override;
 
 private:
     void BindControls();
-    void Run(const main_form::Binding& binding);
 
     std::array<QLineEdit*, kPeriodCount> boxes_{};
     // Each box's design text colour, so that a run that leaves a box's

@@ -106,7 +106,7 @@ void MainWindow::NameForScreenReaders() {
 
 bool MainWindow::OnCommand(int id, int notification) {
     if (id == kAboutItemId) {
-        ShowAboutDialog();
+        ShowAbout();
         return true;
     }
     if (notification != BN_CLICKED) {
@@ -115,32 +115,28 @@ bool MainWindow::OnCommand(int id, int notification) {
     for (const main_form::Binding& binding : main_form::kBindings) {
         if (binding.command != main_form::Command::About && Control(binding.control) != nullptr &&
             GetDlgCtrlID(Control(binding.control)) == id) {
-            Run(binding);
+            main_form::Run(binding, *this);
             return true;
         }
     }
     return false;
 }
 
-void MainWindow::Run(const main_form::Binding& binding) {
-    switch (binding.command) {
-        case main_form::Command::Recalculate:
-            Recalculate(binding.source, *this, process::TakeHomeFactor, RegionalFormat());
-            break;
-        case main_form::Command::Reset:
-            ResetBoxes(*this);
-            break;
-        case main_form::Command::Quit:
-            // Closes only this window: an open dialog keeps the process.
-            DestroyWindow(Handle());
-            break;
-        case main_form::Command::Print:
-            Print();
-            break;
-        case main_form::Command::About:
-            ShowAboutDialog();
-            break;
-    }
+void MainWindow::RecalculateFrom(Period source) {
+    Recalculate(source, *this, process::TakeHomeFactor, RegionalFormat());
+}
+
+void MainWindow::Reset() {
+    ResetBoxes(*this);
+}
+
+// Closes only this window: an open dialog keeps the process.
+void MainWindow::Quit() {
+    DestroyWindow(Handle());
+}
+
+void MainWindow::ShowAbout() {
+    ShowAboutDialog();
 }
 
 std::string MainWindow::BoxText(Period period) const {

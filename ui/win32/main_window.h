@@ -15,7 +15,7 @@ namespace wagelyn::win32 {
 // The command of Help > "About the program".
 inline constexpr int kAboutItemId = 900;
 
-class MainWindow final : public FormWindow, public WindowOperations {
+class MainWindow final : public FormWindow, public WindowOperations, public main_form::Commands {
 public:
     // Creates the one main window, runs its load handler and shows it with
     // the focus in the Annual box; false when the window cannot be made.
@@ -34,9 +34,14 @@ private:
     bool OnCommand(int id, int notification) override;
     void OnDestroyed() override;
     void OnTimer(UINT_PTR id) override;
-    void Run(const main_form::Binding& binding);
     void NameForScreenReaders();
-    void Print();
+
+    // main_form::Commands
+    void RecalculateFrom(Period source) override;
+    void Reset() override;
+    void Quit() override;
+    void Print() override;
+    void ShowAbout() override;
 
     std::array<HWND, kPeriodCount> boxes_{};
     std::array<Colour, kPeriodCount> boxColours_{};
