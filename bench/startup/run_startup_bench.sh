@@ -28,19 +28,4 @@ for _ in $(seq "$runs"); do
     echo "floor $("$tool" 1000 "$floor")" >>"$work/results"
 done
 
-awk '
-function median(values, n,    i, j, t) {
-    for (i = 2; i <= n; i++) for (j = i; j > 1 && values[j-1] > values[j]; j--) {
-        t = values[j]; values[j] = values[j-1]; values[j-1] = t
-    }
-    return n % 2 ? values[(n+1)/2] : (values[n/2] + values[n/2+1]) / 2
-}
-{ n[$1]++; ms[$1, n[$1]] = $2; kb[$1, n[$1]] = $3 }
-END {
-    for (p in n) {
-        for (i = 1; i <= n[p]; i++) { a[i] = ms[p, i]; b[i] = kb[p, i] }
-        m[p] = median(a, n[p]); r[p] = median(b, n[p])
-        printf "%-10s first paint %7.1f ms   resident %7.1f MB   (%d runs)\n", p, m[p], r[p] / 1024, n[p]
-    }
-    printf "wagelyn / floor  first paint %6.3f   resident %6.3f\n", m["wagelyn"] / m["floor"], r["wagelyn"] / r["floor"]
-}' "$work/results"
+awk -f "$(dirname "$0")/../summarise.awk" "$work/results"

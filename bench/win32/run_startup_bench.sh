@@ -32,21 +32,5 @@ for _ in $(seq "$runs"); do
     echo "bare $(measure_bare)" >>"$work/results"
     echo "controls $(measure_bare controls)" >>"$work/results"
 done
-awk '
-function median(values, n,    i, j, t) {
-    for (i = 2; i <= n; i++) for (j = i; j > 1 && values[j-1] > values[j]; j--) {
-        t = values[j]; values[j] = values[j-1]; values[j-1] = t
-    }
-    return n % 2 ? values[(n+1)/2] : (values[n/2] + values[n/2+1]) / 2
-}
-{ n[$1]++; ms[$1, n[$1]] = $2 }
-END {
-    for (p in n) {
-        for (i = 1; i <= n[p]; i++) a[i] = ms[p, i]
-        m[p] = median(a, n[p])
-        printf "%-8s shown painted after %7.1f ms   (%d runs)\n", p, m[p], n[p]
-    }
-    printf "wagelyn / bare window          %6.3f\n", m["wagelyn"] / m["bare"]
-    printf "wagelyn / window with controls %6.3f\n", m["wagelyn"] / m["controls"]
-}' "$work/results"
+awk -f "$(dirname "$0")/../summarise.awk" "$work/results"
 ls -l "$build/Wagelyn.exe" | awk '{ printf "Wagelyn.exe: %d bytes\n", $5 }'
