@@ -101,13 +101,16 @@ def write_ico() -> None:
     the theme sizes as PNG entries."""
     image = rows()
     keys = [k for k in PALETTE if k != " "]
-    palette = b""
+    # Index 0 is black, the colour under the mask's transparent pixels:
+    # Windows draws an icon as (screen AND mask) XOR colour, so any other
+    # colour there would tint the background behind the coin.
+    palette = bytes(4)
     for key in keys:
         colour = PALETTE[key]
         r, g, b = (int(colour[i : i + 2], 16) for i in (1, 3, 5))
         palette += bytes((b, g, r, 0))
-    palette += bytes(4 * (16 - len(keys)))
-    index = {key: i for i, key in enumerate(keys)}
+    palette += bytes(4 * (15 - len(keys)))
+    index = {key: i + 1 for i, key in enumerate(keys)}
     pixels = b""
     mask = b""
     for row in reversed(image):  # bottom-up

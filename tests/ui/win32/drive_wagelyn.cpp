@@ -353,6 +353,18 @@ void CheckAboutAndSystemInfo(const Program& program, HWND main, const std::strin
         return ControlAt(about, about_form::Form().controls, name);
     };
     Check(TextOf(aboutControl(about_form::kTitleLabel)) == L"Wagelyn", "the title label");
+    // The icon's see-through corner shows the dialog's face, untinted.
+    RECT icon{};
+    GetWindowRect(aboutControl(about_form::kIcon), &icon);
+    const HDC screen = GetDC(nullptr);
+    Check(WaitFor(
+              [&] {
+                  return GetPixel(screen, icon.left + 1, icon.top + 1) ==
+                         GetPixel(screen, icon.left - 2, icon.top - 2);
+              },
+              3000),
+          "the icon stands on the dialog's face");
+    ReleaseDC(nullptr, screen);
     Check(TextOf(aboutControl(about_form::kVersionLabel)) == L"Version 1.0.0", "the version line");
 
     // A registered path starts the tool.
