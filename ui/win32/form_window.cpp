@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 #include "ui/win32/text.h"
 
@@ -16,7 +17,7 @@ int openWindows = 0;
 constexpr FontDef kFormFont{Face::SansSerif, 8.25, false};
 
 // MS Sans Serif is a bitmap face that does not scale: Microsoft Sans Serif
-// is its scalable twin. Wine has neither, and stands in with Tahoma.
+// is its scalable twin. Where that is missing (Wine), Tahoma stands in.
 constexpr const wchar_t* kSansSerifFaces[] = {L"Microsoft Sans Serif", L"Tahoma", L"MS Sans Serif"};
 constexpr const wchar_t* kArialFaces[] = {L"Arial", L"Liberation Sans", L"Tahoma"};
 
@@ -33,24 +34,19 @@ bool Installed(const wchar_t* face) {
     return _wcsicmp(chosen, face) == 0;
 }
 
+const wchar_t* FirstInstalled(std::span<const wchar_t* const> faces) {
+    for (const wchar_t* face : faces) {
+        if (Installed(face)) {
+            return face;
+        }
+    }
+    return faces.front();
+}
+
 // The first installed face of the preference list, looked up once.
 const wchar_t* FaceFor(Face face) {
-    static const wchar_t* const sansSerif = [] {
-        for (const wchar_t* name : kSansSerifFaces) {
-            if (Installed(name)) {
-                return name;
-            }
-        }
-        return kSansSerifFaces[0];
-    }();
-    static const wchar_t* const arial = [] {
-        for (const wchar_t* name : kArialFaces) {
-            if (Installed(name)) {
-                return name;
-            }
-        }
-        return kArialFaces[0];
-    }();
+    static const wchar_t* const sansSerif = FirstInstalled(kSansSerifFaces);
+    static const wchar_t* const arial = FirstInstalled(kArialFaces);
     return face == Face::Arial ? arial : sansSerif;
 }
 
@@ -92,8 +88,8 @@ struct alignas(DWORD) EmptyDialog {
 };
 
 // Per-monitor DPI changes are handled here, not by the dialog manager's own
-// rescaling of template dialogs. Both calls are looked up, not imported, so
-// that the program still starts where they are missing.
+// rescaling of template dialogs. The call is looked up, not imported, so
+// that the program still starts where it is missing.
 void TakeOverDpiScaling(HWND window) {
     const HMODULE user = GetModuleHandleW(L"user32.dll");
     using DialogBehaviour = BOOL(WINAPI*)(HWND, int, int);
