@@ -37,12 +37,17 @@ drive() {
     wine "$build/tests/ui/win32/drive_wagelyn.exe" "$(winepath -w "$build/Wagelyn.exe")" \
         "$(winepath -w "$build/tests/platform/windows/marker.exe")" "$@" </dev/null
 }
+# Wine takes the region and the screen's DPI when its server starts: each
+# setting gets a session of its own.
+new_session() {
+    wineserver -k
+    wineserver -w
+}
 # No print server: Print must say that no default printer is set up.
 CUPS_SERVER="$work/no-print-server.sock" drive english
+new_session
 LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 drive german
-# Wine reads the screen's DPI when its server starts.
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
-wineserver -k
-wineserver -w
+new_session
 drive dpi144
 report "Wagelyn.exe under Wine"

@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -156,18 +157,37 @@ struct Ink {
 Ink InkIn(HWND box) {
     RECT r{};
     GetWindowRect(box, &r);
+    const int width = r.right - r.left;
+    const int height = r.bottom - r.top;
+    // One copy of the screen's pixels, then counted here.
     const HDC screen = GetDC(nullptr);
+    const HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    const HBITMAP image = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ previous = SelectObject(memory, image);
+    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
     Ink ink;
-    for (int y = r.top + 3; y < r.bottom - 3; ++y) {
-        for (int x = r.left + 3; x < r.right - 3; ++x) {
-            const COLORREF c = GetPixel(screen, x, y);
-            const int red = GetRValue(c);
-            const int green = GetGValue(c);
-            const int blue = GetBValue(c);
+    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    for (int y = 3; y < height - 3; ++y) {
+        for (int x = 3; x < width - 3; ++x) {
+            const std::uint32_t c = pixels[static_cast<std::size_t>(y) * width + x];  // 0x00RRGGBB
+            const int red = (c >> 16) & 0xFF;
+            const int green = (c >> 8) & 0xFF;
+            const int blue = c & 0xFF;
             ink.blue += blue > 150 && red < 100 && green < 100;
             ink.red += red > 150 && blue < 100 && green < 100;
         }
     }
+    SelectObject(memory, previous);
+    DeleteObject(image);
+    DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return ink;
 }
@@ -208,17 +228,20 @@ void CheckConversions(HWND main, const NumberFormat& format) {
                       "\", the core \"" + expected.BoxText(box.period) + "\"");
         }
         // The source box's figure in blue, the others in red, on the screen.
+        const auto drawnRight = [&](const main_form::PeriodControls& box) {
+            const Ink ink = InkIn(MainControl(main, box.box));
+            return box.period == c.source ? ink.blue > 20 && ink.red == 0
+                                          : ink.red > 20 && ink.blue == 0;
+        };
+        WaitFor(
+            [&] {
+                return std::all_of(main_form::kPeriodControls.begin(),
+                                   main_form::kPeriodControls.end(), drawnRight);
+            },
+            3000);
         for (const main_form::PeriodControls& box : main_form::kPeriodControls) {
-            HWND control = MainControl(main, box.box);
-            const bool source = box.period == c.source;
-            Check(WaitFor(
-                      [&] {
-                          const Ink ink = InkIn(control);
-                          return source ? ink.blue > 20 && ink.red == 0
-                                        : ink.red > 20 && ink.blue == 0;
-                      },
-                      3000),
-                  std::string(box.box) + " is drawn " + (source ? "blue" : "red"));
+            Check(drawnRight(box),
+                  std::string(box.box) + " is drawn " + (box.period == c.source ? "blue" : "red"));
         }
     }
 }
