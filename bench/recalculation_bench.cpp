@@ -1,8 +1,8 @@
 // One full recalculation through the in-memory window, for each source.
 #include <benchmark/benchmark.h>
 
-#include "tests/support/memory_window.h"
 #include "conversion/recalculation.h"
+#include "tests/support/memory_window.h"
 
 namespace {
 

@@ -34,8 +34,7 @@ PrintOutcome PrintOnDefaultPrinter(QWidget& client) {
         return {PrintResult::Failed, info.printerName()};
     }
     const bool troubled = info.state() == QPrinter::Error;
-    return {troubled ? PrintResult::PrintedWithWarning : PrintResult::Printed,
-            info.printerName()};
+    return {troubled ? PrintResult::PrintedWithWarning : PrintResult::Printed, info.printerName()};
 }
 
 QString DescribePrintOutcome(const PrintOutcome& outcome) {
