@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <span>
 
 #include "ui/win32/text.h"
@@ -166,12 +167,25 @@ void FormWindow::ShowInFront(HWND focus) {
     }
 }
 
+std::optional<std::size_t> FormWindow::TableIndex(HWND control) const {
+    const int index = GetDlgCtrlID(control) - kFirstControlId;
+    if (index < 0 || static_cast<std::size_t>(index) >= controls_.size() ||
+        controls_[static_cast<std::size_t>(index)] != control) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(index);
+}
+
+Colour FormWindow::TextColour(HWND control) const {
+    const auto index = TableIndex(control);
+    return index ? textColours_[*index] : kSystemColour;
+}
+
 void FormWindow::SetTextColour(HWND control, Colour colour) {
-    for (std::size_t i = 0; i < controls_.size(); ++i) {
-        if (controls_[i] == control && textColours_[i] != colour) {
-            textColours_[i] = colour;
-            InvalidateRect(control, nullptr, TRUE);
-        }
+    const auto index = TableIndex(control);
+    if (index && textColours_[*index] != colour) {
+        textColours_[*index] = colour;
+        InvalidateRect(control, nullptr, TRUE);
     }
 }
 
@@ -312,26 +326,27 @@ HBRUSH FormWindow::BrushFor(COLORREF colour) {
 
 // Colours are kept as 0x00BBGGRR, which is what a COLORREF is.
 HBRUSH FormWindow::ColourControl(HDC dc, HWND control) {
-    for (std::size_t i = 0; i < controls_.size(); ++i) {
-        if (controls_[i] != control) {
-            continue;
-        }
-        const ControlDef& def = form_.controls[i];
-        const bool field = def.kind == ControlKind::TextBox;
-        COLORREF background = GetSysColor(field ? COLOR_WINDOW : COLOR_BTNFACE);
-        if (def.background != kSystemColour) {
-            background = def.background;
-        } else if (def.onFormFace || def.kind == ControlKind::Picture) {
-            background = FormFace();
-        }
-        SetTextColor(
-            dc, textColours_[i] == kSystemColour ? GetSysColor(COLOR_WINDOWTEXT) : textColours_[i]);
-        SetBkColor(dc, background);
-        return BrushFor(background);
+    // A combo box's own edit field and list ask through the combo box.
+    if (GetParent(control) != window_) {
+        control = GetParent(control);
     }
-    // Buttons and the combo box: their corners show the form's face.
-    SetBkColor(dc, FormFace());
-    return BrushFor(FormFace());
+    const auto index = TableIndex(control);
+    if (!index) {
+        SetBkColor(dc, FormFace());
+        return BrushFor(FormFace());
+    }
+    const ControlDef& def = form_.controls[*index];
+    const bool field = def.kind == ControlKind::TextBox || def.kind == ControlKind::ComboBox;
+    COLORREF background = GetSysColor(field ? COLOR_WINDOW : COLOR_BTNFACE);
+    if (def.background != kSystemColour) {
+        background = def.background;
+    } else if (def.onFormFace || def.kind == ControlKind::Picture) {
+        background = FormFace();
+    }
+    const Colour text = textColours_[*index];
+    SetTextColor(dc, text == kSystemColour ? GetSysColor(COLOR_WINDOWTEXT) : text);
+    SetBkColor(dc, background);
+    return BrushFor(background);
 }
 
 void FormWindow::PaintLines(HDC dc) {

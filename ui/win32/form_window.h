@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -54,7 +55,9 @@ protected:
     // Shows the window, or brings it to the front, and activates it.
     void ShowInFront(HWND focus = nullptr);
 
-    // A control's design text colour changes (a figure box turns blue or red).
+    // A control's design text colour now, and its change (a figure box
+    // turns blue or red).
+    Colour TextColour(HWND control) const;
     void SetTextColour(HWND control, Colour colour);
     int Dpi() const { return dpi_; }
     int Scaled(int twips) const { return MulDiv(twips, dpi_, 1440); }
@@ -70,6 +73,8 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // The control's place in the form's table, from its command identifier.
+    std::optional<std::size_t> TableIndex(HWND control) const;
     void CreateControls();
     void MakeFonts();
     HFONT FontFor(const FontDef& def) const;

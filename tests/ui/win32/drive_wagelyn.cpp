@@ -154,12 +154,13 @@ struct Ink {
     int red = 0;
 };
 
-Ink InkIn(HWND box) {
+// The screen's pixels inside a control, without a 3-pixel border, as
+// 0x00RRGGBB, from one copy of the screen.
+std::vector<std::uint32_t> PixelsIn(HWND control) {
     RECT r{};
-    GetWindowRect(box, &r);
+    GetWindowRect(control, &r);
     const int width = r.right - r.left;
     const int height = r.bottom - r.top;
-    // One copy of the screen's pixels, then counted here.
     const HDC screen = GetDC(nullptr);
     const HDC memory = CreateCompatibleDC(screen);
     BITMAPINFO info{};
@@ -173,22 +174,29 @@ Ink InkIn(HWND box) {
     const HGDIOBJ previous = SelectObject(memory, image);
     BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
     GdiFlush();
-    Ink ink;
+    std::vector<std::uint32_t> inside;
     const auto* pixels = static_cast<const std::uint32_t*>(bits);
     for (int y = 3; y < height - 3; ++y) {
         for (int x = 3; x < width - 3; ++x) {
-            const std::uint32_t c = pixels[static_cast<std::size_t>(y) * width + x];  // 0x00RRGGBB
-            const int red = (c >> 16) & 0xFF;
-            const int green = (c >> 8) & 0xFF;
-            const int blue = c & 0xFF;
-            ink.blue += blue > 150 && red < 100 && green < 100;
-            ink.red += red > 150 && blue < 100 && green < 100;
+            inside.push_back(pixels[static_cast<std::size_t>(y) * width + x] & 0xFFFFFF);
         }
     }
     SelectObject(memory, previous);
     DeleteObject(image);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
+    return inside;
+}
+
+Ink InkIn(HWND box) {
+    Ink ink;
+    for (const std::uint32_t c : PixelsIn(box)) {
+        const int red = (c >> 16) & 0xFF;
+        const int green = (c >> 8) & 0xFF;
+        const int blue = c & 0xFF;
+        ink.blue += blue > 150 && red < 100 && green < 100;
+        ink.red += red > 150 && blue < 100 && green < 100;
+    }
     return ink;
 }
 
@@ -313,6 +321,10 @@ void CheckKeyboard(HWND main) {
     Check(walked == expected, "Tab walks \"" + walked + "\", the design \"" + expected + "\"");
 
     HWND tax = MainControl(main, main_form::kTaxEntry);
+    // The tax entry is a field in the system's colours, not on the form's face.
+    const std::vector<std::uint32_t> field = PixelsIn(tax);
+    Check(std::count(field.begin(), field.end(), 0x8080FFU) == 0,
+          "the tax entry's field is not drawn in the form's light blue");
     std::string list;
     const auto count = SendMessageW(tax, CB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
