@@ -59,6 +59,11 @@ inline constexpr std::string_view kTaxAccessibleName = "Tax withheld in %";
 inline constexpr std::string_view kGrossDescription = "Gross pay, as entered";
 inline constexpr std::string_view kNetDescription = "Net (take-home) pay";
 
+// What a figure box holds, as its text colour says.
+constexpr std::string_view DescriptionFor(Colour colour) {
+    return colour == kBlue ? kGrossDescription : kNetDescription;
+}
+
 // The procedures a control runs.
 enum class Command : std::uint8_t { Recalculate, Reset, Quit, Print, About };
 

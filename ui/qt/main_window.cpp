@@ -28,7 +28,7 @@ NumberFormat RegionalFormat() {
 }
 
 QString DescriptionFor(Colour colour) {
-    return ToQString(colour == kBlue ? main_form::kGrossDescription : main_form::kNetDescription);
+    return ToQString(main_form::DescriptionFor(colour));
 }
 
 }  // namespace

@@ -19,19 +19,20 @@ public:
     Com(const Com&) = delete;
     Com& operator=(const Com&) = delete;
 
-    ComPtr<IAccPropServices> AnnotationService() const {
-        using Create = HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*);
-        const auto create = reinterpret_cast<Create>(
-            module_ == nullptr
-                ? nullptr
-                : reinterpret_cast<void*>(GetProcAddress(module_, "CoCreateInstance")));
-        IAccPropServices* services = nullptr;
-        if (!started_ || create == nullptr ||
-            FAILED(create(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                          IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
-            return nullptr;
+    // The annotation service, created once; nullptr where there is none.
+    IAccPropServices* AnnotationService() {
+        if (!services_ && started_) {
+            using Create = HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*);
+            const auto create = reinterpret_cast<Create>(
+                reinterpret_cast<void*>(GetProcAddress(module_, "CoCreateInstance")));
+            IAccPropServices* services = nullptr;
+            if (create != nullptr &&
+                SUCCEEDED(create(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                 IID_IAccPropServices, reinterpret_cast<void**>(&services)))) {
+                services_.reset(services);
+            }
         }
-        return ComPtr<IAccPropServices>(services);
+        return services_.get();
     }
 
 private:
@@ -49,13 +50,14 @@ private:
 
     HMODULE module_;
     bool started_ = false;
+    ComPtr<IAccPropServices> services_;
 };
 
 }  // namespace
 
 void NameControl(HWND control, const std::wstring& name, const std::wstring& description) {
-    const ComPtr<IAccPropServices> services = Com::Instance().AnnotationService();
-    if (!services) {
+    IAccPropServices* services = Com::Instance().AnnotationService();
+    if (services == nullptr) {
         return;
     }
     services->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,

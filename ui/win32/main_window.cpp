@@ -57,8 +57,6 @@ MainWindow::MainWindow() : FormWindow(main_form::Form()) {
     }
     for (const main_form::PeriodControls& info : main_form::kPeriodControls) {
         boxes_[IndexOf(info.period)] = Control(info.box);
-        boxColours_[IndexOf(info.period)] =
-            FindControl(main_form::Controls(), info.box)->foreground;
     }
     tax_ = Control(main_form::kTaxEntry);
     for (std::string_view entry : main_form::kTaxList) {
@@ -95,13 +93,17 @@ void MainWindow::OnDestroyed() {
 // A screen reader names each figure box by its period's caption, and the
 // tax entry by its prompt.
 void MainWindow::NameForScreenReaders() {
-    for (const main_form::PeriodControls& info : main_form::kPeriodControls) {
-        const Colour colour = boxColours_[IndexOf(info.period)];
-        NameControl(
-            boxes_[IndexOf(info.period)], Widen(info.caption),
-            Widen(colour == kBlue ? main_form::kGrossDescription : main_form::kNetDescription));
+    for (const PeriodInfo& info : kPeriods) {
+        NameBox(info.period);
     }
     NameControl(tax_, Widen(main_form::kTaxAccessibleName), {});
+    named_ = true;
+}
+
+void MainWindow::NameBox(Period period) {
+    HWND box = boxes_[IndexOf(period)];
+    NameControl(box, Widen(main_form::kPeriodControls[IndexOf(period)].caption),
+                Widen(main_form::DescriptionFor(TextColour(box))));
 }
 
 bool MainWindow::OnCommand(int id, int notification) {
@@ -148,13 +150,14 @@ void MainWindow::SetBoxText(Period period, std::string_view text) {
 }
 
 void MainWindow::SetBoxColour(Period period, Colour colour) {
-    if (boxColours_[IndexOf(period)] == colour) {
-        return;
+    HWND box = boxes_[IndexOf(period)];
+    if (TextColour(box) == colour) {
+        return;  // most runs paint red boxes red again
     }
-    boxColours_[IndexOf(period)] = colour;
-    SetTextColour(boxes_[IndexOf(period)], colour);
-    NameControl(boxes_[IndexOf(period)], Widen(main_form::kPeriodControls[IndexOf(period)].caption),
-                Widen(colour == kBlue ? main_form::kGrossDescription : main_form::kNetDescription));
+    SetTextColour(box, colour);
+    if (named_) {
+        NameBox(period);  // gross or net pay now
+    }
 }
 
 std::string MainWindow::TaxText() const {

@@ -35,6 +35,7 @@ private:
     void OnDestroyed() override;
     void OnTimer(UINT_PTR id) override;
     void NameForScreenReaders();
+    void NameBox(Period period);
 
     // main_form::Commands
     void RecalculateFrom(Period source) override;
@@ -44,7 +45,7 @@ private:
     void ShowAbout() override;
 
     std::array<HWND, kPeriodCount> boxes_{};
-    std::array<Colour, kPeriodCount> boxColours_{};
+    bool named_ = false;  // the screen-reader names are given after the first paint
     HWND tax_ = nullptr;
 };
 
