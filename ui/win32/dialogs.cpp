@@ -49,9 +49,8 @@ private:
     bool OnCommand(int id, int notification) override {
         // OK and Cancel close the one shared instance; Escape (IDCANCEL)
         // closes nothing: the dialog has no cancel button.
-        if (notification == BN_CLICKED &&
-            (id == GetDlgCtrlID(Control(error_form::kOkButton)) ||
-             id == GetDlgCtrlID(Control(error_form::kCancelButton)))) {
+        if (notification == BN_CLICKED && (ControlName(id) == error_form::kOkButton ||
+                                           ControlName(id) == error_form::kCancelButton)) {
             DestroyWindow(Handle());
             return true;
         }
@@ -95,11 +94,11 @@ private:
     bool OnCommand(int id, int notification) override {
         // OK is the default and the cancel button: a click, Enter and Escape close.
         if (id == IDCANCEL || id == IDOK ||
-            (notification == BN_CLICKED && id == GetDlgCtrlID(Control(about_form::kOkButton)))) {
+            (notification == BN_CLICKED && ControlName(id) == about_form::kOkButton)) {
             DestroyWindow(Handle());
             return true;
         }
-        if (notification == BN_CLICKED && id == GetDlgCtrlID(Control(about_form::kSysInfoButton))) {
+        if (notification == BN_CLICKED && ControlName(id) == about_form::kSysInfoButton) {
             StartSysInfo();
             return true;
         }

@@ -167,6 +167,13 @@ void FormWindow::ShowInFront(HWND focus) {
     }
 }
 
+std::string_view FormWindow::ControlName(int id) const {
+    const int index = id - kFirstControlId;
+    return index >= 0 && static_cast<std::size_t>(index) < controls_.size()
+               ? form_.controls[static_cast<std::size_t>(index)].name
+               : std::string_view{};
+}
+
 std::optional<std::size_t> FormWindow::TableIndex(HWND control) const {
     const int index = GetDlgCtrlID(control) - kFirstControlId;
     if (index < 0 || static_cast<std::size_t>(index) >= controls_.size() ||

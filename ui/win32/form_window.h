@@ -33,6 +33,8 @@ public:
     HWND Handle() const { return window_; }
     // The control of that name in the form, or nullptr.
     HWND Control(std::string_view name) const;
+    // The name of the control with that command identifier, or "".
+    std::string_view ControlName(int id) const;
     // Each control's command identifier: its place in the table, from here.
     static constexpr int kFirstControlId = 1000;
 

@@ -114,9 +114,9 @@ bool MainWindow::OnCommand(int id, int notification) {
     if (notification != BN_CLICKED) {
         return false;  // typing, picking from the list, Enter and Escape run nothing
     }
+    const std::string_view clicked = ControlName(id);
     for (const main_form::Binding& binding : main_form::kBindings) {
-        if (binding.command != main_form::Command::About && Control(binding.control) != nullptr &&
-            GetDlgCtrlID(Control(binding.control)) == id) {
+        if (!clicked.empty() && binding.control == clicked) {
             main_form::Run(binding, *this);
             return true;
         }
