@@ -53,6 +53,6 @@ Wagelyn.exe in the archive|$work/archive/Wagelyn-$version-win64/Wagelyn.exe
 the installed Wagelyn.exe|$folder/Wagelyn.exe
 the uninstaller it installs|$folder/Uninstall.exe
 EOF_FILES
-check "the certificate's password is in no file of the build" \
-    sh -c '! grep -rqF "$1" "$2"' sh "$WAGELYN_SIGN_PASSWORD" "$work/build"
+check "the certificate's password is in no file of the build or the packing" \
+    sh -c '! grep -rqF "$1" "$2" "$3"' sh "$WAGELYN_SIGN_PASSWORD" "$work/build" "$work/packages"
 report "signed release"
