@@ -60,14 +60,18 @@ run_registered() {
     wine "$program" ${1#\"*\"} </dev/null
 }
 
-#     scope    hive  the other  program folder                     Start menu folder
-modes="machine HKLM  HKCU       %ProgramFiles%\\Wagelyn            %ProgramData%\\Microsoft\\Windows\\Start?Menu\\Programs
-       user    HKCU  HKLM       %LOCALAPPDATA%\\Programs\\Wagelyn  %APPDATA%\\Microsoft\\Windows\\Start?Menu\\Programs"
-while read -r scope hive other folder menu; do
+# A folder given (winget's --location) is the folder used, in place of the
+# mode's own; "-" gives none.
+#     scope    hive  the other  folder given        program folder                     Start menu folder
+modes="machine HKLM  HKCU       -                   %ProgramFiles%\\Wagelyn            %ProgramData%\\Microsoft\\Windows\\Start?Menu\\Programs
+       user    HKCU  HKLM       -                   %LOCALAPPDATA%\\Programs\\Wagelyn  %APPDATA%\\Microsoft\\Windows\\Start?Menu\\Programs
+       user    HKCU  HKLM       C:\\Tools\\Wagelyn  C:\\Tools\\Wagelyn                 %APPDATA%\\Microsoft\\Windows\\Start?Menu\\Programs"
+while read -r scope hive other given folder menu; do
     folder=$(windows_path "$folder") menu=$(windows_path "${menu//\?/ }")
     program=$(winepath -u "$folder") shortcut=$(winepath -u "$menu\\Wagelyn.lnk")
+    location=() && [ "$given" = - ] || location=("/D=$given")
     # shellcheck disable=SC2046 # the switches are words
-    wine "$installer" $(manifest switches "$scope") </dev/null
+    wine "$installer" $(manifest switches "$scope") "${location[@]}" </dev/null
     check "$scope: Wagelyn.exe is installed in $folder" test -s "$program/Wagelyn.exe"
     check "$scope: the Start menu has its shortcut to it" grep -qaiF "$folder\\Wagelyn.exe" "$shortcut"
     check "$scope: Apps & features lists it by name under $hive" registered "$hive" DisplayName '^Wagelyn$'
