@@ -80,6 +80,7 @@ private:
     void CreateControls();
     void MakeFonts();
     HFONT FontFor(const FontDef& def) const;
+    void TakeOverDpiScaling();
     void Layout();
     void PlaceWindow(const RECT* suggested);
     HBRUSH ColourControl(HDC dc, HWND control);
