@@ -49,7 +49,8 @@ HBRUSH FormWindow::ColourControl(HDC dc, HWND control) {
         background = FormFace();
     }
     const Colour text = textColours_[*index];
-    SetTextColor(dc, text == kSystemColour ? GetSysColor(COLOR_WINDOWTEXT) : text);
+    SetTextColor(
+        dc, text == kSystemColour ? GetSysColor(field ? COLOR_WINDOWTEXT : COLOR_BTNTEXT) : text);
     SetBkColor(dc, background);
     return BrushFor(background);
 }
