@@ -56,7 +56,7 @@ Font CreateDesignFont(const FontDef& def, int dpi) {
     const int hundredths = static_cast<int>(std::lround(font.points * 100));
     return Font(CreateFontW(-MulDiv(hundredths, dpi, 7200), 0, 0, 0,
                             font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                             DEFAULT_PITCH | FF_SWISS, FaceFor(font.face)));
 }
 
