@@ -1,6 +1,9 @@
 #include "ui/win32/main_window.h"
 
 #include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
 
 #include "app/application_info.h"
 #include "app/process_factor.h"
@@ -20,13 +23,24 @@ std::unique_ptr<MainWindow>& Instance() {
     return window;
 }
 
-// The user's regional separators, read at the moment of each run.
+// One of the user's regional settings, or `fallback` where it cannot be read.
+std::string LocaleText(LCTYPE item, std::string_view fallback) {
+    wchar_t text[16] = {};  // a separator is at most 3 characters and the end
+    if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, item, text, 16) == 0) {
+        return std::string(fallback);
+    }
+    return Narrow(text);
+}
+
+// The user's regional separators, read at the moment of each run; the
+// invariant ones where the region cannot be read, so that figures still
+// read and show.
 NumberFormat RegionalFormat() {
-    wchar_t decimal[16] = {};
-    wchar_t group[16] = {};
-    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, decimal, 16);
-    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_STHOUSAND, group, 16);
-    return {Narrow(decimal), Narrow(group)};
+    std::string decimal = LocaleText(LOCALE_SDECIMAL, ".");
+    if (decimal.empty()) {
+        decimal = ".";  // no figure could carry a fraction
+    }
+    return {std::move(decimal), LocaleText(LOCALE_STHOUSAND, ",")};
 }
 
 std::wstring TextOf(HWND control) {
