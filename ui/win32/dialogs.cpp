@@ -48,7 +48,7 @@ public:
 private:
     bool OnCommand(int id, int notification) override {
         // OK and Cancel close the one shared instance; Escape (IDCANCEL)
-        // closes nothing: the dialog has no cancel button.
+        // closes nothing: neither button is marked as the cancel button.
         if (notification == BN_CLICKED && (ControlName(id) == error_form::kOkButton ||
                                            ControlName(id) == error_form::kCancelButton)) {
             DestroyWindow(Handle());
