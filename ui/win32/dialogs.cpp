@@ -16,7 +16,9 @@ namespace {
 // window, so that it has no task-bar entry of its own.
 FormWindow::Frame DialogFrame(std::wstring caption) {
     return {WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
-            WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, std::move(caption)};
+            WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
+            std::move(caption),
+            {}};
 }
 
 template <typename Dialog>
@@ -62,7 +64,9 @@ private:
 class AboutDialog final : public FormWindow {
 public:
     AboutDialog() : FormWindow(about_form::Form()) {
-        Create(DialogFrame({}));
+        if (!Create(DialogFrame({}))) {
+            return;
+        }
         // cmdOK is the default button: Enter presses it wherever the focus
         // is, but on another button.
         SendMessageW(Handle(), DM_SETDEFID, GetDlgCtrlID(Control(about_form::kOkButton)), 0);

@@ -1,7 +1,10 @@
 // The faces and fonts a form's controls are drawn in, made at the window's
 // DPI, and the icons sized for it.
 #include <cmath>
+#include <map>
 #include <span>
+#include <tuple>
+#include <utility>
 
 #include "ui/win32/form_window.h"
 
@@ -66,11 +69,13 @@ HFONT FormWindow::FontFor(const FontDef& def) const {
     return found == fonts_.end() ? nullptr : found->second.get();
 }
 
+// The new fonts are given to the controls before the old ones are freed: a
+// control never holds a deleted font.
 void FormWindow::MakeFonts() {
-    fonts_.clear();
-    const auto make = [this](const FontDef& def) {
+    std::map<std::tuple<Face, double, bool>, Font> fonts;
+    const auto make = [this, &fonts](const FontDef& def) {
         const FontDef& font = Effective(def);
-        auto& slot = fonts_[{font.face, font.points, font.bold}];
+        auto& slot = fonts[{font.face, font.points, font.bold}];
         if (!slot) {
             slot = CreateDesignFont(font, dpi_);
         }
@@ -79,28 +84,35 @@ void FormWindow::MakeFonts() {
     for (const ControlDef& def : form_.controls) {
         make(def.font);
     }
+    fonts_.swap(fonts);
     for (std::size_t i = 0; i < controls_.size(); ++i) {
-        // Drawn anew when shown or laid out: no repaint is asked for here.
+        // Drawn anew when laid out and redrawn: no repaint is asked for here.
         SendMessageW(controls_[i], WM_SETFONT,
                      reinterpret_cast<WPARAM>(FontFor(form_.controls[i].font)), FALSE);
     }
+}
 
+// The window's icons and the form's picture at the window's DPI; like the
+// fonts, each old one is freed only once its new one is in place.
+void FormWindow::MakeIcons() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     const auto load = [instance](int size) {
         return Icon(
             static_cast<HICON>(LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON, size, size, 0)));
     };
-    bigIcon_ = load(GetSystemMetricsForDpi(SM_CXICON, dpi_));
-    smallIcon_ = load(GetSystemMetricsForDpi(SM_CXSMICON, dpi_));
-    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
-    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+    Icon big = load(GetSystemMetricsForDpi(SM_CXICON, static_cast<UINT>(dpi_)));
+    Icon small = load(GetSystemMetricsForDpi(SM_CXSMICON, static_cast<UINT>(dpi_)));
+    Icon picture = load(MulDiv(32, dpi_, USER_DEFAULT_SCREEN_DPI));
+    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
     for (std::size_t i = 0; i < controls_.size(); ++i) {
         if (form_.controls[i].kind == ControlKind::Picture) {
-            pictureIcon_ = load(MulDiv(32, dpi_, USER_DEFAULT_SCREEN_DPI));
-            SendMessageW(controls_[i], STM_SETICON, reinterpret_cast<WPARAM>(pictureIcon_.get()),
-                         0);
+            SendMessageW(controls_[i], STM_SETICON, reinterpret_cast<WPARAM>(picture.get()), 0);
         }
     }
+    bigIcon_ = std::move(big);
+    smallIcon_ = std::move(small);
+    pictureIcon_ = std::move(picture);
 }
 
 }  // namespace wagelyn::win32

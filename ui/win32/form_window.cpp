@@ -2,15 +2,23 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <optional>
+#include <set>
 
+#include "ui/forms/tab_order.h"
 #include "ui/win32/text.h"
 
 namespace wagelyn::win32 {
 namespace {
 
-int openWindows = 0;
+// The program's windows that are open: each is counted once it is wholly
+// made and let go as it goes, so a window that failed half-way neither
+// counts nor, going, ends the process.
+std::set<HWND>& OpenSet() {
+    static std::set<HWND> windows;
+    return windows;
+}
+void (*whenAllClosed)() = nullptr;
 
 struct ControlClass {
     const wchar_t* name;
@@ -57,7 +65,11 @@ FormWindow::~FormWindow() {
 }
 
 int FormWindow::OpenWindows() {
-    return openWindows;
+    return static_cast<int>(OpenSet().size());
+}
+
+void FormWindow::WhenAllClosed(void (*callback)()) {
+    whenAllClosed = callback;
 }
 
 HWND FormWindow::Control(std::string_view name) const {
@@ -69,28 +81,35 @@ HWND FormWindow::Control(std::string_view name) const {
     return nullptr;
 }
 
-void FormWindow::Create(Frame frame) {
+bool FormWindow::Create(Frame frame) {
     style_ = frame.style;
     extendedStyle_ = frame.extendedStyle;
     EmptyDialog dialog{};
     dialog.header.style = style_;
     dialog.header.dwExtendedStyle = extendedStyle_;
-    CreateDialogIndirectParamW(GetModuleHandleW(nullptr), &dialog.header, nullptr, DialogProc,
-                               reinterpret_cast<LPARAM>(this));
-    if (window_ == nullptr) {
-        DestroyMenu(frame.menu);
-        return;
+    if (CreateDialogIndirectParamW(GetModuleHandleW(nullptr), &dialog.header, nullptr, DialogProc,
+                                   reinterpret_cast<LPARAM>(this)) == nullptr ||
+        window_ == nullptr) {
+        return false;  // the menu goes with the frame
     }
     TakeOverDpiScaling();
     dpi_ = static_cast<int>(GetDpiForWindow(window_));
     SetWindowTextW(window_, frame.caption.c_str());
-    if (frame.menu != nullptr) {
-        SetMenu(window_, frame.menu);
+    if (frame.menu && SetMenu(window_, frame.menu.get())) {
+        frame.menu.release();  // the window's now: destroyed with it
     }
-    CreateControls();
     MakeFonts();
-    Layout();
-    PlaceWindow(nullptr);
+    MakeIcons();
+    if (!CreateControls()) {
+        // Gone without a word to the object, which is still being built.
+        SetWindowLongPtrW(window_, DWLP_USER, 0);
+        DestroyWindow(window_);
+        window_ = nullptr;
+        return false;
+    }
+    PlaceAtStart();
+    OpenSet().insert(window_);
+    return true;
 }
 
 void FormWindow::ShowInFront(HWND focus) {
@@ -122,32 +141,39 @@ bool FormWindow::OnCommand(int /*id*/, int /*notification*/) {
     return false;
 }
 
-void FormWindow::CreateControls() {
+// Each control is made at its place, with its font and picture, in one
+// pass: moving and re-fonting them after costs start-up time.
+bool FormWindow::CreateControls() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     controls_.assign(form_.controls.size(), nullptr);
     textColours_.clear();
+    for (const ControlDef& def : form_.controls) {
+        textColours_.push_back(def.foreground);
+    }
     // Created in tab order: the dialog manager moves the focus in the order
     // the controls stand in, first to last.
-    std::vector<std::size_t> order(form_.controls.size());
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        order[i] = i;
-        textColours_.push_back(form_.controls[i].foreground);
-    }
-    std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
-        return form_.controls[a].tabIndex < form_.controls[b].tabIndex;
-    });
-    for (std::size_t i : order) {
+    for (std::size_t i : TabOrder(form_.controls)) {
         const ControlDef& def = form_.controls[i];
         const ControlClass kind = ClassFor(def);
         const std::wstring text = def.kind == ControlKind::Picture ? L"" : Widen(def.text);
+        const RECT place = PlaceOf(def);
         controls_[i] = CreateWindowExW(
-            kind.extendedStyle, kind.name, text.c_str(), WS_CHILD | WS_VISIBLE | kind.style, 0, 0,
-            0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + i)),
-            instance, nullptr);
+            kind.extendedStyle, kind.name, text.c_str(), WS_CHILD | WS_VISIBLE | kind.style,
+            place.left, place.top, place.right - place.left, place.bottom - place.top, window_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + i)), instance, nullptr);
+        if (controls_[i] == nullptr) {
+            return false;
+        }
+        // Not yet shown: drawn for the first time with this font.
+        SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(def.font)), FALSE);
         if (def.kind == ControlKind::TextBox) {
             SendMessageW(controls_[i], EM_SETLIMITTEXT, 0, 0);  // no length limit
+        } else if (def.kind == ControlKind::Picture) {
+            SendMessageW(controls_[i], STM_SETICON, reinterpret_cast<WPARAM>(pictureIcon_.get()),
+                         0);
         }
     }
+    return true;
 }
 
 INT_PTR CALLBACK FormWindow::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -155,18 +181,17 @@ INT_PTR CALLBACK FormWindow::DialogProc(HWND window, UINT message, WPARAM wParam
         auto* self = reinterpret_cast<FormWindow*>(lParam);
         self->window_ = window;
         SetWindowLongPtrW(window, DWLP_USER, lParam);
-        ++openWindows;
         return FALSE;  // the focus is set when the window is shown
     }
     auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, DWLP_USER));
     if (message == WM_NCDESTROY) {
-        --openWindows;
+        const bool wasOpen = OpenSet().erase(window) > 0;
         if (self != nullptr) {
             self->window_ = nullptr;
             self->OnDestroyed();
         }
-        if (openWindows == 0) {
-            PostQuitMessage(0);
+        if (wasOpen && OpenSet().empty() && whenAllClosed != nullptr) {
+            whenAllClosed();
         }
         return FALSE;
     }
@@ -198,12 +223,15 @@ INT_PTR FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // The close box closes; Escape (IDCANCEL) is each window's own affair.
             DestroyWindow(window_);
             return TRUE;
+        case WM_GETDPISCALEDSIZE: {
+            // A dialog procedure's answer travels in DWLP_MSGRESULT.
+            const BOOL answered =
+                ScaledSize(static_cast<int>(wParam), *reinterpret_cast<SIZE*>(lParam));
+            SetWindowLongPtrW(window_, DWLP_MSGRESULT, answered);
+            return answered;
+        }
         case WM_DPICHANGED:
-            dpi_ = HIWORD(wParam);
-            MakeFonts();
-            Layout();
-            PlaceWindow(reinterpret_cast<const RECT*>(lParam));
-            InvalidateRect(window_, nullptr, TRUE);
+            OnDpiChanged(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
             return TRUE;
         case WM_SYSCOLORCHANGE:
             brushes_.clear();
