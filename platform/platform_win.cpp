@@ -2,6 +2,7 @@
 // CreateProcessA and ExpandEnvironmentStringsA, called as documented.
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "platform/environment.h"
@@ -55,6 +56,12 @@ public:
     }
 };
 
+struct HandleCloser {
+    void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+// A process or thread handle, closed by its owner's end.
+using OwnedHandle = std::unique_ptr<void, HandleCloser>;
+
 class WindowsPrograms final : public ProgramStarter {
 public:
     bool StartDetached(std::string_view path) override {
@@ -74,8 +81,9 @@ public:
                             nullptr, nullptr, &startup, &process)) {
             return false;
         }
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
+        // Detached: neither handle is waited on, so both are let go at once.
+        const OwnedHandle thread(process.hThread);
+        const OwnedHandle started(process.hProcess);
         return true;
     }
 };

@@ -1,16 +1,23 @@
 // Starts a Windows program and reports the time from its start until the
 // screen shows its window painted: a visible top-level window of the
-// process whose client area shows `colour` at (x, y). Then ends it.
+// process whose client area shows each `colour` at its (x, y). A colour is
+// RRGGBB, or BTNFACE for the system's button face. Then ends it.
 //
-//   first_paint.exe PROGRAM RRGGBB X Y [ARGUMENT]
+//   first_paint.exe PROGRAM ARGUMENT|- COLOUR X Y [COLOUR X Y]...
 //   prints: <milliseconds>
 #include <windows.h>
 
 #include <cstdio>
 #include <cwchar>
 #include <string>
+#include <vector>
 
 namespace {
+
+struct Pixel {
+    COLORREF colour;
+    POINT at;  // in the client area
+};
 
 struct Search {
     DWORD process;
@@ -31,14 +38,21 @@ BOOL CALLBACK Find(HWND window, LPARAM data) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc < 5) {
-        std::printf("usage: first_paint PROGRAM RRGGBB X Y\n");
+    if (argc < 6 || (argc - 3) % 3 != 0) {
+        std::printf("usage: first_paint PROGRAM ARGUMENT|- COLOUR X Y [COLOUR X Y]...\n");
         return 2;
     }
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
-    const unsigned long rgb = std::wcstoul(argv[2], nullptr, 16);
-    const COLORREF wanted = RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-    POINT at{std::wcstol(argv[3], nullptr, 10), std::wcstol(argv[4], nullptr, 10)};
+    std::vector<Pixel> pixels;
+    for (int i = 3; i + 2 < argc; i += 3) {
+        const unsigned long rgb = std::wcstoul(argv[i], nullptr, 16);
+        const COLORREF colour = std::wcscmp(argv[i], L"BTNFACE") == 0
+                                    ? GetSysColor(COLOR_BTNFACE)
+                                    : RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+        pixels.push_back(
+            {colour,
+             {std::wcstol(argv[i + 1], nullptr, 10), std::wcstol(argv[i + 2], nullptr, 10)}});
+    }
 
     LARGE_INTEGER frequency{};
     LARGE_INTEGER start{};
@@ -49,8 +63,8 @@ int wmain(int argc, wchar_t** argv) {
     PROCESS_INFORMATION process{};
     QueryPerformanceCounter(&start);
     std::wstring command = L"\"" + std::wstring(argv[1]) + L"\"";
-    if (argc > 5) {
-        command += L" " + std::wstring(argv[5]);
+    if (std::wcscmp(argv[2], L"-") != 0) {
+        command += L" " + std::wstring(argv[2]);
     }
     if (!CreateProcessW(argv[1], command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process)) {
@@ -61,9 +75,13 @@ int wmain(int argc, wchar_t** argv) {
     for (int i = 0; i < 200000 && milliseconds < 0; ++i) {
         Search search{process.dwProcessId, nullptr};
         EnumWindows(Find, reinterpret_cast<LPARAM>(&search));
-        POINT point = at;
-        if (search.window != nullptr && ClientToScreen(search.window, &point) &&
-            GetPixel(screen, point.x, point.y) == wanted) {
+        bool painted = search.window != nullptr;
+        for (const Pixel& pixel : pixels) {
+            POINT point = pixel.at;
+            painted = painted && ClientToScreen(search.window, &point) &&
+                      GetPixel(screen, point.x, point.y) == pixel.colour;
+        }
+        if (painted) {
             QueryPerformanceCounter(&now);
             milliseconds = 1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) /
                            static_cast<double>(frequency.QuadPart);

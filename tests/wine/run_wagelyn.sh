@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Wagelyn.exe under Wine on a private Xvfb, driven from another process by
-# drive_wagelyn.exe: in English, under a German regional setting, and at
-# 144 DPI. Exit 77 (skipped) where Wine, Xvfb or mingw-w64 is missing.
+# drive_wagelyn.exe: in English, under a German regional setting, moved
+# from 96 to 144 DPI, and at 144 DPI. Exit 77 (skipped) where Wine, Xvfb or
+# mingw-w64 is missing.
 #
 #   run_wagelyn.sh WINDOWS_BUILD_DIR
 set -euo pipefail

@@ -12,7 +12,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <vector>
 
+#include "ui/forms/tab_order.h"
 #include "ui/qt/legible_colours.h"
 
 namespace wagelyn {
@@ -194,21 +196,23 @@ QFont FontFor(const FontDef& def, const QFont& formFont) {
 
 void BuildForm(std::span<const ControlDef> controls, QWidget* surface) {
     const QFont formFont = surface->font();
-    std::vector<std::pair<int, QWidget*>> focusChain;
+    std::vector<QWidget*> widgets;
     for (const ControlDef& def : controls) {
         QWidget* widget = CreateControl(def, surface);
         widget->setObjectName(ToQString(def.name));
         widget->setGeometry(TwipsToPixels(def.left), TwipsToPixels(def.top),
                             TwipsToPixels(def.width), TwipsToPixels(def.height));
         widget->setFont(FontFor(def.font, formFont));
-        if (widget->focusPolicy() & Qt::TabFocus) {
-            focusChain.emplace_back(def.tabIndex, widget);
-        }
+        widgets.push_back(widget);
     }
-    std::stable_sort(focusChain.begin(), focusChain.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < focusChain.size(); ++i) {
-        QWidget::setTabOrder(focusChain[i - 1].second, focusChain[i].second);
+    QWidget* previous = nullptr;
+    for (std::size_t i : TabOrder(controls)) {
+        if (widgets[i]->focusPolicy() & Qt::TabFocus) {
+            if (previous != nullptr) {
+                QWidget::setTabOrder(previous, widgets[i]);
+            }
+            previous = widgets[i];
+        }
     }
 }
 

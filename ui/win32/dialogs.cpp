@@ -16,7 +16,9 @@ namespace {
 // window, so that it has no task-bar entry of its own.
 FormWindow::Frame DialogFrame(std::wstring caption) {
     return {WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
-            WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, std::move(caption)};
+            WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
+            std::move(caption),
+            {}};
 }
 
 template <typename Dialog>
@@ -48,7 +50,7 @@ public:
 private:
     bool OnCommand(int id, int notification) override {
         // OK and Cancel close the one shared instance; Escape (IDCANCEL)
-        // closes nothing: the dialog has no cancel button.
+        // closes nothing: neither button is marked as the cancel button.
         if (notification == BN_CLICKED && (ControlName(id) == error_form::kOkButton ||
                                            ControlName(id) == error_form::kCancelButton)) {
             DestroyWindow(Handle());
@@ -62,7 +64,9 @@ private:
 class AboutDialog final : public FormWindow {
 public:
     AboutDialog() : FormWindow(about_form::Form()) {
-        Create(DialogFrame({}));
+        if (!Create(DialogFrame({}))) {
+            return;
+        }
         // cmdOK is the default button: Enter presses it wherever the focus
         // is, but on another button.
         SendMessageW(Handle(), DM_SETDEFID, GetDlgCtrlID(Control(about_form::kOkButton)), 0);

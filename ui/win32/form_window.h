@@ -38,22 +38,24 @@ public:
     // Each control's command identifier: its place in the table, from here.
     static constexpr int kFirstControlId = 1000;
 
-    // Windows of the program that are open; the process ends with the last.
+    // Windows of the program that are open, and what happens when the last
+    // of them has gone.
     static int OpenWindows();
+    static void WhenAllClosed(void (*callback)());
 
     struct Frame {
         DWORD style;
         DWORD extendedStyle;
         std::wstring caption;
-        HMENU menu = nullptr;  // owned by the window once it is created
+        Menu menu{};  // the window's once it is created
     };
 
 protected:
     explicit FormWindow(const FormDef& form);
 
     // Creates the window, its controls and fonts at the window's DPI, sized
-    // and placed as the form says, still hidden.
-    void Create(Frame frame);
+    // and placed as the form says, still hidden; false when any of it failed.
+    bool Create(Frame frame);
     // Shows the window, or brings it to the front, and activates it.
     void ShowInFront(HWND focus = nullptr);
 
@@ -77,11 +79,18 @@ private:
 
     // The control's place in the form's table, from its command identifier.
     std::optional<std::size_t> TableIndex(HWND control) const;
-    void CreateControls();
+    bool CreateControls();
     void MakeFonts();
+    void MakeIcons();
     HFONT FontFor(const FontDef& def) const;
+    void TakeOverDpiScaling();
+    RECT PlaceOf(const ControlDef& def) const;
     void Layout();
-    void PlaceWindow(const RECT* suggested);
+    SIZE FrameSize(int dpi) const;
+    bool ScaledSize(int dpi, SIZE& size) const;
+    void OnDpiChanged(int dpi, const RECT* suggested);
+    void PlaceAtStart();
+    void FitClientArea();
     HBRUSH ColourControl(HDC dc, HWND control);
     HBRUSH BrushFor(COLORREF colour);
     COLORREF FormFace() const;

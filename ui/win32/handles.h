@@ -21,6 +21,25 @@ struct DcDeleter {
 struct ComReleaser {
     void operator()(IUnknown* object) const { object->Release(); }
 };
+struct MenuDeleter {
+    void operator()(HMENU menu) const { DestroyMenu(menu); }
+};
+struct ModuleDeleter {
+    void operator()(HMODULE module) const { FreeLibrary(module); }
+};
+struct KernelHandleCloser {
+    void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+// The spooler is loaded at run time, so its ClosePrinter comes with the
+// handle it closes.
+struct PrinterCloser {
+    BOOL(WINAPI* close)(HANDLE) = nullptr;
+    void operator()(HANDLE printer) const {
+        if (close != nullptr) {
+            close(printer);
+        }
+    }
+};
 
 using Font = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
 using Brush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectDeleter>;
@@ -28,6 +47,12 @@ using Bitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>
 using Icon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 using OwnedDc =
     std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;  // CreateDC, CreateCompatibleDC
+// A menu owned here until a window takes it with SetMenu (then release()).
+using Menu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
+using Module = std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleDeleter>;  // LoadLibraryEx
+// A process or thread handle; not for the INVALID_HANDLE_VALUE of file calls.
+using KernelHandle = std::unique_ptr<void, KernelHandleCloser>;
+using Printer = std::unique_ptr<void, PrinterCloser>;  // OpenPrinter
 template <typename Interface>
 using ComPtr = std::unique_ptr<Interface, ComReleaser>;
 

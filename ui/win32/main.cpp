@@ -16,6 +16,8 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
+    // The process ends with the last of its windows, whichever that is.
+    wagelyn::win32::FormWindow::WhenAllClosed([] { PostQuitMessage(0); });
     if (!wagelyn::win32::MainWindow::Open()) {
         const std::wstring title = wagelyn::win32::Widen(wagelyn::kApplicationTitle);
         MessageBoxW(nullptr, (title + L" could not open its window.").c_str(), title.c_str(),
@@ -23,8 +25,7 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
         return 1;
     }
     MSG message{};
-    while (wagelyn::win32::FormWindow::OpenWindows() > 0 &&
-           GetMessageW(&message, nullptr, 0, 0) > 0) {
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         // Tab, Shift+Tab, access keys, Enter and Escape, in whichever window has them.
         const HWND window = GetAncestor(message.hwnd, GA_ROOT);
         if (window != nullptr && IsDialogMessageW(window, &message)) {

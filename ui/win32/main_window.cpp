@@ -1,6 +1,9 @@
 #include "ui/win32/main_window.h"
 
 #include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
 
 #include "app/application_info.h"
 #include "app/process_factor.h"
@@ -20,13 +23,24 @@ std::unique_ptr<MainWindow>& Instance() {
     return window;
 }
 
-// The user's regional separators, read at the moment of each run.
+// One of the user's regional settings, or `fallback` where it cannot be read.
+std::string LocaleText(LCTYPE item, std::string_view fallback) {
+    wchar_t text[16] = {};  // a separator is at most 3 characters and the end
+    if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, item, text, 16) == 0) {
+        return std::string(fallback);
+    }
+    return Narrow(text);
+}
+
+// The user's regional separators, read at the moment of each run; the
+// invariant ones where the region cannot be read, so that figures still
+// read and show.
 NumberFormat RegionalFormat() {
-    wchar_t decimal[16] = {};
-    wchar_t group[16] = {};
-    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, decimal, 16);
-    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_STHOUSAND, group, 16);
-    return {Narrow(decimal), Narrow(group)};
+    std::string decimal = LocaleText(LOCALE_SDECIMAL, ".");
+    if (decimal.empty()) {
+        decimal = ".";  // no figure could carry a fraction
+    }
+    return {std::move(decimal), LocaleText(LOCALE_STHOUSAND, ",")};
 }
 
 std::wstring TextOf(HWND control) {
@@ -36,12 +50,24 @@ std::wstring TextOf(HWND control) {
     return text;
 }
 
-HMENU HelpMenu() {
-    const HMENU help = CreatePopupMenu();
-    AppendMenuW(help, MF_STRING, kAboutItemId, Widen(main_form::kAboutItem).c_str());
-    const HMENU bar = CreateMenu();
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help),
-                Widen(main_form::kHelpMenu).c_str());
+// The menu's items and the names the binding table knows them by.
+struct MenuItem {
+    int id;
+    std::string_view name;
+};
+constexpr MenuItem kMenuItems[] = {{kAboutItemId, main_form::kAboutItemName}};
+
+Menu HelpMenu() {
+    Menu help(CreatePopupMenu());
+    Menu bar(CreateMenu());
+    if (!help || !bar ||
+        !AppendMenuW(help.get(), MF_STRING, kAboutItemId, Widen(main_form::kAboutItem).c_str())) {
+        return {};  // a window without its menu rather than none
+    }
+    if (AppendMenuW(bar.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(help.get()),
+                    Widen(main_form::kHelpMenu).c_str())) {
+        help.release();  // the bar's now
+    }
     return bar;
 }
 
@@ -50,9 +76,8 @@ HMENU HelpMenu() {
 MainWindow::MainWindow() : FormWindow(main_form::Form()) {
     // A fixed single border with the system menu and close box, no minimize
     // or maximize box; a task-bar entry.
-    Create({WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
-            WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, Widen(main_form::kCaption), HelpMenu()});
-    if (Handle() == nullptr) {
+    if (!Create({WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+                 WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, Widen(main_form::kCaption), HelpMenu()})) {
         return;
     }
     for (const main_form::PeriodControls& info : main_form::kPeriodControls) {
@@ -106,17 +131,21 @@ void MainWindow::NameBox(Period period) {
                 Widen(main_form::DescriptionFor(TextColour(box))));
 }
 
+// A button's click or a menu item's choice, by the name the binding table
+// knows it by; typing, picking from the list, Enter and Escape name nothing.
+std::string_view MainWindow::CommandName(int id, int notification) const {
+    for (const MenuItem& item : kMenuItems) {
+        if (item.id == id) {
+            return notification == 0 ? item.name : std::string_view{};
+        }
+    }
+    return notification == BN_CLICKED ? ControlName(id) : std::string_view{};
+}
+
 bool MainWindow::OnCommand(int id, int notification) {
-    if (id == kAboutItemId) {
-        ShowAbout();
-        return true;
-    }
-    if (notification != BN_CLICKED) {
-        return false;  // typing, picking from the list, Enter and Escape run nothing
-    }
-    const std::string_view clicked = ControlName(id);
+    const std::string_view name = CommandName(id, notification);
     for (const main_form::Binding& binding : main_form::kBindings) {
-        if (!clicked.empty() && binding.control == clicked) {
+        if (!name.empty() && binding.control == name) {
             main_form::Run(binding, *this);
             return true;
         }

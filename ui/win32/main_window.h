@@ -31,6 +31,7 @@ public:
 
 private:
     MainWindow();
+    std::string_view CommandName(int id, int notification) const;
     bool OnCommand(int id, int notification) override;
     void OnDestroyed() override;
     void OnTimer(UINT_PTR id) override;

@@ -3,8 +3,11 @@
 // window messages, buttons pressed with BM_CLICK, colours read from the
 // screen's pixels. Expected figures come from the conversion core itself.
 //
-//   drive_wagelyn.exe WAGELYN.EXE MARKER.EXE english|german|dpi144|print|start [SCREENSHOT.bmp]
+//   drive_wagelyn.exe WAGELYN.EXE MARKER.EXE english|german|dpi144|dpichange|print|start
+//                     [SCREENSHOT.bmp]
 //
+// "dpichange" starts at 96 DPI and moves the window to 144 DPI, as Windows
+// does when it is dragged to a monitor of that scale (Wine never does).
 // "start" only sees the main window open and quits it.
 // "print" converts, saves the window's image as SCREENSHOT.bmp and prints
 // (run_print.sh checks the page); "english" expects no printer at all.
@@ -13,7 +16,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/application_info.h"
@@ -117,6 +122,23 @@ public:
     std::size_t Count(std::string_view caption) const {
         return WindowsOf(process_.dwProcessId, Widen(caption)).size();
     }
+    // Sends a message whose lParam points at `data`, placed in the
+    // program's own memory (such pointers do not cross processes), and
+    // reads `data` back after.
+    template <typename Data>
+    LRESULT SendPointing(HWND window, UINT message, WPARAM wParam, Data& data) const {
+        void* remote = VirtualAllocEx(process_.hProcess, nullptr, sizeof data,
+                                      MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+        if (remote == nullptr) {
+            return 0;
+        }
+        WriteProcessMemory(process_.hProcess, remote, &data, sizeof data, nullptr);
+        const LRESULT result =
+            SendMessageW(window, message, wParam, reinterpret_cast<LPARAM>(remote));
+        ReadProcessMemory(process_.hProcess, remote, &data, sizeof data, nullptr);
+        VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
+        return result;
+    }
     bool Ended(int milliseconds) const {
         return started_ && WaitForSingleObject(process_.hProcess,
                                                static_cast<DWORD>(milliseconds)) == WAIT_OBJECT_0;
@@ -127,9 +149,17 @@ private:
     bool started_ = false;
 };
 
+// Wine keeps reporting a window's first DPI: after a change the driver
+// sent, the DPI it sent.
+int changedDpi = 0;
+
+int DpiOf(HWND window) {
+    return changedDpi != 0 ? changedDpi : static_cast<int>(GetDpiForWindow(window));
+}
+
 // A control's design rectangle on the screen, at the window's DPI.
 RECT OnScreen(HWND window, const ControlDef& def) {
-    const int dpi = static_cast<int>(GetDpiForWindow(window));
+    const int dpi = DpiOf(window);
     RECT r{MulDiv(def.left, dpi, 1440), MulDiv(def.top, dpi, 1440),
            MulDiv(def.left + def.width, dpi, 1440), MulDiv(def.top + def.height, dpi, 1440)};
     MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
@@ -255,13 +285,22 @@ void CheckConversions(HWND main, const NumberFormat& format) {
 }
 
 void CheckLayout(HWND main) {
-    const int dpi = static_cast<int>(GetDpiForWindow(main));
+    const int dpi = DpiOf(main);
     RECT client{};
     GetClientRect(main, &client);
     Check(client.right == MulDiv(main_form::kClientWidth, dpi, 1440) &&
               client.bottom == MulDiv(main_form::kClientHeight, dpi, 1440),
           "client area " + std::to_string(client.right) + " x " + std::to_string(client.bottom) +
               " at " + std::to_string(dpi) + " DPI");
+    RECT frame{};
+    GetWindowRect(main, &frame);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(main, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    Check(frame.left >= work.left && frame.top >= work.top && frame.right <= work.right &&
+              frame.bottom <= work.bottom,
+          "the window stands inside the work area");
     const LONG style = GetWindowLongW(main, GWL_STYLE);
     Check((style & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX)) == 0 && (style & WS_SYSMENU),
           "a fixed frame with a close box only");
@@ -363,6 +402,77 @@ void CheckTextFits(HWND window, std::span<const ControlDef> controls) {
                   std::to_string(room.right) + " x " + std::to_string(room.bottom));
     }
     ReleaseDC(nullptr, screen);
+}
+
+// How many pixel rows the control's text covers: rows holding a pixel
+// unlike the control's own background (its most common colour).
+int InkRows(HWND control) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    const int width = r.right - r.left - 6;  // PixelsIn leaves out 3 pixels each side
+    const std::vector<std::uint32_t> pixels = PixelsIn(control);
+    if (width <= 0 || pixels.empty()) {
+        return 0;
+    }
+    std::map<std::uint32_t, int> counts;
+    for (const std::uint32_t c : pixels) {
+        ++counts[c];
+    }
+    const std::uint32_t background =
+        std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+            return a.second < b.second;
+        })->first;
+    int first = -1;
+    int last = -1;
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        if (pixels[i] != background) {
+            const int row = static_cast<int>(i) / width;
+            first = first < 0 ? row : first;
+            last = row;
+        }
+    }
+    return first < 0 ? 0 : last - first + 1;
+}
+
+// The window moves to a monitor of 144 DPI: the messages Windows sends then,
+// the window's answer, and what the user sees after. Every control stands
+// at its 144 DPI rectangle, and each label's and button's text is drawn
+// anew in fonts half as big again.
+void CheckDpiChange(const Program& program, HWND main) {
+    std::vector<std::pair<std::string_view, int>> before;
+    for (const ControlDef& def : main_form::Controls()) {
+        if (def.kind == ControlKind::Label || def.kind == ControlKind::Button) {
+            // The last controls may still be painting their first time.
+            HWND control = MainControl(main, def.name);
+            WaitFor([&] { return InkRows(control) > 0; }, 3000);
+            before.emplace_back(def.name, InkRows(control));
+        }
+    }
+    constexpr int kNewDpi = 144;
+    RECT frame{};
+    GetWindowRect(main, &frame);
+    SIZE size{MulDiv(frame.right - frame.left, kNewDpi, 96),
+              MulDiv(frame.bottom - frame.top, kNewDpi, 96)};
+    const bool answered = program.SendPointing(main, WM_GETDPISCALEDSIZE, kNewDpi, size) != 0;
+    Check(answered, "the window gives its size for the new DPI");
+    // Where Windows would put it: on the new monitor, here the same one.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(main, MONITOR_DEFAULTTONEAREST), &monitor);
+    const POINT corner{monitor.rcWork.left, monitor.rcWork.top};
+    RECT suggested{corner.x, corner.y, corner.x + size.cx, corner.y + size.cy};
+    program.SendPointing(main, WM_DPICHANGED, MAKEWPARAM(kNewDpi, kNewDpi), suggested);
+    changedDpi = kNewDpi;
+    CheckLayout(main);
+    for (const auto& [name, rows] : before) {
+        HWND control = MainControl(main, name);
+        // 1.5 times as high, give or take the rounding of a font's ascent.
+        const auto grown = [&] { return InkRows(control) * 10 >= rows * 13; };
+        WaitFor(grown, 3000);
+        Check(rows > 0 && grown(), std::string(name) +
+                                       "'s text is drawn anew at 144 DPI: " + std::to_string(rows) +
+                                       " rows of ink, now " + std::to_string(InkRows(control)));
+    }
 }
 
 void WriteRegistryText(HKEY root, const char* key, const char* name, const std::string& value) {
@@ -520,7 +630,8 @@ std::string PressPrint(const Program& program, HWND main) {
 int wmain(int argc, wchar_t** argv) {
     if (argc < 4) {
         std::printf(
-            "usage: drive_wagelyn WAGELYN.EXE MARKER.EXE english|german|dpi144 [SHOT.bmp]\n");
+            "usage: drive_wagelyn WAGELYN.EXE MARKER.EXE english|german|dpi144|dpichange "
+            "[SHOT.bmp]\n");
         return 2;
     }
     // Physical pixels, as the program sees them, at any DPI.
@@ -544,6 +655,11 @@ int wmain(int argc, wchar_t** argv) {
     Check(TextOf(MainControl(main, main_form::kTaxEntry)) == L"0",
           "the tax entry reads 0 at start");
     CheckLayout(main);
+    if (mode == "dpichange") {
+        CheckDpiChange(program, main);
+        std::printf("%s: %d failed\n", mode.c_str(), failures);
+        return failures == 0 ? 0 : 1;
+    }
     CheckKeyboard(main);
     CheckTextFits(main, main_form::Controls());
     CheckConversions(main, ExpectedFormat(mode));

@@ -1,0 +1,118 @@
+// The faces and fonts a form's controls are drawn in, made at the window's
+// DPI, and the icons sized for it.
+#include <cmath>
+#include <map>
+#include <span>
+#include <tuple>
+#include <utility>
+
+#include "ui/win32/form_window.h"
+
+namespace wagelyn::win32 {
+namespace {
+
+// The form's default font: MS Sans Serif 8.25 pt.
+constexpr FontDef kFormFont{Face::SansSerif, 8.25, false};
+
+// MS Sans Serif is a bitmap face that does not scale: Microsoft Sans Serif
+// is its scalable twin. Where that is missing (Wine), Tahoma stands in.
+constexpr const wchar_t* kSansSerifFaces[] = {L"Microsoft Sans Serif", L"Tahoma", L"MS Sans Serif"};
+constexpr const wchar_t* kArialFaces[] = {L"Arial", L"Liberation Sans", L"Tahoma"};
+
+// Whether the font mapper gives the face itself when asked for it, rather
+// than a stand-in; cheaper than enumerating every installed font.
+bool Installed(const wchar_t* face) {
+    const Font font(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                DEFAULT_PITCH | FF_SWISS, face));
+    const WindowDc screen(nullptr);
+    const Selection selected(screen.Get(), font.get());
+    wchar_t chosen[LF_FACESIZE] = {};
+    GetTextFaceW(screen.Get(), LF_FACESIZE, chosen);
+    return _wcsicmp(chosen, face) == 0;
+}
+
+const wchar_t* FirstInstalled(std::span<const wchar_t* const> faces) {
+    for (const wchar_t* face : faces) {
+        if (Installed(face)) {
+            return face;
+        }
+    }
+    return faces.front();
+}
+
+// The first installed face of the preference list, looked up once.
+const wchar_t* FaceFor(Face face) {
+    static const wchar_t* const sansSerif = FirstInstalled(kSansSerifFaces);
+    static const wchar_t* const arial = FirstInstalled(kArialFaces);
+    return face == Face::Arial ? arial : sansSerif;
+}
+
+const FontDef& Effective(const FontDef& def) {
+    return def.face == Face::FormDefault ? kFormFont : def;
+}
+
+}  // namespace
+
+Font CreateDesignFont(const FontDef& def, int dpi) {
+    const FontDef& font = Effective(def);
+    const int hundredths = static_cast<int>(std::lround(font.points * 100));
+    return Font(CreateFontW(-MulDiv(hundredths, dpi, 7200), 0, 0, 0,
+                            font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                            DEFAULT_PITCH | FF_SWISS, FaceFor(font.face)));
+}
+
+HFONT FormWindow::FontFor(const FontDef& def) const {
+    const FontDef& font = Effective(def);
+    const auto found = fonts_.find({font.face, font.points, font.bold});
+    return found == fonts_.end() ? nullptr : found->second.get();
+}
+
+// The new fonts are given to the controls before the old ones are freed: a
+// control never holds a deleted font.
+void FormWindow::MakeFonts() {
+    std::map<std::tuple<Face, double, bool>, Font> fonts;
+    const auto make = [this, &fonts](const FontDef& def) {
+        const FontDef& font = Effective(def);
+        auto& slot = fonts[{font.face, font.points, font.bold}];
+        if (!slot) {
+            slot = CreateDesignFont(font, dpi_);
+        }
+    };
+    make(kFormFont);
+    for (const ControlDef& def : form_.controls) {
+        make(def.font);
+    }
+    fonts_.swap(fonts);
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        // Drawn anew when laid out and redrawn: no repaint is asked for here.
+        SendMessageW(controls_[i], WM_SETFONT,
+                     reinterpret_cast<WPARAM>(FontFor(form_.controls[i].font)), FALSE);
+    }
+}
+
+// The window's icons and the form's picture at the window's DPI; like the
+// fonts, each old one is freed only once its new one is in place.
+void FormWindow::MakeIcons() {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    const auto load = [instance](int size) {
+        return Icon(
+            static_cast<HICON>(LoadImageW(instance, L"IDI_ICON1", IMAGE_ICON, size, size, 0)));
+    };
+    Icon big = load(GetSystemMetricsForDpi(SM_CXICON, static_cast<UINT>(dpi_)));
+    Icon small = load(GetSystemMetricsForDpi(SM_CXSMICON, static_cast<UINT>(dpi_)));
+    Icon picture = load(MulDiv(32, dpi_, USER_DEFAULT_SCREEN_DPI));
+    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        if (form_.controls[i].kind == ControlKind::Picture) {
+            SendMessageW(controls_[i], STM_SETICON, reinterpret_cast<WPARAM>(picture.get()), 0);
+        }
+    }
+    bigIcon_ = std::move(big);
+    smallIcon_ = std::move(small);
+    pictureIcon_ = std::move(picture);
+}
+
+}  // namespace wagelyn::win32

@@ -1,0 +1,154 @@
+// Where a form's window and controls stand, in pixels at the window's DPI,
+// and the lines drawn between them.
+#include <algorithm>
+
+#include "ui/win32/form_window.h"
+
+namespace wagelyn::win32 {
+
+// Per-monitor DPI changes are handled here, not by the dialog manager's own
+// rescaling of template dialogs. The call is looked up at run time: Windows
+// 10 before version 1703 and Wine lack it, and neither rescales dialogs.
+void FormWindow::TakeOverDpiScaling() {
+    const HMODULE user = GetModuleHandleW(L"user32.dll");
+    using DialogBehaviour = BOOL(WINAPI*)(HWND, int, int);
+    if (auto set = reinterpret_cast<DialogBehaviour>(
+            reinterpret_cast<void*>(GetProcAddress(user, "SetDialogDpiChangeBehavior")))) {
+        constexpr int kDisableAll = 1;
+        set(window_, kDisableAll, kDisableAll);
+    }
+}
+
+RECT FormWindow::PlaceOf(const ControlDef& def) const {
+    int height = Scaled(def.height);
+    if (def.kind == ControlKind::ComboBox) {
+        // A drop-down combo box is as high as its field and its open list.
+        height += Scaled(16 * 240);
+    }
+    const int left = Scaled(def.left);
+    const int top = Scaled(def.top);
+    return {left, top, left + Scaled(def.width), top + height};
+}
+
+void FormWindow::Layout() {
+    HDWP moves = BeginDeferWindowPos(static_cast<int>(controls_.size()));
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        const RECT r = PlaceOf(form_.controls[i]);
+        constexpr UINT kFlags = SWP_NOZORDER | SWP_NOACTIVATE;
+        if (moves != nullptr) {
+            moves = DeferWindowPos(moves, controls_[i], nullptr, r.left, r.top, r.right - r.left,
+                                   r.bottom - r.top, kFlags);
+        }
+        if (moves == nullptr) {  // out of room: the rest one by one
+            SetWindowPos(controls_[i], nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                         kFlags);
+        }
+    }
+    if (moves != nullptr) {
+        EndDeferWindowPos(moves);
+    }
+}
+
+SIZE FormWindow::FrameSize(int dpi) const {
+    RECT frame{0, 0, MulDiv(form_.clientWidth, dpi, 1440), MulDiv(form_.clientHeight, dpi, 1440)};
+    AdjustWindowRectExForDpi(&frame, style_, GetMenu(window_) != nullptr, extendedStyle_,
+                             static_cast<UINT>(dpi));
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+// Asked before a DPI change: the frame that holds the client area at the
+// new DPI, so that the rectangle the system then suggests is exactly it.
+bool FormWindow::ScaledSize(int dpi, SIZE& size) const {
+    size = FrameSize(dpi);
+    return true;
+}
+
+void FormWindow::OnDpiChanged(int dpi, const RECT* suggested) {
+    dpi_ = dpi;
+    MakeFonts();
+    MakeIcons();
+    Layout();
+    SIZE size = FrameSize(dpi_);
+    POINT corner{};
+    if (suggested != nullptr) {
+        size = {suggested->right - suggested->left, suggested->bottom - suggested->top};
+        corner = {suggested->left, suggested->top};
+    } else {
+        RECT now{};
+        GetWindowRect(window_, &now);
+        corner = {now.left, now.top};
+    }
+    SetWindowPos(window_, nullptr, corner.x, corner.y, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    FitClientArea();
+    // Every child, not only the window: each control draws itself anew in
+    // its new font.
+    RedrawWindow(window_, nullptr, nullptr,
+                 RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+// At start: centred in the work area of the window's monitor, or at the
+// form's place; either way inside the work area, clear of the task bar.
+void FormWindow::PlaceAtStart() {
+    RECT frame{0, 0, Scaled(form_.clientWidth), Scaled(form_.clientHeight)};
+    AdjustWindowRectExForDpi(&frame, style_, GetMenu(window_) != nullptr, extendedStyle_,
+                             static_cast<UINT>(dpi_));
+    const SIZE size{frame.right - frame.left, frame.bottom - frame.top};
+    // The client area's corner, not the frame's, stands at the form's place.
+    POINT corner{Scaled(form_.clientLeft) + frame.left, Scaled(form_.clientTop) + frame.top};
+    const RECT wanted{corner.x, corner.y, corner.x + size.cx, corner.y + size.cy};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    const HMONITOR on = form_.placedBySystem ? MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY)
+                                             : MonitorFromRect(&wanted, MONITOR_DEFAULTTONEAREST);
+    if (GetMonitorInfoW(on, &monitor)) {
+        const RECT& work = monitor.rcWork;
+        if (form_.placedBySystem) {
+            corner = {work.left + (work.right - work.left - size.cx) / 2,
+                      work.top + (work.bottom - work.top - size.cy) / 2};
+        }
+        // Too big a window keeps its caption on the screen.
+        corner.x = std::max(work.left, std::min(corner.x, work.right - size.cx));
+        corner.y = std::max(work.top, std::min(corner.y, work.bottom - size.cy));
+    }
+    SetWindowPos(window_, nullptr, corner.x, corner.y, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    FitClientArea();
+}
+
+// The client area is made exactly the form's size: a menu bar that wraps
+// makes it lower than asked, and a frame drawn at another DPI than the one
+// it was reckoned for (Wine draws every frame at the system's) makes it
+// bigger or smaller.
+void FormWindow::FitClientArea() {
+    RECT client{};
+    GetClientRect(window_, &client);
+    const int wider = Scaled(form_.clientWidth) - client.right;
+    const int higher = Scaled(form_.clientHeight) - client.bottom;
+    if (wider != 0 || higher != 0) {
+        RECT now{};
+        GetWindowRect(window_, &now);
+        SetWindowPos(window_, nullptr, 0, 0, now.right - now.left + wider,
+                     now.bottom - now.top + higher, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    }
+}
+
+void FormWindow::PaintLines(HDC dc) {
+    for (const LineDef& line : form_.lines) {
+        const COLORREF colour =
+            line.colour == kSystemColour ? GetSysColor(COLOR_WINDOWTEXT) : line.colour;
+        // Whole pixels, as the design counts them: a line w pixels wide
+        // covers the pixels from its coordinate - (w - 1) / 2 on.
+        const int width = std::max(1, MulDiv(line.widthPixels, dpi_, USER_DEFAULT_SCREEN_DPI));
+        const int before = (width - 1) / 2;
+        const int x1 = Scaled(std::min(line.x1, line.x2)) - before;
+        const int y1 = Scaled(std::min(line.y1, line.y2)) - before;
+        const int x2 = Scaled(std::max(line.x1, line.x2)) + width - before;
+        const int y2 = Scaled(std::max(line.y1, line.y2)) + width - before;
+        const RECT area{x1, y1, line.y1 == line.y2 ? x2 : x1 + width,
+                        line.x1 == line.x2 ? y2 : y1 + width};
+        FillRect(dc, &area, BrushFor(colour));
+    }
+}
+
+}  // namespace wagelyn::win32
