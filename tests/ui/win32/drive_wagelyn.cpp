@@ -327,8 +327,8 @@ void CheckKeyboard(HWND main) {
         PostMessageW(info.hwndFocus, WM_KEYDOWN, VK_TAB, 0);
         PostMessageW(info.hwndFocus, WM_KEYUP, VK_TAB, 0xC0000001);
         WaitFor([&] { return focused() != before; }, 2000);
-        walked += " " + focused();
-        expected += " " + std::string(order[i]->name);
+        walked.append(" ").append(focused());
+        expected.append(" ").append(order[i]->name);
     }
     Check(walked == expected, "Tab walks \"" + walked + "\", the design \"" + expected + "\"");
 
@@ -342,7 +342,7 @@ void CheckKeyboard(HWND main) {
     for (LRESULT i = 0; i < count; ++i) {
         wchar_t entry[16] = {};
         SendMessageW(tax, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(entry));
-        list += (i == 0 ? "" : " ") + Narrow(entry);
+        list.append(i == 0 ? "" : " ").append(Narrow(entry));
     }
     Check(list == "0 16 17 18 19 20 21 22 23 24 25 26 27 28 29 30", "the tax list: " + list);
 }
