@@ -47,6 +47,8 @@ if [ "$with_tests" = yes ]; then
         xvfb xauth x11-utils                  # tests that need a real X server
         cups cups-client printer-driver-cups-pdf poppler-utils  # a private print server
         g++-mingw-w64-x86-64-win32 nsis      # Wagelyn.exe and its installer
+        python3-yaml                          # reading its winget manifests
+        osslsigncode                          # signing it, where a certificate is given
         wine64 wine fonts-wine                # the Windows program, under Wine
         desktop-file-utils appstream dpkg-dev file  # desktop files and the Debian package
         clang "$(clang_runtime)"              # the fuzzers
