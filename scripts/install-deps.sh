@@ -17,6 +17,23 @@ for argument in "$@"; do
     esac
 done
 
+# libFuzzer and the sanitizer runtimes come in a package named after the
+# release's default clang: clang 14 on Debian 12, clang 19 on Debian 13.
+clang_runtime() {
+    local release=
+    [ -r /etc/os-release ] && release=$(. /etc/os-release && echo "${VERSION_ID:-}")
+    case "$release" in
+        12) echo libclang-rt-14-dev ;;
+        13) echo libclang-rt-19-dev ;;
+        *)
+            # Another release: ask apt which clang the clang package brings.
+            local version
+            version=$(apt-cache depends clang 2>/dev/null | sed -n 's/^ *Depends: clang-\([0-9][0-9]*\)$/\1/p' | head -n 1)
+            echo "libclang-rt-${version:-14}-dev"
+            ;;
+    esac
+}
+
 packages=(
     g++ cmake ninja-build pkg-config          # toolchain
     qt6-base-dev                              # Widgets, PrintSupport, Test
@@ -34,7 +51,7 @@ if [ "$with_tests" = yes ]; then
         osslsigncode                          # signing it, where a certificate is given
         wine64 wine fonts-wine                # the Windows program, under Wine
         desktop-file-utils appstream dpkg-dev file  # desktop files and the Debian package
-        clang libclang-rt-14-dev              # the fuzzers
+        clang "$(clang_runtime)"              # the fuzzers
         qt6ct qt6-gtk-platformtheme gnome-themes-extra  # dark colour schemes
         python3-pyatspi at-spi2-core dbus-daemon  # a screen reader's view, over AT-SPI
         qt6-wayland weston                    # Wayland, on a headless compositor

@@ -45,15 +45,16 @@ WAYLAND_DISPLAY=wagelyn-test QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client \
     "$program" >"$work/protocol.log" 2>&1 </dev/null &
 app_pid=$!
 
-# The surface the toplevel was made of, once it exists.
+# The surface the toplevel was made of, once it exists. The protocol log
+# names an object "interface@id" (libwayland 1.21) or "interface#id" (1.23).
 window_appeared() {
     local log="$work/protocol.log" surface toplevel
-    surface=$(sed -n 's/.*get_xdg_surface(new id xdg_surface@[0-9]*, wl_surface@\([0-9]*\)).*/\1/p' "$log" | head -n 1)
-    toplevel=$(sed -n 's/.*get_toplevel(new id xdg_toplevel@\([0-9]*\)).*/\1/p' "$log" | head -n 1)
+    surface=$(sed -n 's/.*get_xdg_surface(new id xdg_surface[@#][0-9]*, wl_surface[@#]\([0-9]*\)).*/\1/p' "$log" | head -n 1)
+    toplevel=$(sed -n 's/.*get_toplevel(new id xdg_toplevel[@#]\([0-9]*\)).*/\1/p' "$log" | head -n 1)
     [ -n "$surface" ] && [ -n "$toplevel" ] &&
-        grep -q "xdg_toplevel@$toplevel\.set_title(\"Wagelyn\.*created by" "$log" &&
-        grep -q 'xdg_surface@[0-9]*\.ack_configure' "$log" &&
-        grep -q "wl_surface@$surface\.attach(wl_buffer@" "$log"
+        grep -q "xdg_toplevel[@#]$toplevel\.set_title(\"Wagelyn\.*created by" "$log" &&
+        grep -q 'xdg_surface[@#][0-9]*\.ack_configure' "$log" &&
+        grep -q "wl_surface[@#]$surface\.attach(wl_buffer[@#]" "$log"
 }
 for _ in $(seq 150); do
     if window_appeared; then

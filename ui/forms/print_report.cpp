@@ -3,7 +3,8 @@
 namespace wagelyn {
 
 std::string PrintReport(PrintResult result, std::string_view printer) {
-    const std::string quoted = "\"" + std::string(printer) + "\"";
+    std::string quoted = "\"";
+    quoted.append(printer).append("\"");
     switch (result) {
         case PrintResult::Printed:
             return {};

@@ -12,8 +12,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <string_view>
 #include <vector>
 
+#include "ui/forms/face_preferences.h"
 #include "ui/forms/tab_order.h"
 #include "ui/qt/legible_colours.h"
 
@@ -24,17 +26,17 @@ namespace {
 // characters would change a pasted figure behind the user's back.
 constexpr int kNoLengthLimit = std::numeric_limits<int>::max();
 
-// Faces in order of preference.
+// The shared preference list, as Qt's family names.
 QStringList FamiliesFor(Face face) {
-    if (face == Face::Arial) {
-        return {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
-                QStringLiteral("Arimo")};
+    QStringList families;
+    for (const std::string_view family : FacePreferences(face)) {
+        families.append(QString::fromUtf8(family.data(), static_cast<qsizetype>(family.size())));
     }
-    return {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-            QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")};
+    return families;
 }
 
-// The first installed face of the preference list, looked up once. Naming
+// The first installed face of the preference list that scales smoothly (a
+// bitmap face stays at its few sizes), looked up once. Naming
 // only that face matters at start-up: for a missing first choice, and for a
 // list of several, Qt asks fontconfig for a sorted fallback list of every
 // font (milliseconds each), where one installed family needs no such query.
@@ -46,7 +48,8 @@ QStringList InstalledFamiliesFor(Face face) {
         QStringList families = FamiliesFor(face);
         const QStringList installed = QFontDatabase::families();
         for (const QString& family : families) {
-            if (installed.contains(family, Qt::CaseInsensitive)) {
+            if (installed.contains(family, Qt::CaseInsensitive) &&
+                QFontDatabase::isSmoothlyScalable(family)) {
                 return QStringList{family};
             }
         }

@@ -4,9 +4,13 @@
 #include <map>
 #include <span>
 #include <tuple>
+#include <string>
+#include <string_view>
 #include <utility>
 
+#include "ui/forms/face_preferences.h"
 #include "ui/win32/form_window.h"
+#include "ui/win32/text.h"
 
 namespace wagelyn::win32 {
 namespace {
@@ -14,38 +18,37 @@ namespace {
 // The form's default font: MS Sans Serif 8.25 pt.
 constexpr FontDef kFormFont{Face::SansSerif, 8.25, false};
 
-// MS Sans Serif is a bitmap face that does not scale: Microsoft Sans Serif
-// is its scalable twin. Where that is missing (Wine), Tahoma stands in.
-constexpr const wchar_t* kSansSerifFaces[] = {L"Microsoft Sans Serif", L"Tahoma", L"MS Sans Serif"};
-constexpr const wchar_t* kArialFaces[] = {L"Arial", L"Liberation Sans", L"Tahoma"};
-
 // Whether the font mapper gives the face itself when asked for it, rather
-// than a stand-in; cheaper than enumerating every installed font.
-bool Installed(const wchar_t* face) {
+// than a stand-in, and a scalable one: a bitmap face stays at its one size
+// at any DPI. Cheaper than enumerating every installed font.
+bool InstalledAndScalable(const std::wstring& face) {
     const Font font(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                DEFAULT_PITCH | FF_SWISS, face));
+                                DEFAULT_PITCH | FF_SWISS, face.c_str()));
     const WindowDc screen(nullptr);
     const Selection selected(screen.Get(), font.get());
     wchar_t chosen[LF_FACESIZE] = {};
     GetTextFaceW(screen.Get(), LF_FACESIZE, chosen);
-    return _wcsicmp(chosen, face) == 0;
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(screen.Get(), &metrics);
+    return _wcsicmp(chosen, face.c_str()) == 0 && (metrics.tmPitchAndFamily & TMPF_VECTOR) != 0;
 }
 
-const wchar_t* FirstInstalled(std::span<const wchar_t* const> faces) {
-    for (const wchar_t* face : faces) {
-        if (Installed(face)) {
-            return face;
+std::wstring FirstInstalled(std::span<const std::string_view> faces) {
+    for (const std::string_view face : faces) {
+        std::wstring wide = Widen(face);
+        if (InstalledAndScalable(wide)) {
+            return wide;
         }
     }
-    return faces.front();
+    return Widen(faces.front());
 }
 
 // The first installed face of the preference list, looked up once.
 const wchar_t* FaceFor(Face face) {
-    static const wchar_t* const sansSerif = FirstInstalled(kSansSerifFaces);
-    static const wchar_t* const arial = FirstInstalled(kArialFaces);
-    return face == Face::Arial ? arial : sansSerif;
+    static const std::wstring sansSerif = FirstInstalled(FacePreferences(Face::SansSerif));
+    static const std::wstring arial = FirstInstalled(FacePreferences(Face::Arial));
+    return face == Face::Arial ? arial.c_str() : sansSerif.c_str();
 }
 
 const FontDef& Effective(const FontDef& def) {

@@ -73,10 +73,13 @@ private slots:
         const std::unique_ptr<QStyle> base(QStyleFactory::create(QStringLiteral("fusion")));
         const QIcon icon = style.standardIcon(pixmap, nullptr, nullptr);
         QVERIFY(!icon.isNull());
-        const QImage expected = Drawn(base->standardIcon(pixmap));
+        // Draw for draw against one base icon: from Qt 6.8 on, an icon may
+        // draw differently once it holds pixmaps of its own making.
+        const QIcon baseIcon = base->standardIcon(pixmap);
+        const QImage expected = Drawn(baseIcon);
         QVERIFY(!expected.isNull());
         QCOMPARE(Drawn(icon), expected);
-        QCOMPARE(Drawn(QIcon(icon)), expected);  // a copy draws the same
+        QCOMPARE(Drawn(QIcon(icon)), Drawn(baseIcon));  // a copy, drawn again, the same
     }
 };
 

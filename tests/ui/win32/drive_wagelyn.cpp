@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <utility>
@@ -184,11 +185,8 @@ struct Ink {
     int red = 0;
 };
 
-// The screen's pixels inside a control, without a 3-pixel border, as
-// 0x00RRGGBB, from one copy of the screen.
-std::vector<std::uint32_t> PixelsIn(HWND control) {
-    RECT r{};
-    GetWindowRect(control, &r);
+// The screen's pixels of `r` (screen coordinates), row by row, as 0x00RRGGBB.
+std::vector<std::uint32_t> ScreenPixels(const RECT& r) {
     const int width = r.right - r.left;
     const int height = r.bottom - r.top;
     const HDC screen = GetDC(nullptr);
@@ -204,17 +202,31 @@ std::vector<std::uint32_t> PixelsIn(HWND control) {
     const HGDIOBJ previous = SelectObject(memory, image);
     BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
     GdiFlush();
-    std::vector<std::uint32_t> inside;
-    const auto* pixels = static_cast<const std::uint32_t*>(bits);
-    for (int y = 3; y < height - 3; ++y) {
-        for (int x = 3; x < width - 3; ++x) {
-            inside.push_back(pixels[static_cast<std::size_t>(y) * width + x] & 0xFFFFFF);
-        }
+    const auto* first = static_cast<const std::uint32_t*>(bits);
+    std::vector<std::uint32_t> pixels(first, first + static_cast<std::size_t>(width) * height);
+    for (std::uint32_t& pixel : pixels) {
+        pixel &= 0xFFFFFF;
     }
     SelectObject(memory, previous);
     DeleteObject(image);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// The screen's pixels inside a control, without a 3-pixel border, as
+// 0x00RRGGBB, from one copy of the screen.
+std::vector<std::uint32_t> PixelsIn(HWND control) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    const int width = r.right - r.left;
+    const std::vector<std::uint32_t> pixels = ScreenPixels(r);
+    std::vector<std::uint32_t> inside;
+    for (int y = 3; y < r.bottom - r.top - 3; ++y) {
+        for (int x = 3; x < width - 3; ++x) {
+            inside.push_back(pixels[static_cast<std::size_t>(y) * width + x]);
+        }
+    }
     return inside;
 }
 
@@ -354,8 +366,8 @@ void CheckKeyboard(HWND main) {
         PostMessageW(info.hwndFocus, WM_KEYDOWN, VK_TAB, 0);
         PostMessageW(info.hwndFocus, WM_KEYUP, VK_TAB, 0xC0000001);
         WaitFor([&] { return focused() != before; }, 2000);
-        walked += " " + focused();
-        expected += " " + std::string(order[i]->name);
+        walked.append(" ").append(focused());
+        expected.append(" ").append(order[i]->name);
     }
     Check(walked == expected, "Tab walks \"" + walked + "\", the design \"" + expected + "\"");
 
@@ -369,39 +381,125 @@ void CheckKeyboard(HWND main) {
     for (LRESULT i = 0; i < count; ++i) {
         wchar_t entry[16] = {};
         SendMessageW(tax, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(entry));
-        list += (i == 0 ? "" : " ") + Narrow(entry);
+        list.append(i == 0 ? "" : " ").append(Narrow(entry));
     }
     Check(list == "0 16 17 18 19 20 21 22 23 24 25 26 27 28 29 30", "the tax list: " + list);
 }
 
-// Every label's and button's text, in its design font at the window's DPI
-// (the program's own fonts cannot be read from another process), fits the
-// room its control has on the screen: nothing is cut off.
-void CheckTextFits(HWND window, std::span<const ControlDef> controls) {
-    const HDC screen = GetDC(nullptr);
-    for (const ControlDef& def : controls) {
-        if (def.kind != ControlKind::Label && def.kind != ControlKind::Button) {
-            continue;
+// The bounds, relative to `r`, of the pixels in `r` that stand out from the
+// colour at `blank` (a point of `r` where no text is drawn); empty if none.
+RECT InkBounds(const RECT& r, POINT blank) {
+    const int width = r.right - r.left;
+    const std::vector<std::uint32_t> pixels = ScreenPixels(r);
+    const std::uint32_t face =
+        pixels[static_cast<std::size_t>(blank.y - r.top) * width + (blank.x - r.left)];
+    const auto differs = [face](std::uint32_t c) {
+        int distance = 0;
+        for (int shift = 0; shift < 24; shift += 8) {
+            distance += std::abs(static_cast<int>((c >> shift) & 0xFF) -
+                                 static_cast<int>((face >> shift) & 0xFF));
         }
-        HWND control = ControlAt(window, controls, def.name);
-        const std::wstring text = TextOf(control);
-        const int dpi = static_cast<int>(GetDpiForWindow(window));
-        const win32::Font font = win32::CreateDesignFont(def.font, dpi);
-        const HGDIOBJ previous = SelectObject(screen, font.get());
-        RECT room{};
-        GetClientRect(control, &room);
-        // A button's frame and focus rectangle take some pixels on each side.
-        const int margin = def.kind == ControlKind::Button ? MulDiv(6, dpi, 96) : 0;
-        RECT needed{0, 0, room.right - margin, 0};
-        const UINT flags = def.kind == ControlKind::Button ? DT_SINGLELINE : DT_WORDBREAK;
-        DrawTextW(screen, text.c_str(), -1, &needed, DT_CALCRECT | flags);
-        SelectObject(screen, previous);
-        Check(needed.bottom <= room.bottom && needed.right <= room.right - margin,
-              std::string(def.name) + " holds its text at " + std::to_string(dpi) + " DPI: needs " +
-                  std::to_string(needed.right) + " x " + std::to_string(needed.bottom) + ", has " +
-                  std::to_string(room.right) + " x " + std::to_string(room.bottom));
+        return distance > 96;  // anti-aliased fringes aside, the glyphs' own pixels
+    };
+    RECT ink{width, r.bottom - r.top, 0, 0};
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        if (differs(pixels[i])) {
+            const int x = static_cast<int>(i % width);
+            const int y = static_cast<int>(i / width);
+            ink = {std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y),
+                   std::max<LONG>(ink.right, x + 1), std::max<LONG>(ink.bottom, y + 1)};
+        }
     }
-    ReleaseDC(nullptr, screen);
+    return ink.right > ink.left ? ink : RECT{};
+}
+
+// Every label's and button's text, as the control itself draws it, fits the
+// room it has on the screen: nothing is cut off. With every other control
+// hidden, each one is grown for a moment, so that it draws all of its text
+// (a label wraps at its own width and grows downwards; a button grows around
+// its centre, where its text stays), and the ink it draws then must lie
+// inside its usual room: for a label its client area, for a button the
+// inside of its frame.
+void CheckTextFits(HWND window, std::span<const ControlDef> controls) {
+    const int dpi = static_cast<int>(GetDpiForWindow(window));
+    struct Placed {
+        HWND control;
+        RECT rect;  // in the window's client coordinates
+    };
+    std::vector<Placed> shown;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (IsWindowVisible(child)) {
+            RECT r{};
+            GetWindowRect(child, &r);
+            MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+            shown.push_back({child, r});
+        }
+    }
+    std::vector<std::pair<const ControlDef*, Placed>> measured;
+    for (const ControlDef& def : controls) {
+        if (def.kind == ControlKind::Label || def.kind == ControlKind::Button) {
+            HWND control = ControlAt(window, controls, def.name);
+            for (const Placed& placed : shown) {
+                if (placed.control == control) {
+                    measured.emplace_back(&def, placed);
+                }
+            }
+        }
+    }
+    constexpr UINT kKeep = SWP_NOZORDER | SWP_NOACTIVATE;
+    for (const Placed& placed : shown) {
+        SetWindowPos(placed.control, nullptr, 0, 0, 0, 0,
+                     kKeep | SWP_NOMOVE | SWP_NOSIZE | SWP_HIDEWINDOW);
+    }
+    RECT client{};
+    GetClientRect(window, &client);
+    for (const auto& [def, placed] : measured) {
+        const bool button = def->kind == ControlKind::Button;
+        const RECT& r = placed.rect;
+        const int width = r.right - r.left;
+        const int height = r.bottom - r.top;
+        const int wanted = height + MulDiv(40, dpi, 96);
+        const int sideways = button ? std::min<int>(wanted, (client.right - width) / 2) : 0;
+        const int upwards = button ? std::min<int>(wanted, (client.bottom - height) / 2) : 0;
+        const int downwards = button ? upwards : std::min<int>(wanted, client.bottom - height);
+        const int left = std::clamp<int>(r.left - sideways, 0, client.right - width - 2 * sideways);
+        const int top =
+            std::clamp<int>(r.top - upwards, 0, client.bottom - height - upwards - downwards);
+        SetWindowPos(placed.control, nullptr, left, top, width + 2 * sideways,
+                     height + upwards + downwards, kKeep | SWP_SHOWWINDOW);
+        RedrawWindow(placed.control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        Sleep(100);
+        RECT grown{};
+        GetClientRect(placed.control, &grown);
+        MapWindowPoints(placed.control, nullptr, reinterpret_cast<POINT*>(&grown), 2);
+        // The usual client area, where it stands in the grown one.
+        RECT room{sideways, upwards, grown.right - grown.left - sideways,
+                  grown.bottom - grown.top - downwards};
+        // A button's frame and focus rectangle take some pixels on each side.
+        const int frame = button ? MulDiv(4, dpi, 96) : 0;
+        InflateRect(&grown, -frame, -frame);
+        InflateRect(&room, -frame, -frame);
+        RECT ink = InkBounds(grown, {grown.left, grown.bottom - 1});
+        OffsetRect(&ink, frame, frame);
+        SetWindowPos(placed.control, nullptr, r.left, r.top, width, height, kKeep | SWP_HIDEWINDOW);
+        // A label does not grow sideways: ink on its outermost column is cut
+        // there, but a left-aligned one's text starts at its left edge.
+        const bool fits = ink.right > ink.left && ink.top >= room.top &&
+                          ink.bottom <= room.bottom &&
+                          (button ? ink.left >= room.left && ink.right <= room.right
+                                  : ink.right < room.right && (ink.left > 0 || !def->centred));
+        Check(fits, std::string(def->name) + " holds its text at " + std::to_string(dpi) +
+                        " DPI: its ink spans " + std::to_string(ink.left) + ".." +
+                        std::to_string(ink.right) + " x " + std::to_string(ink.top) + ".." +
+                        std::to_string(ink.bottom) + ", its room " + std::to_string(room.left) +
+                        ".." + std::to_string(room.right) + " x " + std::to_string(room.top) +
+                        ".." + std::to_string(room.bottom));
+    }
+    for (const Placed& placed : shown) {
+        SetWindowPos(placed.control, nullptr, 0, 0, 0, 0,
+                     kKeep | SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    }
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 // How many pixel rows the control's text covers: rows holding a pixel
