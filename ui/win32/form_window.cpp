@@ -320,7 +320,7 @@ void FormWindow::PlaceWindow(const RECT* suggested) {
 }
 
 COLORREF FormWindow::FormFace() const {
-    return form_.background == kSystemColour ? GetSysColor(COLOR_BTNFACE) : form_.background;
+    return colours_.FormFace(form_.background);
 }
 
 HBRUSH FormWindow::BrushFor(COLORREF colour) {
@@ -342,24 +342,16 @@ HBRUSH FormWindow::ColourControl(HDC dc, HWND control) {
         SetBkColor(dc, FormFace());
         return BrushFor(FormFace());
     }
-    const ControlDef& def = form_.controls[*index];
-    const bool field = def.kind == ControlKind::TextBox || def.kind == ControlKind::ComboBox;
-    COLORREF background = GetSysColor(field ? COLOR_WINDOW : COLOR_BTNFACE);
-    if (def.background != kSystemColour) {
-        background = def.background;
-    } else if (def.onFormFace || def.kind == ControlKind::Picture) {
-        background = FormFace();
-    }
-    const Colour text = textColours_[*index];
-    SetTextColor(dc, text == kSystemColour ? GetSysColor(COLOR_WINDOWTEXT) : text);
-    SetBkColor(dc, background);
-    return BrushFor(background);
+    const ColourPair shown =
+        colours_.ForControl(form_.controls[*index], textColours_[*index], form_.background);
+    SetTextColor(dc, shown.text);
+    SetBkColor(dc, shown.background);
+    return BrushFor(shown.background);
 }
 
 void FormWindow::PaintLines(HDC dc) {
     for (const LineDef& line : form_.lines) {
-        const COLORREF colour =
-            line.colour == kSystemColour ? GetSysColor(COLOR_WINDOWTEXT) : line.colour;
+        const COLORREF colour = colours_.ForLine(line, form_.background);
         // Whole pixels, as the design counts them: a line w pixels wide
         // covers the pixels from its coordinate - (w - 1) / 2 on.
         const int width = std::max(1, MulDiv(line.widthPixels, dpi_, USER_DEFAULT_SCREEN_DPI));
@@ -430,8 +422,11 @@ INT_PTR FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             InvalidateRect(window_, nullptr, TRUE);
             return TRUE;
         case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
+        case WM_THEMECHANGED:
+            colours_.Refresh();
             brushes_.clear();
-            InvalidateRect(window_, nullptr, TRUE);
+            RedrawAfterColourChange(window_, message, wParam, lParam);
             return FALSE;
         default:
             return FALSE;
