@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Wagelyn.exe under Wine on a private Xvfb, driven from another process by
 # drive_wagelyn.exe: in English, under a German regional setting, moved
-# from 96 to 144 DPI, and at 144 DPI. Exit 77 (skipped) where Wine, Xvfb or
-# mingw-w64 is missing.
+# from 96 to 144 DPI, at 144 DPI, and under a high-contrast colour scheme.
+# Exit 77 (skipped) where Wine, Xvfb or mingw-w64 is missing.
 #
 #   run_wagelyn.sh WINDOWS_BUILD_DIR
 set -euo pipefail
@@ -48,7 +48,37 @@ new_session() {
 CUPS_SERVER="$work/no-print-server.sock" drive english
 new_session
 LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 drive german
+new_session
+drive dpichange
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
 new_session
 drive dpi144
+# A high-contrast black scheme as a user sets it, at 96 DPI again: black
+# faces and fields, white text. Wine reads the colours when its server
+# starts, and reports high contrast itself as off.
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
+cat >"$work/high-contrast.reg" <<'COLOURS'
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Control Panel\Colors]
+"Window"="0 0 0"
+"WindowText"="255 255 255"
+"WindowFrame"="255 255 255"
+"ButtonFace"="0 0 0"
+"ButtonText"="255 255 255"
+"ButtonShadow"="128 128 128"
+"ButtonHilight"="255 255 255"
+"ButtonLight"="255 255 255"
+"ButtonDkShadow"="255 255 255"
+"Hilight"="26 235 255"
+"HilightText"="0 0 0"
+"HotTrackingColor"="255 255 0"
+"GrayText"="63 242 63"
+"Menu"="0 0 0"
+"MenuText"="255 255 255"
+"Background"="0 0 0"
+COLOURS
+wine reg import "$(winepath -w "$work/high-contrast.reg")" >/dev/null 2>&1
+new_session
+drive contrast
 report "Wagelyn.exe under Wine"

@@ -93,17 +93,20 @@ void ApplyDesignColours(QWidget* control, Moment moment) {
             ? QPalette::Text
             : (backgroundRole == QPalette::Button ? QPalette::ButtonText : QPalette::WindowText);
     const QPalette system = QApplication::palette(control);
-    const ColourPair shown =
-        LegibleColours(text.value<QColor>(), control->property(kDesignBackground).value<QColor>(),
-                       {system.color(systemTextRole), system.color(backgroundRole)},
-                       LightDesignColours(textField));
+    const ColourPair colours = LegibleColours(
+        ToColour(text.value<QColor>()),
+        ToColour(control->property(kDesignBackground).value<QColor>()),
+        {ToColour(system.color(systemTextRole)), ToColour(system.color(backgroundRole))},
+        LightDesignColours(textField));
+    const QColor shownText = ToQColor(colours.text);
+    const QColor shownBackground = ToQColor(colours.background);
     QPalette palette = control->palette();
-    if (moment == Moment::Built && palette.color(textRole) == shown.text &&
-        palette.color(backgroundRole) == shown.background) {
+    if (moment == Moment::Built && palette.color(textRole) == shownText &&
+        palette.color(backgroundRole) == shownBackground) {
         return;
     }
-    palette.setColor(textRole, shown.text);
-    palette.setColor(backgroundRole, shown.background);
+    palette.setColor(textRole, shownText);
+    palette.setColor(backgroundRole, shownBackground);
     control->setPalette(palette);
 }
 
@@ -239,10 +242,13 @@ void FormSurface::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     const QColor face = palette().color(QPalette::Window);
     // Lines in the system's text colour stay visible on the form's own face.
+    const Colour faceColour = ToColour(face);
     const QColor systemInk =
-        LegibleColours({}, face, {QApplication::palette(this).color(QPalette::WindowText), face},
-                       {LightDesignColours(false).text, face})
-            .text;
+        ToQColor(LegibleColours(kSystemColour, faceColour,
+                                {ToColour(QApplication::palette(this).color(QPalette::WindowText)),
+                                 faceColour},
+                                {LightDesignColours(false).text, faceColour})
+                     .text);
     for (const LineDef& line : lines_) {
         const QColor colour = line.colour == kSystemColour ? systemInk : ToQColor(line.colour);
         const QPoint from(TwipsToPixels(line.x1), TwipsToPixels(line.y1));

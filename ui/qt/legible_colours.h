@@ -1,31 +1,16 @@
 #pragma once
-// Colours that stay legible under any colour scheme. The layouts fix some
-// colours (a blue figure, a pale-cyan title band) and leave the rest to the
-// system; under a dark scheme a fixed colour can meet a system colour that
-// it does not contrast with. Where a control fixes one of its two colours,
-// the other then comes from the light design the layouts were drawn for.
+// The shared legibility rule (ui/forms/legible_colours.h) over Qt's colours.
 
 #include <QColor>
 
+#include "ui/forms/legible_colours.h"
+
 namespace wagelyn {
 
-struct ColourPair {
-    QColor text;
-    QColor background;
-};
-
-// The system colours of the usual light scheme, which the layouts assume.
-ColourPair LightDesignColours(bool textField);
+// A Qt colour as the forms keep it; an invalid colour is left to the system.
+Colour ToColour(const QColor& colour);
 
 // The WCAG 2 contrast ratio of two opaque colours, from 1 to 21.
 double ContrastRatio(const QColor& a, const QColor& b);
-
-// The colours to show for a control whose design fixes `designText` and/or
-// `designBackground` (an invalid colour: left to the system). A colour left
-// to the system is the system's, unless the other is fixed and the system's
-// contrasts with it less than min(4.5, the light design's contrast): then it
-// is the light design's. Under a light scheme nothing changes.
-ColourPair LegibleColours(const QColor& designText, const QColor& designBackground,
-                          const ColourPair& system, const ColourPair& light);
 
 }  // namespace wagelyn

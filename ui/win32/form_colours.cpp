@@ -18,7 +18,7 @@ void FormWindow::SetTextColour(HWND control, Colour colour) {
 }
 
 COLORREF FormWindow::FormFace() const {
-    return form_.background == kSystemColour ? GetSysColor(COLOR_BTNFACE) : form_.background;
+    return colours_.FormFace(form_.background);
 }
 
 HBRUSH FormWindow::BrushFor(COLORREF colour) {
@@ -40,19 +40,11 @@ HBRUSH FormWindow::ColourControl(HDC dc, HWND control) {
         SetBkColor(dc, FormFace());
         return BrushFor(FormFace());
     }
-    const ControlDef& def = form_.controls[*index];
-    const bool field = def.kind == ControlKind::TextBox || def.kind == ControlKind::ComboBox;
-    COLORREF background = GetSysColor(field ? COLOR_WINDOW : COLOR_BTNFACE);
-    if (def.background != kSystemColour) {
-        background = def.background;
-    } else if (def.onFormFace || def.kind == ControlKind::Picture) {
-        background = FormFace();
-    }
-    const Colour text = textColours_[*index];
-    SetTextColor(
-        dc, text == kSystemColour ? GetSysColor(field ? COLOR_WINDOWTEXT : COLOR_BTNTEXT) : text);
-    SetBkColor(dc, background);
-    return BrushFor(background);
+    const ColourPair shown =
+        colours_.ForControl(form_.controls[*index], textColours_[*index], form_.background);
+    SetTextColor(dc, shown.text);
+    SetBkColor(dc, shown.background);
+    return BrushFor(shown.background);
 }
 
 }  // namespace wagelyn::win32

@@ -135,8 +135,7 @@ void FormWindow::FitClientArea() {
 
 void FormWindow::PaintLines(HDC dc) {
     for (const LineDef& line : form_.lines) {
-        const COLORREF colour =
-            line.colour == kSystemColour ? GetSysColor(COLOR_WINDOWTEXT) : line.colour;
+        const COLORREF colour = colours_.ForLine(line, form_.background);
         // Whole pixels, as the design counts them: a line w pixels wide
         // covers the pixels from its coordinate - (w - 1) / 2 on.
         const int width = std::max(1, MulDiv(line.widthPixels, dpi_, USER_DEFAULT_SCREEN_DPI));

@@ -234,8 +234,11 @@ INT_PTR FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnDpiChanged(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
             return TRUE;
         case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
+        case WM_THEMECHANGED:
+            colours_.Refresh();
             brushes_.clear();
-            InvalidateRect(window_, nullptr, TRUE);
+            RedrawAfterColourChange(window_, message, wParam, lParam);
             return FALSE;
         default:
             return FALSE;

@@ -17,6 +17,7 @@
 
 #include "ui/forms/form_data.h"
 #include "ui/win32/handles.h"
+#include "ui/win32/system_colours.h"
 
 namespace wagelyn::win32 {
 
@@ -104,6 +105,7 @@ private:
     std::vector<HWND> controls_;       // in table order
     std::vector<Colour> textColours_;  // each control's text colour now
     std::map<std::tuple<Face, double, bool>, Font> fonts_;
+    SystemColours colours_;
     std::map<COLORREF, Brush> brushes_;
     Icon bigIcon_, smallIcon_, pictureIcon_;
 };

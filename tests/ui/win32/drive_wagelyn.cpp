@@ -3,12 +3,14 @@
 // window messages, buttons pressed with BM_CLICK, colours read from the
 // screen's pixels. Expected figures come from the conversion core itself.
 //
-//   drive_wagelyn.exe WAGELYN.EXE MARKER.EXE english|german|dpi144|dpichange|print|start
+//   drive_wagelyn.exe WAGELYN.EXE MARKER.EXE english|german|dpi144|dpichange|print|start|contrast
 //                     [SCREENSHOT.bmp]
 //
 // "dpichange" starts at 96 DPI and moves the window to 144 DPI, as Windows
 // does when it is dragged to a monitor of that scale (Wine never does).
 // "start" only sees the main window open and quits it.
+// "contrast" reads every text's contrast in the three windows under the
+// session's colour scheme (run_wagelyn.sh sets a high-contrast one).
 // "print" converts, saves the window's image as SCREENSHOT.bmp and prints
 // (run_print.sh checks the page); "english" expects no printer at all.
 #include <windows.h>
@@ -17,6 +19,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -27,6 +30,7 @@
 #include "tests/support/memory_window.h"
 #include "ui/forms/about_form.h"
 #include "ui/forms/error_form.h"
+#include "ui/forms/legible_colours.h"
 #include "ui/forms/main_form.h"
 #include "ui/forms/system_info_launcher.h"
 #include "ui/win32/form_window.h"
@@ -240,6 +244,193 @@ Ink InkIn(HWND box) {
         ink.red += red > 150 && blue < 100 && green < 100;
     }
     return ink;
+}
+
+// What a control shows on the screen: the colour most of its inside is
+// filled with, and the ink that stands out most from it, as 0x00BBGGRR.
+struct Shown {
+    Colour fill = 0;
+    Colour ink = 0;
+};
+
+Shown ShownIn(HWND control) {
+    std::map<Colour, int> counts;
+    for (const std::uint32_t c : PixelsIn(control)) {
+        ++counts[((c & 0xFFU) << 16U) | (c & 0xFF00U) | ((c >> 16U) & 0xFFU)];
+    }
+    Shown shown;
+    int most = -1;
+    for (const auto& [colour, count] : counts) {
+        if (count > most) {
+            most = count;
+            shown.fill = colour;
+        }
+    }
+    shown.ink = shown.fill;
+    for (const auto& [colour, count] : counts) {
+        if (ContrastRatio(colour, shown.fill) > ContrastRatio(shown.ink, shown.fill)) {
+            shown.ink = colour;
+        }
+    }
+    return shown;
+}
+
+// A control's colours in the usual Windows scheme (black text on white
+// fields and on the 240-grey face), with its text in `text`.
+ColourPair UsualColours(const FormDef& form, const ControlDef& def, Colour text) {
+    constexpr Colour kUsualText = 0x000000;
+    constexpr Colour kUsualField = 0xFFFFFF;
+    constexpr Colour kUsualFace = 0xF0F0F0;
+    Colour background = def.background;
+    if (background == kSystemColour) {
+        if (def.kind == ControlKind::TextBox || def.kind == ControlKind::ComboBox) {
+            background = kUsualField;
+        } else if (def.onFormFace && form.background != kSystemColour) {
+            background = form.background;
+        } else {
+            background = kUsualFace;
+        }
+    }
+    return {text == kSystemColour ? kUsualText : text, background};
+}
+
+// Every text of a window keeps on the screen at least min(4.5, the contrast
+// it has in the usual scheme); `designText` gives each control's text colour
+// as the design now wants it.
+void CheckContrast(HWND window, const FormDef& form,
+                   const std::function<Colour(const ControlDef&)>& designText) {
+    struct Text {
+        const ControlDef* def;
+        HWND control;
+        double wanted;
+    };
+    std::vector<Text> texts;
+    for (const ControlDef& def : form.controls) {
+        if (def.kind != ControlKind::Picture) {
+            const ColourPair usual = UsualColours(form, def, designText(def));
+            texts.push_back(
+                {&def, ControlAt(window, form.controls, def.name),
+                 std::min(kWantedContrast, ContrastRatio(usual.text, usual.background))});
+        }
+    }
+    const auto contrastOf = [](const Text& text) {
+        const Shown shown = ShownIn(text.control);
+        return std::pair{shown, ContrastRatio(shown.ink, shown.fill)};
+    };
+    // Antialiased strokes may miss a full pixel of the ink by a shade.
+    const auto legible = [&](const Text& text) {
+        return contrastOf(text).second >= text.wanted - 0.05;
+    };
+    // A window just shown may not have drawn yet: its controls' pixels would
+    // be another window's.
+    WaitFor([&] {
+        return GetUpdateRect(window, nullptr, FALSE) == FALSE &&
+               std::none_of(texts.begin(), texts.end(), [](const Text& text) {
+                   return GetUpdateRect(text.control, nullptr, FALSE) != FALSE;
+               });
+    });
+    WaitFor([&] { return std::all_of(texts.begin(), texts.end(), legible); }, 3000);
+    for (const Text& text : texts) {
+        const auto [shown, contrast] = contrastOf(text);
+        char said[160];
+        std::snprintf(said, sizeof said,
+                      "%s reads #%02X%02X%02X on #%02X%02X%02X at %.2f:1, wanted %.2f:1",
+                      std::string(text.def->name).c_str(), RedOf(shown.ink), GreenOf(shown.ink),
+                      BlueOf(shown.ink), RedOf(shown.fill), GreenOf(shown.fill), BlueOf(shown.fill),
+                      contrast, text.wanted);
+        std::printf("contrast: %s\n", said);
+        Check(contrast >= text.wanted - 0.05, said);
+    }
+}
+
+// Under the session's colour scheme, after a conversion from the Annual box:
+// every text of the three windows stays legible, and the source figure's
+// colour is told apart from the nets'.
+void CheckSchemeContrast(const Program& program, HWND main) {
+    CheckContrast(main, main_form::Form(), [](const ControlDef& def) {
+        for (const main_form::PeriodControls& box : main_form::kPeriodControls) {
+            if (box.box == def.name) {
+                return box.period == Period::Annual ? kBlue : kRed;
+            }
+        }
+        return def.foreground;
+    });
+    const Shown source = ShownIn(MainControl(main, main_form::kPeriodControls[0].box));
+    for (const main_form::PeriodControls& box : main_form::kPeriodControls) {
+        const Shown net = ShownIn(MainControl(main, box.box));
+        const auto apart = [](Colour a, Colour b) {
+            constexpr int kApart = 64;
+            return std::abs(RedOf(a) - RedOf(b)) > kApart ||
+                   std::abs(GreenOf(a) - GreenOf(b)) > kApart ||
+                   std::abs(BlueOf(a) - BlueOf(b)) > kApart;
+        };
+        Check(box.period == Period::Annual || apart(source.ink, net.ink),
+              std::string(box.box) + "'s net figure is told apart from the source figure");
+    }
+    const auto asDesigned = [](const ControlDef& def) { return def.foreground; };
+    SetText(MainControl(main, "Text2"), "");
+    SendMessageW(MainControl(main, "Command2"), BM_CLICK, 0, 0);
+    if (HWND error = program.Window(std::string(error_form::kCaption), 5000)) {
+        CheckContrast(error, error_form::Form(), asDesigned);
+        SendMessageW(ControlAt(error, error_form::Form().controls, error_form::kOkButton), BM_CLICK,
+                     0, 0);
+    } else {
+        Check(false, "a failed run shows the error dialog");
+    }
+    PostMessageW(main, WM_COMMAND, win32::kAboutItemId, 0);
+    if (HWND about = program.Window(about_form::Caption(kApplicationTitle))) {
+        CheckContrast(about, about_form::Form(), asDesigned);
+        SendMessageW(ControlAt(about, about_form::Form().controls, about_form::kOkButton), BM_CLICK,
+                     0, 0);
+    } else {
+        Check(false, "Help > About shows the About dialog");
+    }
+}
+
+// A change of the system's colours or theme redraws every control. (Wine
+// keeps a running program's system colours when another process changes
+// them, so what can be seen is the redraw itself.) Each control is painted
+// over from here, then the window hears of the change.
+void CheckRedrawnOnColourChange(HWND main) {
+    const auto scribbled = [](HWND control) {
+        const std::vector<std::uint32_t> pixels = PixelsIn(control);
+        constexpr std::uint32_t kMagenta = 0xFF00FF;  // in no scheme of the tests
+        return std::find(pixels.begin(), pixels.end(), kMagenta) != pixels.end();
+    };
+    const std::pair<UINT, const char*> changes[] = {{WM_SYSCOLORCHANGE, "WM_SYSCOLORCHANGE"},
+                                                    {WM_SETTINGCHANGE, "WM_SETTINGCHANGE"},
+                                                    {WM_THEMECHANGED, "WM_THEMECHANGED"}};
+    for (const auto& [message, name] : changes) {
+        std::vector<std::pair<std::string_view, HWND>> controls;
+        for (const ControlDef& def : main_form::Controls()) {
+            HWND control = MainControl(main, def.name);
+            RECT inside{};
+            GetWindowRect(control, &inside);
+            const HDC screen = GetDC(nullptr);
+            const HBRUSH brush = CreateSolidBrush(RGB(0xFF, 0x00, 0xFF));
+            FillRect(screen, &inside, brush);
+            DeleteObject(brush);
+            ReleaseDC(nullptr, screen);
+            GdiFlush();
+            if (scribbled(control)) {
+                controls.emplace_back(def.name, control);
+            }
+        }
+        if (controls.empty()) {
+            std::printf("SKIPPED: %s: this system draws nothing over another program\n", name);
+            continue;
+        }
+        SendMessageW(main, message, 0, 0);
+        WaitFor(
+            [&] {
+                return std::none_of(controls.begin(), controls.end(),
+                                    [&](const auto& c) { return scribbled(c.second); });
+            },
+            3000);
+        for (const auto& [control, handle] : controls) {
+            Check(!scribbled(handle), std::string(control) + " is redrawn on " + name);
+        }
+    }
 }
 
 NumberFormat ExpectedFormat(std::string_view mode) {
@@ -728,7 +919,8 @@ std::string PressPrint(const Program& program, HWND main) {
 int wmain(int argc, wchar_t** argv) {
     if (argc < 4) {
         std::printf(
-            "usage: drive_wagelyn WAGELYN.EXE MARKER.EXE english|german|dpi144|dpichange "
+            "usage: drive_wagelyn WAGELYN.EXE MARKER.EXE "
+            "english|german|dpi144|dpichange|print|start|contrast "
             "[SHOT.bmp]\n");
         return 2;
     }
@@ -744,6 +936,16 @@ int wmain(int argc, wchar_t** argv) {
     if (mode == "start") {
         SendMessageW(MainControl(main, "Command14"), BM_CLICK, 0, 0);
         Check(program.Ended(10000), "Quit ends the program");
+        std::printf("%s: %d failed\n", mode.c_str(), failures);
+        return failures == 0 ? 0 : 1;
+    }
+    if (mode == "contrast") {
+        CheckConversions(main, ExpectedFormat(mode));
+        if (argc > 4) {
+            SaveScreenshot(main, Narrow(argv[4]).c_str());
+        }
+        CheckSchemeContrast(program, main);
+        CheckRedrawnOnColourChange(main);
         std::printf("%s: %d failed\n", mode.c_str(), failures);
         return failures == 0 ? 0 : 1;
     }
