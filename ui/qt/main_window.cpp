@@ -13,6 +13,7 @@
 #include "conversion/recalculation.h"
 #include "ui/forms/main_form.h"
 #include "ui/qt/about_dialog.h"
+#include "ui/qt/accessible_texts.h"
 #include "ui/qt/application.h"
 #include "ui/qt/error_dialog.h"
 #include "ui/qt/form_builder.h"
@@ -25,10 +26,6 @@ namespace {
 NumberFormat RegionalFormat() {
     const QLocale locale = QLocale::system();
     return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
-}
-
-QString DescriptionFor(Colour colour) {
-    return ToQString(main_form::DescriptionFor(colour));
 }
 
 }  // namespace
@@ -51,6 +48,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     palette.setColor(QPalette::Window, ToQColor(main_form::kBackground));
     surface->setPalette(palette);
     BuildForm(main_form::Controls(), surface);
+    ApplyAccessibleTexts(main_form::Form(), this, surface);
     setCentralWidget(surface);
 
     auto* help = menuBar()->addMenu(ToQString(main_form::kHelpMenu));
@@ -65,10 +63,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 void MainWindow::BindControls() {
     for (const main_form::PeriodControls& info : main_form::kPeriodControls) {
         QLineEdit* box = findChild<QLineEdit*>(ToQString(info.box));
-        box->setAccessibleName(ToQString(info.caption));
         boxColours_[IndexOf(info.period)] =
             FindControl(main_form::Controls(), info.box)->foreground;
-        box->setAccessibleDescription(DescriptionFor(boxColours_[IndexOf(info.period)]));
         boxes_[IndexOf(info.period)] = box;
     }
 
@@ -77,7 +73,6 @@ void MainWindow::BindControls() {
         tax_->addItem(ToQString(entry));
     }
     tax_->setEditText(QString());
-    tax_->setAccessibleName(ToQString(main_form::kTaxAccessibleName));
 
     for (const main_form::Binding& binding : main_form::kBindings) {
         const auto run = [this, binding] { main_form::Run(binding, *this); };
@@ -140,7 +135,7 @@ void MainWindow::SetBoxColour(Period period, Colour colour) {
     boxColours_[IndexOf(period)] = colour;
     QLineEdit* box = boxes_[IndexOf(period)];
     SetDesignTextColour(box, colour);
-    box->setAccessibleDescription(DescriptionFor(colour));
+    DescribeByColour(main_form::Form(), box, colour);
 }
 
 std::string MainWindow::TaxText() const {

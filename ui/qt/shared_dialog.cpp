@@ -1,5 +1,6 @@
 #include "ui/qt/shared_dialog.h"
 
+#include "ui/qt/accessible_texts.h"
 #include "ui/qt/application.h"
 #include "ui/qt/form_builder.h"
 
@@ -11,6 +12,7 @@ FormSurface* BuildOwnerlessDialog(QDialog& dialog, const FormDef& form) {
     auto* surface = new FormSurface(form.lines, form.clientWidth, form.clientHeight, &dialog);
     surface->setFont(dialog.font());
     BuildForm(form.controls, surface);
+    ApplyAccessibleTexts(form, &dialog, surface);
     dialog.setFixedSize(surface->size());
 
     dialog.setAttribute(Qt::WA_DeleteOnClose);

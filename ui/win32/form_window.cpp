@@ -153,6 +153,7 @@ void FormWindow::Create(Frame frame) {
         SetMenu(window_, frame.menu);
     }
     CreateControls();
+    screenReader_.Attach(form_, window_, controls_);
     MakeFonts();
     Layout();
     PlaceWindow(nullptr);
@@ -193,6 +194,7 @@ void FormWindow::SetTextColour(HWND control, Colour colour) {
     if (index && textColours_[*index] != colour) {
         textColours_[*index] = colour;
         InvalidateRect(control, nullptr, TRUE);
+        screenReader_.ColourChanged(control, colour);
     }
 }
 
@@ -415,9 +417,6 @@ INT_PTR FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_COMMAND:
             return OnCommand(LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
-        case WM_TIMER:
-            OnTimer(wParam);
-            return TRUE;
         case WM_CLOSE:
             // The close box closes; Escape (IDCANCEL) is each window's own affair.
             DestroyWindow(window_);

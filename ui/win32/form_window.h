@@ -17,6 +17,7 @@
 
 #include "ui/forms/form_data.h"
 #include "ui/win32/handles.h"
+#include "ui/win32/screen_reader.h"
 
 namespace wagelyn::win32 {
 
@@ -68,8 +69,6 @@ protected:
     virtual bool OnCommand(int id, int notification);
     // The window is gone: the object may delete itself here, and nothing after.
     virtual void OnDestroyed() {}
-    // A timer set with SetTimer on the window went off.
-    virtual void OnTimer(UINT_PTR /*id*/) {}
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -97,6 +96,7 @@ private:
     std::map<std::tuple<Face, double, bool>, Font> fonts_;
     std::map<COLORREF, Brush> brushes_;
     Icon bigIcon_, smallIcon_, pictureIcon_;
+    ScreenReaderTexts screenReader_;
 };
 
 }  // namespace wagelyn::win32

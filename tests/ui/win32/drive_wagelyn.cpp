@@ -10,15 +10,20 @@
 // (run_print.sh checks the page); "english" expects no printer at all.
 #include <windows.h>
 
+#include <objbase.h>
+
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <cstdio>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "app/application_info.h"
 #include "conversion/recalculation.h"
 #include "tests/support/memory_window.h"
+#include "tests/ui/win32/screen_reader_check.h"
 #include "ui/forms/about_form.h"
 #include "ui/forms/error_form.h"
 #include "ui/forms/main_form.h"
@@ -148,6 +153,22 @@ HWND MainControl(HWND window, std::string_view name) {
     return ControlAt(window, main_form::Controls(), name);
 }
 
+// Every difference between what a screen reader hears of a window and its
+// form, each a failure; `colourOf` gives each control's text colour now.
+void CheckHeard(const std::string& when, HWND window, const FormDef& form,
+                const std::function<Colour(const ControlDef&)>& colourOf) {
+    const auto control = [&](std::string_view name) {
+        return ControlAt(window, form.controls, name);
+    };
+    for (const std::string& difference : test::HeardDifferences(window, form, control, colourOf)) {
+        Check(false, when + ": " + difference);
+    }
+}
+
+Colour DesignColour(const ControlDef& def) {
+    return def.foreground;
+}
+
 // Pixels of the box's inside that are clearly blue or clearly red.
 struct Ink {
     int blue = 0;
@@ -252,6 +273,49 @@ void CheckConversions(HWND main, const NumberFormat& format) {
                   std::string(box.box) + " is drawn " + (box.period == c.source ? "blue" : "red"));
         }
     }
+}
+
+// What a screen reader hears of every control before a conversion and
+// after it, and that it is told of each box whose description changed.
+void CheckHeardAcrossAConversion(HWND main, const NumberFormat& format) {
+    // A control's colour in a window: a box's as the core leaves it.
+    const auto colourIn = [](const MemoryWindow& window, const ControlDef& def) {
+        for (const main_form::PeriodControls& box : main_form::kPeriodControls) {
+            if (box.box == def.name) {
+                return window.BoxColour(box.period);
+            }
+        }
+        return def.foreground;
+    };
+    MemoryWindow expected;  // as the window opens: Text1 blue, the others not
+    const auto colourOf = [&](const ControlDef& def) { return colourIn(expected, def); };
+    CheckHeard("before a conversion", main, main_form::Form(), colourOf);
+
+    const MemoryWindow opening = expected;
+    const Period source = Period::Hourly35;
+    double factor = 1;
+    expected.SetBoxText(source, "28");
+    expected.SetTaxText("0");
+    Recalculate(source, expected, factor, format);
+    std::set<HWND> describedAnew;
+    for (const AccessibleDef& def : main_form::Accessible()) {
+        const ControlDef& control = *FindControl(main_form::Controls(), def.control);
+        if (DescriptionOf(def, colourIn(opening, control)) !=
+            DescriptionOf(def, colourOf(control))) {
+            describedAnew.insert(MainControl(main, def.control));
+        }
+    }
+    DWORD process = 0;
+    GetWindowThreadProcessId(main, &process);
+    test::DescriptionChanges changes(process);
+    const main_form::PeriodControls& period = main_form::kPeriodControls[IndexOf(source)];
+    SetText(MainControl(main, period.box), "28");
+    SetText(MainControl(main, main_form::kTaxEntry), "0");
+    SendMessageW(MainControl(main, period.button), BM_CLICK, 0, 0);
+    CheckHeard("after a conversion", main, main_form::Form(), colourOf);
+    Check(changes.Hooked() && changes.Collect(1000) == describedAnew,
+          "screen readers hear of the " + std::to_string(describedAnew.size()) +
+              " boxes whose description changed, and no others");
 }
 
 void CheckLayout(HWND main) {
@@ -388,6 +452,7 @@ void CheckAboutAndSystemInfo(const Program& program, HWND main, const std::strin
         return ControlAt(about, about_form::Form().controls, name);
     };
     Check(TextOf(aboutControl(about_form::kTitleLabel)) == L"Wagelyn", "the title label");
+    CheckHeard("the About dialog", about, about_form::Form(), DesignColour);
     // The icon's see-through corner shows the dialog's face, untinted.
     RECT icon{};
     GetWindowRect(aboutControl(about_form::kIcon), &icon);
@@ -448,6 +513,7 @@ void CheckErrorsAndReset(const Program& program, HWND main) {
                   corner.y == MulDiv(error_form::Form().clientTop, dpi, 1440) &&
                   GetWindow(error, GW_OWNER) == nullptr,
               "the error dialog stands at its place, with no owner");
+        CheckHeard("the error dialog", error, error_form::Form(), DesignColour);
         SendMessageW(error, WM_KEYDOWN, VK_ESCAPE, 0);
         SendMessageW(error, WM_COMMAND, IDCANCEL, 0);  // what Escape sends
         Check(IsWindowVisible(error), "Escape leaves the error dialog open");
@@ -525,6 +591,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     // Physical pixels, as the program sees them, at any DPI.
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // to read screen readers' objects
     const std::string mode = Narrow(argv[3]);
     const Program program(argv[1]);
     HWND main = program.Window(main_form::kCaption);
@@ -546,6 +613,7 @@ int wmain(int argc, wchar_t** argv) {
     CheckLayout(main);
     CheckKeyboard(main);
     CheckTextFits(main, main_form::Controls());
+    CheckHeardAcrossAConversion(main, ExpectedFormat(mode));
     CheckConversions(main, ExpectedFormat(mode));
     if (argc > 4) {
         SaveScreenshot(main, Narrow(argv[4]).c_str());
