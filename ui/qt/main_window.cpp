@@ -1,6 +1,7 @@
 #include "ui/qt/main_window.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QLayout>
 #include <QLineEdit>
@@ -18,6 +19,7 @@
 #include "ui/qt/error_dialog.h"
 #include "ui/qt/form_builder.h"
 #include "ui/qt/print_window.h"
+#include "ui/qt/shared_dialog.h"
 
 namespace wagelyn {
 namespace {
@@ -104,6 +106,20 @@ void MainWindow::Reset() {
 // Closes only this window: an open dialog keeps the process until it closes.
 void MainWindow::Quit() {
     close();
+}
+
+// The dialogs that keep the process once this window has gone gain task-bar
+// entries of their own, so that they cannot be lost behind other windows.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted()) {
+        for (QDialog* dialog : {static_cast<QDialog*>(ErrorDialog::Instance()),
+                                static_cast<QDialog*>(AboutDialog::Instance())}) {
+            if (dialog != nullptr) {
+                EnterTaskbar(*dialog);
+            }
+        }
+    }
 }
 
 void MainWindow::Print() {

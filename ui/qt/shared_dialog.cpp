@@ -28,4 +28,18 @@ FormSurface* BuildOwnerlessDialog(QDialog& dialog, const FormDef& form) {
     return surface;
 }
 
+void EnterTaskbar(QDialog& dialog) {
+    if (dialog.windowType() != Qt::Tool) {
+        return;
+    }
+    const QRect client = dialog.geometry();
+    const bool visible = dialog.isVisible();
+    // New flags hide the window: it is shown again, with its new frame.
+    dialog.setWindowFlags((dialog.windowFlags() & ~Qt::WindowType_Mask) | Qt::Window);
+    dialog.setGeometry(client);
+    if (visible) {
+        dialog.show();
+    }
+}
+
 }  // namespace wagelyn

@@ -437,4 +437,29 @@ INT_PTR FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+void FormWindow::EnterTaskbar() {
+    if (window_ == nullptr || (extendedStyle_ & WS_EX_APPWINDOW) != 0) {
+        return;
+    }
+    POINT corner{0, 0};
+    ClientToScreen(window_, &corner);
+    RECT client{};
+    GetClientRect(window_, &client);
+    // The task bar reads a window's style when the window is shown.
+    const bool visible = IsWindowVisible(window_) != FALSE;
+    ShowWindow(window_, SW_HIDE);
+    extendedStyle_ = (extendedStyle_ & ~static_cast<DWORD>(WS_EX_TOOLWINDOW)) | WS_EX_APPWINDOW;
+    SetWindowLongPtrW(window_, GWL_EXSTYLE, static_cast<LONG_PTR>(extendedStyle_));
+    // An ordinary caption is higher than a tool window's: the frame grows.
+    RECT frame = client;
+    AdjustWindowRectExForDpi(&frame, style_, GetMenu(window_) != nullptr, extendedStyle_,
+                             static_cast<UINT>(dpi_));
+    SetWindowPos(window_, nullptr, corner.x + frame.left, corner.y + frame.top,
+                 frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    if (visible) {
+        ShowWindow(window_, SW_SHOW);
+    }
+}
+
 }  // namespace wagelyn::win32

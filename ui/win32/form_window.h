@@ -39,6 +39,10 @@ public:
     // Each control's command identifier: its place in the table, from here.
     static constexpr int kFirstControlId = 1000;
 
+    // A window kept out of the task bar (a tool window) gains an entry
+    // there, its client area where and as large as it was.
+    void EnterTaskbar();
+
     // Windows of the program that are open; the process ends with the last.
     static int OpenWindows();
 

@@ -74,6 +74,7 @@ bool MainWindow::Open() {
 }
 
 void MainWindow::OnDestroyed() {
+    GiveDialogsTaskbarEntries();
     Instance().reset();  // deletes this window's object: nothing may follow
 }
 
