@@ -2,6 +2,8 @@
 would: finds the figure boxes and buttons by their accessible names, types
 an annual salary and presses its button, reads the eleven net figures;
 meets the error dialog and closes it; opens and closes the About dialog."""
+import re
+import subprocess
 import sys
 import time
 
@@ -103,6 +105,47 @@ check("About opens as a dialog", about is not None)
 if about is not None:
     press(find(about, pyatspi.ROLE_PUSH_BUTTON, "OK"))
     check("OK closes About", wait_for(lambda: top_level(app, (pyatspi.ROLE_DIALOG,), "About Wagelyn") is None))
+
+
+def x_window(title):
+    """The mapped X window of that title, as the task bar meets it."""
+    tree = subprocess.run(["xwininfo", "-root", "-tree"], capture_output=True, text=True).stdout
+    for wid in re.findall(r'(0x[0-9a-f]+) "' + re.escape(title) + '"', tree):
+        info = subprocess.run(["xwininfo", "-id", wid], capture_output=True, text=True).stdout
+        if "IsViewable" in info:
+            return wid
+    return None
+
+
+def in_taskbar(title):
+    """Whether a task bar lists the window: an ordinary window, transient
+    for none, not asking to be skipped."""
+    wid = x_window(title)
+    if wid is None:
+        return None
+    props = subprocess.run(["xprop", "-id", wid, "_NET_WM_WINDOW_TYPE", "WM_TRANSIENT_FOR",
+                            "_NET_WM_STATE"], capture_output=True, text=True).stdout
+    kind = re.search(r"_NET_WM_WINDOW_TYPE\(ATOM\) = (\w+)", props)
+    return ((kind is None or kind.group(1) == "_NET_WM_WINDOW_TYPE_NORMAL")
+            and "WM_TRANSIENT_FOR(WINDOW)" not in props
+            and "_NET_WM_STATE_SKIP_TASKBAR" not in props)
+
+
+# Quit with both dialogs open: they keep the program, and enter the task bar.
+find(main, pyatspi.ROLE_TEXT, "Monthly").queryEditableText().setTextContents("")
+press(find(main, pyatspi.ROLE_PUSH_BUTTON, "Monthly"))
+press(find(main, pyatspi.ROLE_MENU_ITEM, "About the program"))
+dialogs = {"Error Message": (pyatspi.ROLE_DIALOG, pyatspi.ROLE_ALERT), "About Wagelyn": (pyatspi.ROLE_DIALOG,)}
+for title, roles in dialogs.items():
+    wait_for(lambda: top_level(app, roles, title) and x_window(title))
+    check(f"{title} is out of the task bar beside the main window", in_taskbar(title) is False)
+press(find(main, pyatspi.ROLE_PUSH_BUTTON, "Quit"))
+for title, roles in dialogs.items():
+    check(f"{title} enters the task bar once the main window has closed",
+          wait_for(lambda: in_taskbar(title), 5) is True)
+    dialog = wait_for(lambda: top_level(app, roles, title))
+    if dialog is not None:
+        press(find(dialog, pyatspi.ROLE_PUSH_BUTTON, "OK"))
 
 print(f"{len(failures)} failed" if failures else "all checks passed")
 sys.exit(1 if failures else 0)

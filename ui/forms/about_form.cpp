@@ -40,6 +40,9 @@ constexpr LineDef kLines[] = {
     {105, 2460, 5654, 2460, 2, 0x00FFFFFF},
 };
 
+// The icon has no text of its own to be named by.
+constexpr AccessibleDef kAccessible[] = {{kIcon, kIconName}};
+
 // Its client area's corner at (2340, 1935) on the screen, 5730 x 5115 twips.
 constexpr FormDef kForm{.controls = kControls,
                         .lines = kLines,
@@ -47,7 +50,8 @@ constexpr FormDef kForm{.controls = kControls,
                         .clientHeight = 5115,
                         .placedBySystem = false,
                         .clientLeft = 2340,
-                        .clientTop = 1935};
+                        .clientTop = 1935,
+                        .accessible = kAccessible};
 
 }  // namespace
 

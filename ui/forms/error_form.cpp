@@ -12,13 +12,13 @@ constexpr ControlDef kControls[] = {
     {kCancelButton, ControlKind::Button, "Cancel", 4680, 600, 1215, 375, kSystemColour,
      kSystemColour, {}, 1},
     // The message stands on the dialog's own face, not on a band of its own.
-    {kMessageLabel, ControlKind::Label,
-     "You Have entered either invalid value or there is an error on your system.  Please retry "
-     "or restart Wagelyn program. ",
-     360, 360, 3975, 1215, kDarkGreen, kSystemColour, {Face::SansSerif, 9.75, true}, 2, false,
+    {kMessageLabel, ControlKind::Label, kMessage, 360, 360, 3975, 1215, kDarkGreen, kSystemColour, {Face::SansSerif, 9.75, true}, 2, false,
      false, true},
 };
 // clang-format on
+
+// A screen reader announcing the dialog reads the message with it.
+constexpr AccessibleDef kAccessible[] = {{"", "", kMessage}};
 
 // Its client area's corner at (2760, 3750) on the screen, 6090 x 1830 twips.
 constexpr FormDef kForm{.controls = kControls,
@@ -27,7 +27,8 @@ constexpr FormDef kForm{.controls = kControls,
                         .clientHeight = 1830,
                         .placedBySystem = false,
                         .clientLeft = 2760,
-                        .clientTop = 3750};
+                        .clientTop = 3750,
+                        .accessible = kAccessible};
 
 }  // namespace
 

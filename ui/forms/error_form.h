@@ -10,6 +10,9 @@ namespace wagelyn::error_form {
 
 inline constexpr std::string_view kCaption = "Error Message";
 inline constexpr std::string_view kMessageLabel = "Label1";
+inline constexpr std::string_view kMessage =
+    "You Have entered either invalid value or there is an error on your system.  Please retry "
+    "or restart Wagelyn program. ";
 // Both buttons close the dialog. Cancel has no work of its own in the
 // design; closing is what a user expects of it.
 inline constexpr std::string_view kOkButton = "OKButton";

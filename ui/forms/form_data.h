@@ -49,6 +49,22 @@ struct ControlDef {
     bool onFormFace = false;
 };
 
+// What a screen reader says of a control besides its role and value, where
+// the control's own text would say nothing or the wrong thing.
+struct AccessibleDef {
+    std::string_view control;           // a control of the form; "" the window itself
+    std::string_view name = {};         // "" keeps the name the control's own text gives
+    std::string_view description = {};  // "" for none
+    // Said instead of `description` while the control's text is blue: the
+    // figure the user entered, as the form's colour key tells.
+    std::string_view blueDescription = {};
+};
+
+// The description of a control whose text is drawn in `colour` now.
+constexpr std::string_view DescriptionOf(const AccessibleDef& def, Colour colour) {
+    return colour == kBlue && !def.blueDescription.empty() ? def.blueDescription : def.description;
+}
+
 struct LineDef {
     int x1, y1, x2, y2;  // twips
     int widthPixels;
@@ -65,6 +81,7 @@ struct FormDef {
     // main window lets the window system place it.
     bool placedBySystem = true;
     int clientLeft = 0, clientTop = 0;
+    std::span<const AccessibleDef> accessible = {};
 };
 
 // The control of that name in a table, or nullptr.
@@ -72,6 +89,17 @@ constexpr const ControlDef* FindControl(std::span<const ControlDef> controls,
                                         std::string_view name) {
     for (const ControlDef& def : controls) {
         if (def.name == name) {
+            return &def;
+        }
+    }
+    return nullptr;
+}
+
+// The screen-reader texts of the control of that name, or nullptr.
+constexpr const AccessibleDef* FindAccessible(std::span<const AccessibleDef> table,
+                                              std::string_view control) {
+    for (const AccessibleDef& def : table) {
+        if (def.control == control) {
             return &def;
         }
     }

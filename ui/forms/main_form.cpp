@@ -33,8 +33,7 @@ constexpr std::string_view kColumnNote =
 // name, kind, text, left, top, width, height, text colour, background, font, tab index
 constexpr ControlDef kControls[] = {
     {"Label2", K::Label, "Wagelyn", 2040, 240, 5055, 495, kSys, kPaleCyan, kTitle, 13, true, true},
-    {"Label3", K::Label, "Enter if any Total Estmated  TAX withheld in %", 120, 1200, 2655, 375,
-     kSys, kBackground, kBold8, 15},
+    {"Label3", K::Label, kTaxPrompt, 120, 1200, 2655, 375, kSys, kBackground, kBold8, 15},
     {kTaxEntry, K::ComboBox, "", 2880, 1200, 1215, 420, kSys, kSys, kBold12, 14},
     {"Command7", K::Button, "Reset/Clear All Value", 4320, 1200, 1695, 375, kSys, kSys, kDefault, 12},
     {"Command15", K::Button, "Print", 6240, 1200, 975, 375, kSys, kSys, kDefault, 32},
@@ -82,11 +81,22 @@ constexpr LineDef kLines[] = {
 };
 // clang-format on
 
+constexpr auto kAccessible = [] {
+    std::array<AccessibleDef, kPeriodCount + 1> table{};
+    std::size_t i = 0;
+    for (const PeriodControls& period : kPeriodControls) {
+        table[i++] = {period.box, period.caption, kNetDescription, kGrossDescription};
+    }
+    table[i++] = {kTaxEntry, kTaxPrompt};
+    return table;
+}();
+
 constexpr FormDef kForm{.controls = kControls,
                         .lines = kLines,
                         .clientWidth = kClientWidth,
                         .clientHeight = kClientHeight,
-                        .background = kBackground};
+                        .background = kBackground,
+                        .accessible = kAccessible};
 
 }  // namespace
 
@@ -118,6 +128,9 @@ std::span<const ControlDef> Controls() {
 }
 std::span<const LineDef> Lines() {
     return kLines;
+}
+std::span<const AccessibleDef> Accessible() {
+    return kAccessible;
 }
 
 }  // namespace wagelyn::main_form

@@ -52,17 +52,13 @@ inline constexpr std::array<PeriodControls, kPeriodCount> kPeriodControls{{
 }};
 // clang-format on
 
-// What a screen reader says of the tax entry, and of a figure box besides
-// its period's caption.
+// What a screen reader says of the tax entry: its prompt, as on the screen
+// (stray spelling and the double blank included).
 inline constexpr std::string_view kTaxEntry = "Combo1";
-inline constexpr std::string_view kTaxAccessibleName = "Tax withheld in %";
+inline constexpr std::string_view kTaxPrompt = "Enter if any Total Estmated  TAX withheld in %";
+// A figure box's description: gross while blue, net otherwise.
 inline constexpr std::string_view kGrossDescription = "Gross pay, as entered";
 inline constexpr std::string_view kNetDescription = "Net (take-home) pay";
-
-// What a figure box holds, as its text colour says.
-constexpr std::string_view DescriptionFor(Colour colour) {
-    return colour == kBlue ? kGrossDescription : kNetDescription;
-}
 
 // The procedures a control runs.
 enum class Command : std::uint8_t { Recalculate, Reset, Quit, Print, About };
@@ -114,5 +110,7 @@ void Run(const Binding& binding, Commands& window);
 const FormDef& Form();
 std::span<const ControlDef> Controls();
 std::span<const LineDef> Lines();
+// Each figure box named by its period's caption, the tax entry by its prompt.
+std::span<const AccessibleDef> Accessible();
 
 }  // namespace wagelyn::main_form

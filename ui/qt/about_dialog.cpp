@@ -23,7 +23,6 @@ AboutDialog::AboutDialog() {
     icon->setPixmap(ApplicationIcon().pixmap(32, 32));
     icon->setFrameStyle(QFrame::NoFrame);
     icon->setAutoFillBackground(false);
-    icon->setAccessibleName(ToQString(about_form::kIconName));
 
     auto* ok = surface->findChild<QPushButton*>(ToQString(about_form::kOkButton));
     ok->setDefault(true);

@@ -1,7 +1,6 @@
 #include "ui/qt/error_dialog.h"
 
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
 
 #include "ui/forms/error_form.h"
@@ -23,10 +22,6 @@ ErrorDialog::ErrorDialog() {
     setObjectName(QStringLiteral("errshow"));
     setWindowTitle(ToQString(error_form::kCaption));
     FormSurface* surface = BuildOwnerlessDialog(*this, error_form::Form());
-
-    // A screen reader announcing the dialog reads the message with it.
-    setAccessibleDescription(
-        surface->findChild<QLabel*>(ToQString(error_form::kMessageLabel))->text());
     for (std::string_view name : {error_form::kOkButton, error_form::kCancelButton}) {
         connect(surface->findChild<QPushButton*>(ToQString(name)), &QPushButton::clicked, this,
                 &CloseSharedInstance);

@@ -1,6 +1,7 @@
 #include "ui/qt/main_window.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QLayout>
 #include <QLineEdit>
@@ -13,10 +14,12 @@
 #include "conversion/recalculation.h"
 #include "ui/forms/main_form.h"
 #include "ui/qt/about_dialog.h"
+#include "ui/qt/accessible_texts.h"
 #include "ui/qt/application.h"
 #include "ui/qt/error_dialog.h"
 #include "ui/qt/form_builder.h"
 #include "ui/qt/print_window.h"
+#include "ui/qt/shared_dialog.h"
 
 namespace wagelyn {
 namespace {
@@ -25,10 +28,6 @@ namespace {
 NumberFormat RegionalFormat() {
     const QLocale locale = QLocale::system();
     return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
-}
-
-QString DescriptionFor(Colour colour) {
-    return ToQString(main_form::DescriptionFor(colour));
 }
 
 }  // namespace
@@ -51,6 +50,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     palette.setColor(QPalette::Window, ToQColor(main_form::kBackground));
     surface->setPalette(palette);
     BuildForm(main_form::Controls(), surface);
+    ApplyAccessibleTexts(main_form::Form(), this, surface);
     setCentralWidget(surface);
 
     auto* help = menuBar()->addMenu(ToQString(main_form::kHelpMenu));
@@ -65,10 +65,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 void MainWindow::BindControls() {
     for (const main_form::PeriodControls& info : main_form::kPeriodControls) {
         QLineEdit* box = findChild<QLineEdit*>(ToQString(info.box));
-        box->setAccessibleName(ToQString(info.caption));
         boxColours_[IndexOf(info.period)] =
             FindControl(main_form::Controls(), info.box)->foreground;
-        box->setAccessibleDescription(DescriptionFor(boxColours_[IndexOf(info.period)]));
         boxes_[IndexOf(info.period)] = box;
     }
 
@@ -77,7 +75,6 @@ void MainWindow::BindControls() {
         tax_->addItem(ToQString(entry));
     }
     tax_->setEditText(QString());
-    tax_->setAccessibleName(ToQString(main_form::kTaxAccessibleName));
 
     for (const main_form::Binding& binding : main_form::kBindings) {
         const auto run = [this, binding] { main_form::Run(binding, *this); };
@@ -111,6 +108,20 @@ void MainWindow::Quit() {
     close();
 }
 
+// The dialogs that keep the process once this window has gone gain task-bar
+// entries of their own, so that they cannot be lost behind other windows.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted()) {
+        for (QDialog* dialog : {static_cast<QDialog*>(ErrorDialog::Instance()),
+                                static_cast<QDialog*>(AboutDialog::Instance())}) {
+            if (dialog != nullptr) {
+                EnterTaskbar(*dialog);
+            }
+        }
+    }
+}
+
 void MainWindow::Print() {
     const QString problem = DescribePrintOutcome(PrintOnDefaultPrinter(*centralWidget()));
     if (!problem.isEmpty()) {
@@ -140,7 +151,7 @@ void MainWindow::SetBoxColour(Period period, Colour colour) {
     boxColours_[IndexOf(period)] = colour;
     QLineEdit* box = boxes_[IndexOf(period)];
     SetDesignTextColour(box, colour);
-    box->setAccessibleDescription(DescriptionFor(colour));
+    DescribeByColour(main_form::Form(), box, colour);
 }
 
 std::string MainWindow::TaxText() const {

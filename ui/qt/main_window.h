@@ -11,6 +11,7 @@
 
 QT_BEGIN_NAMESPACE
 class QAction;
+class QCloseEvent;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -41,6 +42,9 @@ public:
     void Quit() override;
     void Print() override;
     void ShowAbout() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void BindControls();

@@ -1,5 +1,6 @@
 #include "ui/qt/shared_dialog.h"
 
+#include "ui/qt/accessible_texts.h"
 #include "ui/qt/application.h"
 #include "ui/qt/form_builder.h"
 
@@ -11,6 +12,7 @@ FormSurface* BuildOwnerlessDialog(QDialog& dialog, const FormDef& form) {
     auto* surface = new FormSurface(form.lines, form.clientWidth, form.clientHeight, &dialog);
     surface->setFont(dialog.font());
     BuildForm(form.controls, surface);
+    ApplyAccessibleTexts(form, &dialog, surface);
     dialog.setFixedSize(surface->size());
 
     dialog.setAttribute(Qt::WA_DeleteOnClose);
@@ -24,6 +26,20 @@ FormSurface* BuildOwnerlessDialog(QDialog& dialog, const FormDef& form) {
     dialog.setGeometry(TwipsToPixels(form.clientLeft), TwipsToPixels(form.clientTop),
                        dialog.width(), dialog.height());
     return surface;
+}
+
+void EnterTaskbar(QDialog& dialog) {
+    if (dialog.windowType() != Qt::Tool) {
+        return;
+    }
+    const QRect client = dialog.geometry();
+    const bool visible = dialog.isVisible();
+    // New flags hide the window: it is shown again, with its new frame.
+    dialog.setWindowFlags((dialog.windowFlags() & ~Qt::WindowType_Mask) | Qt::Window);
+    dialog.setGeometry(client);
+    if (visible) {
+        dialog.show();
+    }
 }
 
 }  // namespace wagelyn

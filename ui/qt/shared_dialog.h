@@ -20,6 +20,10 @@ class FormSurface;
 // while it is open. Returns the client area, which holds the controls.
 FormSurface* BuildOwnerlessDialog(QDialog& dialog, const FormDef& form);
 
+// A dialog framed out of the task bar gains an entry there: an ordinary
+// window, no longer a tool window, its client area where it was.
+void EnterTaskbar(QDialog& dialog);
+
 // The one open instance of a dialog type, or null.
 template <typename Dialog>
 QPointer<Dialog>& SharedInstance() {

@@ -13,7 +13,8 @@ namespace wagelyn::win32 {
 namespace {
 
 // A fixed dialog frame with a close box, modeless and ownerless; a tool
-// window, so that it has no task-bar entry of its own.
+// window, so that it has no task-bar entry of its own while the main window
+// is open.
 FormWindow::Frame DialogFrame(std::wstring caption) {
     return {WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME,
             WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
@@ -119,6 +120,15 @@ void ShowErrorDialog() {
 
 void ShowAboutDialog() {
     ShowShared<AboutDialog>();
+}
+
+void GiveDialogsTaskbarEntries() {
+    if (auto& error = Instance<ErrorDialog>()) {
+        error->EnterTaskbar();
+    }
+    if (auto& about = Instance<AboutDialog>()) {
+        about->EnterTaskbar();
+    }
 }
 
 }  // namespace wagelyn::win32

@@ -10,4 +10,8 @@ namespace wagelyn::win32 {
 void ShowErrorDialog();
 void ShowAboutDialog();
 
+// The main window has closed: each open dialog gains a task-bar entry, so
+// that the window that keeps the program running cannot be lost.
+void GiveDialogsTaskbarEntries();
+
 }  // namespace wagelyn::win32

@@ -14,6 +14,7 @@ void FormWindow::SetTextColour(HWND control, Colour colour) {
     if (index && textColours_[*index] != colour) {
         textColours_[*index] = colour;
         InvalidateRect(control, nullptr, TRUE);
+        screenReader_.ColourChanged(control, colour);
     }
 }
 

@@ -107,6 +107,7 @@ bool FormWindow::Create(Frame frame) {
         window_ = nullptr;
         return false;
     }
+    screenReader_.Attach(form_, window_, controls_);
     PlaceAtStart();
     OpenSet().insert(window_);
     return true;
@@ -216,9 +217,6 @@ INT_PTR FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_COMMAND:
             return OnCommand(LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
-        case WM_TIMER:
-            OnTimer(wParam);
-            return TRUE;
         case WM_CLOSE:
             // The close box closes; Escape (IDCANCEL) is each window's own affair.
             DestroyWindow(window_);
@@ -242,6 +240,31 @@ INT_PTR FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return FALSE;
         default:
             return FALSE;
+    }
+}
+
+void FormWindow::EnterTaskbar() {
+    if (window_ == nullptr || (extendedStyle_ & WS_EX_APPWINDOW) != 0) {
+        return;
+    }
+    POINT corner{0, 0};
+    ClientToScreen(window_, &corner);
+    RECT client{};
+    GetClientRect(window_, &client);
+    // The task bar reads a window's style when the window is shown.
+    const bool visible = IsWindowVisible(window_) != FALSE;
+    ShowWindow(window_, SW_HIDE);
+    extendedStyle_ = (extendedStyle_ & ~static_cast<DWORD>(WS_EX_TOOLWINDOW)) | WS_EX_APPWINDOW;
+    SetWindowLongPtrW(window_, GWL_EXSTYLE, static_cast<LONG_PTR>(extendedStyle_));
+    // An ordinary caption is higher than a tool window's: the frame grows.
+    RECT frame = client;
+    AdjustWindowRectExForDpi(&frame, style_, GetMenu(window_) != nullptr, extendedStyle_,
+                             static_cast<UINT>(dpi_));
+    SetWindowPos(window_, nullptr, corner.x + frame.left, corner.y + frame.top,
+                 frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    if (visible) {
+        ShowWindow(window_, SW_SHOW);
     }
 }
 

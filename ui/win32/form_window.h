@@ -17,6 +17,7 @@
 
 #include "ui/forms/form_data.h"
 #include "ui/win32/handles.h"
+#include "ui/win32/screen_reader.h"
 #include "ui/win32/system_colours.h"
 
 namespace wagelyn::win32 {
@@ -38,6 +39,10 @@ public:
     std::string_view ControlName(int id) const;
     // Each control's command identifier: its place in the table, from here.
     static constexpr int kFirstControlId = 1000;
+
+    // A window kept out of the task bar (a tool window) gains an entry
+    // there, its client area where and as large as it was.
+    void EnterTaskbar();
 
     // Windows of the program that are open, and what happens when the last
     // of them has gone.
@@ -71,8 +76,6 @@ protected:
     virtual bool OnCommand(int id, int notification);
     // The window is gone: the object may delete itself here, and nothing after.
     virtual void OnDestroyed() {}
-    // A timer set with SetTimer on the window went off.
-    virtual void OnTimer(UINT_PTR /*id*/) {}
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -108,6 +111,7 @@ private:
     SystemColours colours_;
     std::map<COLORREF, Brush> brushes_;
     Icon bigIcon_, smallIcon_, pictureIcon_;
+    ScreenReaderTexts screenReader_;
 };
 
 }  // namespace wagelyn::win32

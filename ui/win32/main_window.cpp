@@ -8,15 +8,12 @@
 #include "app/application_info.h"
 #include "app/process_factor.h"
 #include "conversion/recalculation.h"
-#include "ui/win32/accessibility.h"
 #include "ui/win32/dialogs.h"
 #include "ui/win32/print_window.h"
 #include "ui/win32/text.h"
 
 namespace wagelyn::win32 {
 namespace {
-
-constexpr UINT_PTR kNamingTimer = 1;
 
 std::unique_ptr<MainWindow>& Instance() {
     static std::unique_ptr<MainWindow> window;
@@ -98,37 +95,12 @@ bool MainWindow::Open() {
     }
     LoadDefaults(window, process::TakeHomeFactor, RegionalFormat());
     window.ShowInFront(window.boxes_[IndexOf(Period::Annual)]);
-    // Timers go off only once every paint is done: the names, whose service
-    // takes a while to load, come just after the window is first seen.
-    SetTimer(window.Handle(), kNamingTimer, 0, nullptr);
     return true;
 }
 
-void MainWindow::OnTimer(UINT_PTR id) {
-    if (id == kNamingTimer) {
-        KillTimer(Handle(), kNamingTimer);
-        NameForScreenReaders();
-    }
-}
-
 void MainWindow::OnDestroyed() {
+    GiveDialogsTaskbarEntries();
     Instance().reset();  // deletes this window's object: nothing may follow
-}
-
-// A screen reader names each figure box by its period's caption, and the
-// tax entry by its prompt.
-void MainWindow::NameForScreenReaders() {
-    for (const PeriodInfo& info : kPeriods) {
-        NameBox(info.period);
-    }
-    NameControl(tax_, Widen(main_form::kTaxAccessibleName), {});
-    named_ = true;
-}
-
-void MainWindow::NameBox(Period period) {
-    HWND box = boxes_[IndexOf(period)];
-    NameControl(box, Widen(main_form::kPeriodControls[IndexOf(period)].caption),
-                Widen(main_form::DescriptionFor(TextColour(box))));
 }
 
 // A button's click or a menu item's choice, by the name the binding table
@@ -183,10 +155,7 @@ void MainWindow::SetBoxColour(Period period, Colour colour) {
     if (TextColour(box) == colour) {
         return;  // most runs paint red boxes red again
     }
-    SetTextColour(box, colour);
-    if (named_) {
-        NameBox(period);  // gross or net pay now
-    }
+    SetTextColour(box, colour);  // its description, gross or net, follows
 }
 
 std::string MainWindow::TaxText() const {

@@ -34,9 +34,6 @@ private:
     std::string_view CommandName(int id, int notification) const;
     bool OnCommand(int id, int notification) override;
     void OnDestroyed() override;
-    void OnTimer(UINT_PTR id) override;
-    void NameForScreenReaders();
-    void NameBox(Period period);
 
     // main_form::Commands
     void RecalculateFrom(Period source) override;
@@ -46,7 +43,6 @@ private:
     void ShowAbout() override;
 
     std::array<HWND, kPeriodCount> boxes_{};
-    bool named_ = false;  // the screen-reader names are given after the first paint
     HWND tax_ = nullptr;
 };
 

@@ -204,7 +204,8 @@ private slots:
         QCOMPARE(Control("Text1")->accessibleName(), QString("Annual Salary"));
         QCOMPARE(Control("Text9")->accessibleName(), QString("Minute. - 40 hr"));
         QCOMPARE(Control("Text12")->accessibleName(), QString("Second. - 35 hr"));
-        QCOMPARE(Control("Combo1")->accessibleName(), QString("Tax withheld in %"));
+        QCOMPARE(Control("Combo1")->accessibleName(),
+                 QString("Enter if any Total Estmated  TAX withheld in %"));
         QVERIFY(Control("Text1")->accessibleDescription().contains("Gross"));
         QVERIFY(Control("Text2")->accessibleDescription().contains("Net"));
     }

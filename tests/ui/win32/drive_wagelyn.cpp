@@ -15,12 +15,15 @@
 // (run_print.sh checks the page); "english" expects no printer at all.
 #include <windows.h>
 
+#include <objbase.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,6 +31,7 @@
 #include "app/application_info.h"
 #include "conversion/recalculation.h"
 #include "tests/support/memory_window.h"
+#include "tests/ui/win32/screen_reader_check.h"
 #include "ui/forms/about_form.h"
 #include "ui/forms/error_form.h"
 #include "ui/forms/legible_colours.h"
@@ -183,6 +187,41 @@ HWND MainControl(HWND window, std::string_view name) {
     return ControlAt(window, main_form::Controls(), name);
 }
 
+// Every difference between what a screen reader hears of a window and its
+// form, each a failure; `colourOf` gives each control's text colour now.
+void CheckHeard(const std::string& when, HWND window, const FormDef& form,
+                const std::function<Colour(const ControlDef&)>& colourOf) {
+    const auto control = [&](std::string_view name) {
+        return ControlAt(window, form.controls, name);
+    };
+    for (const std::string& difference : test::HeardDifferences(window, form, control, colourOf)) {
+        Check(false, when + ": " + difference);
+    }
+}
+
+Colour DesignColour(const ControlDef& def) {
+    return def.foreground;
+}
+
+// Escape as a user presses it: to the control with the focus, through the
+// program's message loop and its dialog manager. Returns once the program
+// has taken it: a Tab posted after it has moved the focus.
+void PressEscape(HWND window) {
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    const auto focus = [thread] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(thread, &info);
+        return info.hwndFocus;
+    };
+    const HWND focused = focus();
+    for (const WPARAM key : {VK_ESCAPE, VK_TAB}) {
+        PostMessageW(focused, WM_KEYDOWN, key, 0x00000001);
+        PostMessageW(focused, WM_KEYUP, key, 0xC0000001);
+    }
+    WaitFor([&] { return focus() != focused; }, 2000);
+}
+
 // Pixels of the box's inside that are clearly blue or clearly red.
 struct Ink {
     int blue = 0;
@@ -218,16 +257,16 @@ std::vector<std::uint32_t> ScreenPixels(const RECT& r) {
     return pixels;
 }
 
-// The screen's pixels inside a control, without a 3-pixel border, as
-// 0x00RRGGBB, from one copy of the screen.
-std::vector<std::uint32_t> PixelsIn(HWND control) {
+// The screen's pixels inside a control, without a border (3 pixels unless
+// told), as 0x00RRGGBB, from one copy of the screen.
+std::vector<std::uint32_t> PixelsIn(HWND control, int border = 3) {
     RECT r{};
     GetWindowRect(control, &r);
     const int width = r.right - r.left;
     const std::vector<std::uint32_t> pixels = ScreenPixels(r);
     std::vector<std::uint32_t> inside;
-    for (int y = 3; y < r.bottom - r.top - 3; ++y) {
-        for (int x = 3; x < width - 3; ++x) {
+    for (int y = border; y < r.bottom - r.top - border; ++y) {
+        for (int x = border; x < width - border; ++x) {
             inside.push_back(pixels[static_cast<std::size_t>(y) * width + x]);
         }
     }
@@ -485,6 +524,49 @@ void CheckConversions(HWND main, const NumberFormat& format) {
                   std::string(box.box) + " is drawn " + (box.period == c.source ? "blue" : "red"));
         }
     }
+}
+
+// What a screen reader hears of every control before a conversion and
+// after it, and that it is told of each box whose description changed.
+void CheckHeardAcrossAConversion(HWND main, const NumberFormat& format) {
+    // A control's colour in a window: a box's as the core leaves it.
+    const auto colourIn = [](const MemoryWindow& window, const ControlDef& def) {
+        for (const main_form::PeriodControls& box : main_form::kPeriodControls) {
+            if (box.box == def.name) {
+                return window.BoxColour(box.period);
+            }
+        }
+        return def.foreground;
+    };
+    MemoryWindow expected;  // as the window opens: Text1 blue, the others not
+    const auto colourOf = [&](const ControlDef& def) { return colourIn(expected, def); };
+    CheckHeard("before a conversion", main, main_form::Form(), colourOf);
+
+    const MemoryWindow opening = expected;
+    const Period source = Period::Hourly35;
+    double factor = 1;
+    expected.SetBoxText(source, "28");
+    expected.SetTaxText("0");
+    Recalculate(source, expected, factor, format);
+    std::set<HWND> describedAnew;
+    for (const AccessibleDef& def : main_form::Accessible()) {
+        const ControlDef& control = *FindControl(main_form::Controls(), def.control);
+        if (DescriptionOf(def, colourIn(opening, control)) !=
+            DescriptionOf(def, colourOf(control))) {
+            describedAnew.insert(MainControl(main, def.control));
+        }
+    }
+    DWORD process = 0;
+    GetWindowThreadProcessId(main, &process);
+    test::DescriptionChanges changes(process);
+    const main_form::PeriodControls& period = main_form::kPeriodControls[IndexOf(source)];
+    SetText(MainControl(main, period.box), "28");
+    SetText(MainControl(main, main_form::kTaxEntry), "0");
+    SendMessageW(MainControl(main, period.button), BM_CLICK, 0, 0);
+    CheckHeard("after a conversion", main, main_form::Form(), colourOf);
+    Check(changes.Hooked() && changes.Collect(1000) == describedAnew,
+          "screen readers hear of the " + std::to_string(describedAnew.size()) +
+              " boxes whose description changed, and no others");
 }
 
 void CheckLayout(HWND main) {
@@ -772,7 +854,61 @@ void WriteRegistryText(HKEY root, const char* key, const char* name, const std::
     RegCloseKey(opened);
 }
 
-void CheckAboutAndSystemInfo(const Program& program, HWND main, const std::string& marker) {
+// The picture box shows the program's own icon on the dialog's face: as
+// many pixels in the icon's own colours (the icon as this process draws it
+// from Wagelyn.exe on that face) as the icon has, and the face in its
+// see-through corner.
+void CheckIconDrawn(HWND picture, const std::wstring& exe) {
+    RECT box{};
+    GetWindowRect(picture, &box);
+    const HDC screen = GetDC(nullptr);
+    const COLORREF face = GetPixel(screen, box.left - 2, box.top - 2);
+    const bool cornerIsFace =
+        WaitFor([&] { return GetPixel(screen, box.left + 1, box.top + 1) == face; }, 3000);
+    std::set<COLORREF> own;
+    int ownPixels = 0;
+    const HMODULE module = LoadLibraryExW(
+        exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    const HDC memory = CreateCompatibleDC(screen);
+    const HBITMAP image = CreateCompatibleBitmap(screen, 32, 32);
+    const HGDIOBJ previous = SelectObject(memory, image);
+    const HBRUSH brush = CreateSolidBrush(face);
+    const RECT all{0, 0, 32, 32};
+    FillRect(memory, &all, brush);
+    if (const auto icon =
+            static_cast<HICON>(LoadImageW(module, L"IDI_ICON1", IMAGE_ICON, 32, 32, 0))) {
+        DrawIconEx(memory, 0, 0, icon, 32, 32, 0, nullptr, DI_NORMAL);
+        DestroyIcon(icon);
+    }
+    for (int i = 0; i < 32 * 32; ++i) {
+        const COLORREF c = GetPixel(memory, i % 32, i / 32);
+        ownPixels += c != face;
+        if (c != face) {
+            own.insert((GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c));
+        }
+    }
+    DeleteObject(brush);
+    SelectObject(memory, previous);
+    DeleteObject(image);
+    DeleteDC(memory);
+    FreeLibrary(module);
+    ReleaseDC(nullptr, screen);
+    long shown = 0;
+    WaitFor(
+        [&] {
+            const std::vector<std::uint32_t> pixels = PixelsIn(picture, 0);
+            shown = std::count_if(pixels.begin(), pixels.end(),
+                                  [&](std::uint32_t c) { return own.count(c) != 0; });
+            return shown >= ownPixels * 9 / 10;
+        },
+        3000);
+    Check(ownPixels > 200 && shown >= ownPixels * 9 / 10 && cornerIsFace,
+          "the icon stands on the dialog's face: " + std::to_string(shown) + " of its " +
+              std::to_string(ownPixels) + " pixels shown");
+}
+
+void CheckAboutAndSystemInfo(const Program& program, HWND main, const std::string& marker,
+                             const std::wstring& exe) {
     PostMessageW(main, WM_COMMAND, win32::kAboutItemId, 0);
     const std::string caption = about_form::Caption(kApplicationTitle);
     HWND about = program.Window(caption);
@@ -783,22 +919,21 @@ void CheckAboutAndSystemInfo(const Program& program, HWND main, const std::strin
     PostMessageW(main, WM_COMMAND, win32::kAboutItemId, 0);
     Sleep(300);
     Check(program.Count(caption) == 1, "a second Help > About shows the same dialog");
+    // Escape closes it, as its cancel button (the error dialog has none).
+    PressEscape(about);
+    Check(WaitFor([&] { return program.Count(caption) == 0; }, 3000),
+          "Escape closes the About dialog");
+    PostMessageW(main, WM_COMMAND, win32::kAboutItemId, 0);
+    about = program.Window(caption);
+    if (about == nullptr) {
+        return;
+    }
     const auto aboutControl = [&](std::string_view name) {
         return ControlAt(about, about_form::Form().controls, name);
     };
     Check(TextOf(aboutControl(about_form::kTitleLabel)) == L"Wagelyn", "the title label");
-    // The icon's see-through corner shows the dialog's face, untinted.
-    RECT icon{};
-    GetWindowRect(aboutControl(about_form::kIcon), &icon);
-    const HDC screen = GetDC(nullptr);
-    Check(WaitFor(
-              [&] {
-                  return GetPixel(screen, icon.left + 1, icon.top + 1) ==
-                         GetPixel(screen, icon.left - 2, icon.top - 2);
-              },
-              3000),
-          "the icon stands on the dialog's face");
-    ReleaseDC(nullptr, screen);
+    CheckHeard("the About dialog", about, about_form::Form(), DesignColour);
+    CheckIconDrawn(aboutControl(about_form::kIcon), exe);
     Check(TextOf(aboutControl(about_form::kVersionLabel)) == L"Version 1.0.0", "the version line");
 
     // A registered path starts the tool.
@@ -847,8 +982,8 @@ void CheckErrorsAndReset(const Program& program, HWND main) {
                   corner.y == MulDiv(error_form::Form().clientTop, dpi, 1440) &&
                   GetWindow(error, GW_OWNER) == nullptr,
               "the error dialog stands at its place, with no owner");
-        SendMessageW(error, WM_KEYDOWN, VK_ESCAPE, 0);
-        SendMessageW(error, WM_COMMAND, IDCANCEL, 0);  // what Escape sends
+        CheckHeard("the error dialog", error, error_form::Form(), DesignColour);
+        PressEscape(error);
         Check(IsWindowVisible(error), "Escape leaves the error dialog open");
         SendMessageW(ControlAt(error, error_form::Form().controls, error_form::kOkButton), BM_CLICK,
                      0, 0);
@@ -914,6 +1049,60 @@ std::string PressPrint(const Program& program, HWND main) {
     return said;
 }
 
+// A dialog as it stands while the main window is open.
+struct OpenDialog {
+    std::string caption;
+    HWND window = nullptr;
+    HWND ok = nullptr;
+    RECT client{};  // on the screen
+    bool inTaskbar = false;
+};
+
+// Whether the task bar lists an unowned, visible window: it does unless it
+// is a tool window, or when it asks for an entry.
+bool InTaskbar(HWND window) {
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_EXSTYLE);
+    return IsWindowVisible(window) && GetWindow(window, GW_OWNER) == nullptr &&
+           ((style & WS_EX_APPWINDOW) != 0 || (style & WS_EX_TOOLWINDOW) == 0);
+}
+
+RECT ClientOnScreen(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    return client;
+}
+
+OpenDialog Seen(const Program& program, std::string_view caption, const FormDef& form,
+           std::string_view ok) {
+    OpenDialog shown{std::string(caption)};
+    shown.window = program.Window(caption, 5000);
+    if (shown.window != nullptr) {
+        shown.ok = ControlAt(shown.window, form.controls, ok);
+        shown.client = ClientOnScreen(shown.window);
+        shown.inTaskbar = InTaskbar(shown.window);
+    }
+    return shown;
+}
+
+// Out of the task bar while the main window is open; once it has closed,
+// in it, so that the window that keeps the program cannot be lost, with
+// its client area where and as large as it was.
+void CheckTaskbarEntries(const std::vector<OpenDialog>& dialogs) {
+    for (const OpenDialog& dialog : dialogs) {
+        Check(dialog.window != nullptr && !dialog.inTaskbar,
+              dialog.caption + " is out of the task bar beside the main window");
+        if (dialog.window == nullptr) {
+            continue;
+        }
+        Check(WaitFor([&] { return InTaskbar(dialog.window); }, 2000),
+              dialog.caption + " enters the task bar once the main window has closed");
+        const RECT client = ClientOnScreen(dialog.window);
+        Check(EqualRect(&client, &dialog.client) != FALSE,
+              dialog.caption + " keeps its client area in place");
+    }
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -926,6 +1115,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     // Physical pixels, as the program sees them, at any DPI.
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // to read screen readers' objects
     const std::string mode = Narrow(argv[3]);
     const Program program(argv[1]);
     HWND main = program.Window(main_form::kCaption);
@@ -962,6 +1152,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     CheckKeyboard(main);
     CheckTextFits(main, main_form::Controls());
+    CheckHeardAcrossAConversion(main, ExpectedFormat(mode));
     CheckConversions(main, ExpectedFormat(mode));
     if (argc > 4) {
         SaveScreenshot(main, Narrow(argv[4]).c_str());
@@ -975,16 +1166,24 @@ int wmain(int argc, wchar_t** argv) {
         Check(said.find("no default printer") != std::string::npos,
               "Print without a printer says so: \"" + said + "\"");
         CheckErrorsAndReset(program, main);
-        CheckAboutAndSystemInfo(program, main, Narrow(argv[2]));
-        // Quit closes the main window only: the open About dialog keeps the
-        // process until it, too, is closed.
+        CheckAboutAndSystemInfo(program, main, Narrow(argv[2]), argv[1]);
+        // Quit closes the main window only: the open dialogs keep the
+        // process until they, too, are closed, and enter the task bar.
+        SetText(MainControl(main, "Text2"), "");
+        SendMessageW(MainControl(main, "Command2"), BM_CLICK, 0, 0);
+        const std::vector<OpenDialog> dialogs = {
+            Seen(program, error_form::kCaption, error_form::Form(), error_form::kOkButton),
+            Seen(program, about_form::Caption(kApplicationTitle), about_form::Form(),
+                 about_form::kOkButton)};
         SendMessageW(MainControl(main, "Command14"), BM_CLICK, 0, 0);
         Check(!IsWindow(main) && !program.Ended(500), "Quit closes the main window only");
+        CheckTaskbarEntries(dialogs);
         HWND about = program.Window(about_form::Caption(kApplicationTitle), 2000);
         if (about != nullptr) {
             CheckTextFits(about, about_form::Form().controls);
-            SendMessageW(ControlAt(about, about_form::Form().controls, about_form::kOkButton),
-                         BM_CLICK, 0, 0);
+        }
+        for (const OpenDialog& dialog : dialogs) {
+            SendMessageW(dialog.ok, BM_CLICK, 0, 0);
         }
         Check(program.Ended(10000), "the process ends with its last window");
     }

@@ -1,0 +1,185 @@
+#include "tests/ui/win32/screen_reader_check.h"
+
+#include <initguid.h>  // IID_IAccessible defined here: Wine rejects the import library's
+#include <oleacc.h>
+
+#include "ui/win32/handles.h"
+#include "ui/win32/text.h"
+
+namespace wagelyn::test {
+namespace {
+
+using win32::Narrow;
+
+std::wstring TextOf(HWND window) {
+    wchar_t buffer[4096] = {};
+    SendMessageW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer));
+    return buffer;
+}
+
+// A button's or label's own text as a name: the access key's "&" is not said.
+std::string Spoken(std::wstring text) {
+    if (const std::size_t amp = text.find(L'&'); amp != std::wstring::npos) {
+        text.erase(amp, 1);
+    }
+    return Narrow(text);
+}
+
+long RoleOf(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Label:
+            return ROLE_SYSTEM_STATICTEXT;
+        case ControlKind::TextBox:
+            return ROLE_SYSTEM_TEXT;
+        case ControlKind::ComboBox:
+            return ROLE_SYSTEM_COMBOBOX;
+        case ControlKind::Button:
+            return ROLE_SYSTEM_PUSHBUTTON;
+        case ControlKind::Picture:
+            return ROLE_SYSTEM_GRAPHIC;
+    }
+    return 0;
+}
+
+struct Heard {
+    bool read = false;
+    std::string name, description;
+    long role = 0;
+};
+
+// What the window's client object says: the one the window answers with,
+// or the system's own for its class, made here.
+Heard Hear(HWND window, bool systemOwn = false) {
+    Heard heard;
+    IAccessible* object = nullptr;
+    const HRESULT made =
+        systemOwn ? CreateStdAccessibleObject(window, OBJID_CLIENT, IID_IAccessible,
+                                              reinterpret_cast<void**>(&object))
+                  : AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
+                                               IID_IAccessible, reinterpret_cast<void**>(&object));
+    if (FAILED(made)) {
+        return heard;
+    }
+    const win32::ComPtr<IAccessible> owned(object);
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    const auto text = [](HRESULT result, BSTR value) {
+        std::string s = result == S_OK && value != nullptr ? Narrow(value) : std::string();
+        SysFreeString(value);
+        return s;
+    };
+    BSTR value = nullptr;
+    HRESULT result = object->get_accName(self, &value);
+    heard.name = text(result, value);
+    value = nullptr;
+    result = object->get_accDescription(self, &value);
+    heard.description = text(result, value);
+    VARIANT role{};
+    if (SUCCEEDED(object->get_accRole(self, &role)) && role.vt == VT_I4) {
+        heard.role = role.lVal;
+    }
+    heard.read = true;
+    return heard;
+}
+
+std::string Quoted(std::string_view text) {
+    std::string quoted(1, '"');
+    quoted += text;
+    quoted += '"';
+    return quoted;
+}
+
+}  // namespace
+
+std::vector<std::string> HeardDifferences(
+    HWND window, const FormDef& form, const std::function<HWND(std::string_view)>& controlOf,
+    const std::function<Colour(const ControlDef&)>& colourOf) {
+    std::vector<std::string> differences;
+    const auto compare = [&](const std::string& what, HWND hwnd, const std::string& name,
+                             const std::string& description, long role) {
+        const Heard heard = Hear(hwnd);
+        if (!heard.read) {
+            differences.push_back(what + " gives no accessible object");
+            return;
+        }
+        if (heard.name != name) {
+            differences.push_back(what + " is named " + Quoted(heard.name) + ", not " +
+                                  Quoted(name));
+        }
+        if (heard.description != description) {
+            differences.push_back(what + " is described " + Quoted(heard.description) + ", not " +
+                                  Quoted(description));
+        }
+        // Where the system has no object for the class (Wine 8), every
+        // window is a plain client; the program's object must not differ.
+        if (heard.role != role &&
+            !(heard.role == ROLE_SYSTEM_CLIENT && Hear(hwnd, true).role == heard.role)) {
+            differences.push_back(what + " has the role " + std::to_string(heard.role) + ", not " +
+                                  std::to_string(role));
+        }
+    };
+    // The window itself: named by its caption, described as the form says.
+    const AccessibleDef* own = FindAccessible(form.accessible, "");
+    compare("the window", window, Spoken(TextOf(window)),
+            own != nullptr ? std::string(DescriptionOf(*own, kSystemColour)) : std::string(),
+            ROLE_SYSTEM_CLIENT);
+    for (const ControlDef& def : form.controls) {
+        HWND control = controlOf(def.name);
+        const AccessibleDef* texts = FindAccessible(form.accessible, def.name);
+        const std::string name = texts != nullptr && !texts->name.empty() ? std::string(texts->name)
+                                                                          : Spoken(TextOf(control));
+        const std::string description =
+            texts != nullptr ? std::string(DescriptionOf(*texts, colourOf(def))) : std::string();
+        compare(std::string(def.name), control, name, description, RoleOf(def.kind));
+        if (def.kind == ControlKind::ComboBox) {
+            // Where the focus is when the user is in it.
+            compare(std::string(def.name) + "'s field",
+                    FindWindowExW(control, nullptr, L"Edit", nullptr), name, description,
+                    ROLE_SYSTEM_TEXT);
+        }
+    }
+    return differences;
+}
+
+namespace {
+
+std::set<HWND>& Changed() {
+    static std::set<HWND> changed;
+    return changed;
+}
+
+void CALLBACK OnDescriptionChange(HWINEVENTHOOK /*hook*/, DWORD /*event*/, HWND window, LONG object,
+                                  LONG child, DWORD /*thread*/, DWORD /*time*/) {
+    if (object == OBJID_CLIENT && child == CHILDID_SELF) {
+        Changed().insert(window);
+    }
+}
+
+}  // namespace
+
+DescriptionChanges::DescriptionChanges(DWORD process)
+    : hook_(SetWinEventHook(EVENT_OBJECT_DESCRIPTIONCHANGE, EVENT_OBJECT_DESCRIPTIONCHANGE, nullptr,
+                            OnDescriptionChange, process, 0, WINEVENT_OUTOFCONTEXT)) {
+    Changed().clear();
+}
+
+DescriptionChanges::~DescriptionChanges() {
+    if (hook_ != nullptr) {
+        UnhookWinEvent(hook_);
+    }
+}
+
+const std::set<HWND>& DescriptionChanges::Collect(int milliseconds) {
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
+    MSG message{};
+    while (GetTickCount64() < end) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageW(&message);
+        }
+        Sleep(10);
+    }
+    return Changed();
+}
+
+}  // namespace wagelyn::test

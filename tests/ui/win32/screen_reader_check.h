@@ -1,0 +1,42 @@
+#pragma once
+// What a screen reader hears of another process's windows over Active
+// Accessibility, against the forms' tables.
+
+#include <windows.h>
+
+#include <functional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/forms/form_data.h"
+
+namespace wagelyn::test {
+
+// For the window and every control of its form (and a combo box's edit
+// field), the name, description and role read through
+// AccessibleObjectFromWindow(OBJID_CLIENT); one line per difference from
+// the form's data. `colourOf` gives each control's text colour now.
+std::vector<std::string> HeardDifferences(HWND window, const FormDef& form,
+                                          const std::function<HWND(std::string_view)>& controlOf,
+                                          const std::function<Colour(const ControlDef&)>& colourOf);
+
+// The windows of a process whose description changed while this lives, as
+// screen readers are told (EVENT_OBJECT_DESCRIPTIONCHANGE).
+class DescriptionChanges {
+public:
+    explicit DescriptionChanges(DWORD process);
+    ~DescriptionChanges();
+    DescriptionChanges(const DescriptionChanges&) = delete;
+    DescriptionChanges& operator=(const DescriptionChanges&) = delete;
+
+    // Takes the events that arrive within `milliseconds`; the windows so far.
+    const std::set<HWND>& Collect(int milliseconds);
+    bool Hooked() const { return hook_ != nullptr; }
+
+private:
+    HWINEVENTHOOK hook_ = nullptr;
+};
+
+}  // namespace wagelyn::test
