@@ -228,14 +228,16 @@ void FormSurface::changeEvent(QEvent* event) {
     }
 }
 
+QColor FormSurface::LineInk() const {
+    const QColor face = palette().color(QPalette::Window);
+    return LegibleColours({}, face, {QApplication::palette(this).color(QPalette::WindowText), face},
+                          {LightDesignColours(false).text, face})
+        .text;
+}
+
 void FormSurface::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    const QColor face = palette().color(QPalette::Window);
-    // Lines in the system's text colour stay visible on the form's own face.
-    const QColor systemInk =
-        LegibleColours({}, face, {QApplication::palette(this).color(QPalette::WindowText), face},
-                       {LightDesignColours(false).text, face})
-            .text;
+    const QColor systemInk = LineInk();
     for (const LineDef& line : lines_) {
         const QColor colour = line.colour == kSystemColour ? systemInk : ToQColor(line.colour);
         const QPoint from(TwipsToPixels(line.x1), TwipsToPixels(line.y1));
