@@ -36,7 +36,7 @@ public:
     }
 
 private:
-    Com() : module_(LoadLibraryW(L"ole32.dll")) {
+    Com() : module_(LoadSystemLibrary(L"ole32.dll").release()) {
         using Initialize = HRESULT(WINAPI*)(LPVOID, DWORD);
         const auto initialize = reinterpret_cast<Initialize>(
             module_ == nullptr

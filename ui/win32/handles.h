@@ -21,6 +21,9 @@ struct DcDeleter {
 struct ComReleaser {
     void operator()(IUnknown* object) const { object->Release(); }
 };
+struct ModuleFreer {
+    void operator()(HMODULE module) const { FreeLibrary(module); }
+};
 
 using Font = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
 using Brush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectDeleter>;
@@ -30,6 +33,13 @@ using OwnedDc =
     std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;  // CreateDC, CreateCompatibleDC
 template <typename Interface>
 using ComPtr = std::unique_ptr<Interface, ComReleaser>;
+using Module = std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleFreer>;  // LoadLibraryEx
+
+// A system library loaded at run time, from the system folder only: never
+// a file of that name beside the program or in the current folder.
+inline Module LoadSystemLibrary(const wchar_t* name) {
+    return Module(LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+}
 
 // A window's device context, from GetDC to ReleaseDC.
 class WindowDc {

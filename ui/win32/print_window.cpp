@@ -11,19 +11,12 @@
 namespace wagelyn::win32 {
 namespace {
 
-// The print spooler's functions, loaded when the user prints: loading the
-// spooler at start-up costs every start the printers' set-up (under Wine,
-// asking CUPS for them).
+// The print spooler's functions, loaded from the system folder when the
+// user prints: loading the spooler at start-up costs every start the
+// printers' set-up (under Wine, asking CUPS for them).
 class Spooler {
 public:
-    Spooler() : module_(LoadLibraryW(L"winspool.drv")) {}
-    ~Spooler() {
-        if (module_ != nullptr) {
-            FreeLibrary(module_);
-        }
-    }
-    Spooler(const Spooler&) = delete;
-    Spooler& operator=(const Spooler&) = delete;
+    Spooler() : module_(LoadSystemLibrary(L"winspool.drv")) {}
 
     std::wstring DefaultPrinter() const {
         const auto get = Function<BOOL(WINAPI*)(LPWSTR, LPDWORD)>("GetDefaultPrinterW");
@@ -73,11 +66,11 @@ private:
     template <typename Pointer>
     Pointer Function(const char* name) const {
         return module_ == nullptr ? nullptr
-                                  : reinterpret_cast<Pointer>(
-                                        reinterpret_cast<void*>(GetProcAddress(module_, name)));
+                                  : reinterpret_cast<Pointer>(reinterpret_cast<void*>(
+                                        GetProcAddress(module_.get(), name)));
     }
 
-    HMODULE module_;
+    Module module_;
 };
 
 // The client area as the screen shows it now, as a top-down 32-bit image.

@@ -3,9 +3,12 @@
 // window messages, buttons pressed with BM_CLICK, colours read from the
 // screen's pixels. Expected figures come from the conversion core itself.
 //
-//   drive_wagelyn.exe WAGELYN.EXE MARKER.EXE english|german|dpi144|print|start [SCREENSHOT.bmp]
+//   drive_wagelyn.exe WAGELYN.EXE MARKER.EXE english|german|dpi144|print|start|planted
+//                     [SCREENSHOT.bmp]
 //
-// "start" only sees the main window open and quits it.
+// "start" only sees the main window open and quits it. "planted" only uses
+// what loads libraries at run time (Print, About, System Info) and quits:
+// run_wagelyn.sh checks that none was taken from beside the program.
 // "print" converts, saves the window's image as SCREENSHOT.bmp and prints
 // (run_print.sh checks the page); "english" expects no printer at all.
 #include <windows.h>
@@ -520,7 +523,8 @@ std::string PressPrint(const Program& program, HWND main) {
 int wmain(int argc, wchar_t** argv) {
     if (argc < 4) {
         std::printf(
-            "usage: drive_wagelyn WAGELYN.EXE MARKER.EXE english|german|dpi144 [SHOT.bmp]\n");
+            "usage: drive_wagelyn WAGELYN.EXE MARKER.EXE "
+            "english|german|dpi144|print|start|planted [SHOT.bmp]\n");
         return 2;
     }
     // Physical pixels, as the program sees them, at any DPI.
@@ -531,6 +535,18 @@ int wmain(int argc, wchar_t** argv) {
     Check(main != nullptr, "the main window appears");
     if (main == nullptr) {
         return 1;
+    }
+    if (mode == "planted") {
+        PressPrint(program, main);  // whatever it says: what it loads counts
+        CheckAboutAndSystemInfo(program, main, Narrow(argv[2]));
+        SendMessageW(MainControl(main, "Command14"), BM_CLICK, 0, 0);
+        if (HWND about = program.Window(about_form::Caption(kApplicationTitle), 2000)) {
+            SendMessageW(ControlAt(about, about_form::Form().controls, about_form::kOkButton),
+                         BM_CLICK, 0, 0);
+        }
+        Check(program.Ended(10000), "the process ends with its last window");
+        std::printf("%s: %d failed\n", mode.c_str(), failures);
+        return failures == 0 ? 0 : 1;
     }
     if (mode == "start") {
         SendMessageW(MainControl(main, "Command14"), BM_CLICK, 0, 0);
