@@ -6,6 +6,7 @@ std::string PrintReport(PrintResult result, std::string_view printer) {
     const std::string quoted = "\"" + std::string(printer) + "\"";
     switch (result) {
         case PrintResult::Printed:
+        case PrintResult::Cancelled:
             return {};
         case PrintResult::PrintedWithWarning:
             return "The page was sent to the default printer " + quoted +

@@ -59,6 +59,26 @@ private:
     HDC dc_;
 };
 
+// A printer opened with the spooler's OpenPrinterW, until its ClosePrinter
+// (looked up with it: the spooler is loaded only to print).
+class PrinterHandle {
+public:
+    using Close = BOOL(WINAPI*)(HANDLE);
+    PrinterHandle(HANDLE printer, Close close) : printer_(printer), close_(close) {}
+    ~PrinterHandle() {
+        if (printer_ != nullptr && close_ != nullptr) {
+            close_(printer_);
+        }
+    }
+    PrinterHandle(const PrinterHandle&) = delete;
+    PrinterHandle& operator=(const PrinterHandle&) = delete;
+    HANDLE Get() const { return printer_; }
+
+private:
+    HANDLE printer_;
+    Close close_;
+};
+
 // An object selected into a device context until the end of the scope.
 class Selection {
 public:
