@@ -1,13 +1,17 @@
 #pragma once
 // What a printed page of the main window must show, for the Qt program's
 // print test and for Wagelyn.exe's under Wine: the window's client area,
-// scaled up to fit the page with its aspect kept, in its colours.
+// scaled up to fit the page with its aspect kept, in its colours, drawn as
+// text in fonts rather than as an image of the screen.
 
 #include <QColor>
 #include <QImage>
+#include <QProcess>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <cmath>
+#include <optional>
 
 namespace wagelyn::testing {
 
@@ -86,6 +90,46 @@ inline QString PrintoutProblem(QImage page, QImage shown) {
     const double difference = sum / (3.0 * 255.0 * printed.width() * printed.height());
     if (difference >= 0.05) {
         return QStringLiteral("the page differs from the window by %1").arg(difference);
+    }
+    return {};
+}
+
+// The rows of a poppler tool's table about `pdf`, its two heading lines
+// left out; nullopt when the tool could not run.
+inline std::optional<QStringList> PdfTable(const QString& tool, const QStringList& arguments) {
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0) {
+        return std::nullopt;
+    }
+    QStringList rows = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n');
+    rows.removeAll(QString());
+    return rows.mid(2);
+}
+
+// What is wrong with the PDF `pdf` as a page drawn at the printer's
+// resolution: an image larger than an icon (a picture of the screen) on it,
+// or no font (its text was not drawn as text). Empty when nothing is. The
+// text itself cannot be read back: the print server's conversion drops the
+// fonts' character maps.
+inline QString VectorPageProblem(const QString& pdf) {
+    const auto images = PdfTable(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+    const auto fonts = PdfTable(QStringLiteral("pdffonts"), {pdf});
+    if (!images || !fonts) {
+        return QStringLiteral("pdfimages or pdffonts cannot read %1").arg(pdf);
+    }
+    constexpr int kIconSize = 48;
+    for (const QString& row : *images) {
+        // page, num, type, width, height, …
+        const QStringList columns = row.split(u' ', Qt::SkipEmptyParts);
+        if (columns.size() > 4 &&
+            (columns[3].toInt() > kIconSize || columns[4].toInt() > kIconSize)) {
+            return QStringLiteral("the page holds a %1 x %2 image").arg(columns[3], columns[4]);
+        }
+    }
+    if (fonts->isEmpty()) {
+        return QStringLiteral("the page uses no font");
     }
     return {};
 }

@@ -1,6 +1,7 @@
-// Whether a rendered printed page shows the window image beside it.
+// Whether a printed page shows the window image beside it, drawn as a
+// vector page: PAGE.png is the page rendered, PAGE.pdf the printed file.
 //
-//   printout_matches PAGE.png WINDOW.bmp
+//   printout_matches PAGE.png WINDOW.bmp PAGE.pdf
 #include <QGuiApplication>
 #include <QImage>
 #include <cstdio>
@@ -8,8 +9,8 @@
 #include "tests/print/printout.h"
 
 int main(int argc, char* argv[]) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: printout_matches PAGE.png WINDOW.bmp\n");
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: printout_matches PAGE.png WINDOW.bmp PAGE.pdf\n");
         return 2;
     }
     const QImage page(QString::fromLocal8Bit(argv[1]));
@@ -18,11 +19,15 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "printout_matches: an image cannot be read\n");
         return 1;
     }
-    const QString problem = wagelyn::testing::PrintoutProblem(page, window);
+    QString problem = wagelyn::testing::PrintoutProblem(page, window);
+    if (problem.isEmpty()) {
+        problem = wagelyn::testing::VectorPageProblem(QString::fromLocal8Bit(argv[3]));
+    }
     if (!problem.isEmpty()) {
         std::fprintf(stderr, "printout_matches: %s\n", qPrintable(problem));
         return 1;
     }
-    std::printf("the page shows the window (%d x %d rendered)\n", page.width(), page.height());
+    std::printf("the page shows the window, drawn in fonts (%d x %d rendered)\n", page.width(),
+                page.height());
     return 0;
 }

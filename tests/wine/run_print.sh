@@ -2,7 +2,7 @@
 # Print from Wagelyn.exe under Wine to the private print server's PDF
 # printer (run inside tests/print/private_cups.sh, which exports CUPS_SERVER
 # and WAGELYN_PRINT_OUT): one press gives one one-page PDF that shows the
-# window as it was on the screen.
+# window as it was on the screen, its text in fonts.
 #
 #   run_print.sh WINDOWS_BUILD_DIR PRINTOUT_MATCHES
 set -euo pipefail
@@ -11,7 +11,7 @@ matches=$2
 here=$(dirname "$0")
 source "$here/../support/wine.sh"
 source "$here/../support/xvfb.sh"
-require_tools wine wineserver winepath Xvfb pdfinfo pdftoppm lpstat
+require_tools wine wineserver winepath Xvfb pdfinfo pdftoppm pdfimages pdffonts lpstat
 
 work=$(mktemp -d /tmp/wagelyn-wine-print.XXXXXX)
 trap 'stop_wine; stop_xvfb; rm -rf "$work"' EXIT
@@ -34,5 +34,6 @@ pdfinfo "${pdfs[0]}" >"$work/info"
 check "one page" grep -Eq '^Pages: +1$' "$work/info"
 grep -E '^Page size' "$work/info"
 pdftoppm -r 60 -png -singlefile "${pdfs[0]}" "$work/page"
-check "the page shows the window" "$matches" "$work/page.png" "$work/window.bmp"
+check "the page shows the window, drawn in fonts" "$matches" "$work/page.png" "$work/window.bmp" \
+    "${pdfs[0]}"
 report "print under Wine"

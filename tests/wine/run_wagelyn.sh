@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Wagelyn.exe under Wine on a private Xvfb, driven from another process by
-# drive_wagelyn.exe: in English, under a German regional setting, moved
-# from 96 to 144 DPI, at 144 DPI, and under a high-contrast colour scheme.
-# Exit 77 (skipped) where Wine, Xvfb or mingw-w64 is missing.
+# drive_wagelyn.exe: in English, under a German regional setting, with
+# libraries planted beside it, moved from 96 to 144 DPI, at 144 DPI, and
+# under a high-contrast colour scheme. Exit 77 (skipped) where Wine, Xvfb
+# or mingw-w64 is missing.
 #
 #   run_wagelyn.sh WINDOWS_BUILD_DIR
 set -euo pipefail
@@ -44,10 +45,33 @@ new_session() {
     wineserver -k
     wineserver -w
 }
+# Libraries loaded at run time come from the system folder only. A copy of
+# the program stands beside a marker library under each of their names, and
+# Wine is told to prefer such files to its own: using everything that loads
+# a library must leave no marker. A library the program comes to load at
+# run time joins this list (msimg32.dll: Wine's own libraries load it).
+run_time_libraries=(winspool.drv ole32.dll msimg32.dll oleacc.dll oleaut32.dll)
+plant_libraries() {
+    local folder="$work/planted" name
+    mkdir -p "$folder"
+    cp "$exe" "$folder/"
+    for name in "${run_time_libraries[@]}"; do
+        cp "$build/tests/platform/windows/planted_library.dll" "$folder/$name"
+    done
+    new_session
+    CUPS_SERVER="$work/no-print-server.sock" \
+        WINEDLLOVERRIDES="$WINEDLLOVERRIDES;$(IFS=,; echo "${run_time_libraries[*]}")=n,b" \
+        wine "$build/tests/ui/win32/drive_wagelyn.exe" "$(winepath -w "$folder/Wagelyn.exe")" \
+        "$(winepath -w "$build/tests/platform/windows/marker.exe")" planted </dev/null
+    local loaded="$WINEPREFIX/drive_c/wagelyn-planted.txt"
+    check "no library planted beside the program is loaded" test ! -e "$loaded"
+    cat "$loaded" 2>/dev/null || true
+}
 # No print server: Print must say that no default printer is set up.
 CUPS_SERVER="$work/no-print-server.sock" drive english
 new_session
 LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 drive german
+plant_libraries
 new_session
 drive dpichange
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1

@@ -33,6 +33,9 @@ struct FontDef {
     bool bold = false;
 };
 
+// What Face::FormDefault stands for: MS Sans Serif 8.25 pt.
+inline constexpr FontDef kFormFont{Face::SansSerif, 8.25, false};
+
 struct ControlDef {
     std::string_view name;
     ControlKind kind;

@@ -7,6 +7,7 @@ std::string PrintReport(PrintResult result, std::string_view printer) {
     quoted.append(printer).append("\"");
     switch (result) {
         case PrintResult::Printed:
+        case PrintResult::Cancelled:
             return {};
         case PrintResult::PrintedWithWarning:
             return "The page was sent to the default printer " + quoted +

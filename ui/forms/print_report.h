@@ -7,7 +7,15 @@
 
 namespace wagelyn {
 
-enum class PrintResult : std::uint8_t { Printed, PrintedWithWarning, NoDefaultPrinter, Failed };
+// Cancelled: the user closed a dialog that the printer's driver showed
+// (the file name of a print to file, say), which needs no word.
+enum class PrintResult : std::uint8_t {
+    Printed,
+    PrintedWithWarning,
+    NoDefaultPrinter,
+    Failed,
+    Cancelled
+};
 
 // The message for a print on `printer` (the default printer's name, where
 // there is one); empty when there is nothing to say.

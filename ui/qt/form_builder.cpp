@@ -238,17 +238,20 @@ void FormSurface::changeEvent(QEvent* event) {
     }
 }
 
+// Lines in the system's text colour stay visible on the form's own face.
+QColor FormSurface::LineInk() const {
+    const QColor face = palette().color(QPalette::Window);
+    const Colour faceColour = ToColour(face);
+    return ToQColor(LegibleColours(kSystemColour, faceColour,
+                                   {ToColour(QApplication::palette(this).color(QPalette::WindowText)),
+                                    faceColour},
+                                   {LightDesignColours(false).text, faceColour})
+                        .text);
+}
+
 void FormSurface::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    const QColor face = palette().color(QPalette::Window);
-    // Lines in the system's text colour stay visible on the form's own face.
-    const Colour faceColour = ToColour(face);
-    const QColor systemInk =
-        ToQColor(LegibleColours(kSystemColour, faceColour,
-                                {ToColour(QApplication::palette(this).color(QPalette::WindowText)),
-                                 faceColour},
-                                {LightDesignColours(false).text, faceColour})
-                     .text);
+    const QColor systemInk = LineInk();
     for (const LineDef& line : lines_) {
         const QColor colour = line.colour == kSystemColour ? systemInk : ToQColor(line.colour);
         const QPoint from(TwipsToPixels(line.x1), TwipsToPixels(line.y1));

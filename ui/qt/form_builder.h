@@ -41,6 +41,10 @@ public:
     FormSurface(std::span<const LineDef> lines, int widthTwips, int heightTwips,
                 QWidget* parent = nullptr);
 
+    // The colour of lines that take the system's text colour: that colour,
+    // or the light design's where it would not show on the form's face.
+    QColor LineInk() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;

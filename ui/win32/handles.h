@@ -30,16 +30,6 @@ struct ModuleDeleter {
 struct KernelHandleCloser {
     void operator()(HANDLE handle) const { CloseHandle(handle); }
 };
-// The spooler is loaded at run time, so its ClosePrinter comes with the
-// handle it closes.
-struct PrinterCloser {
-    BOOL(WINAPI* close)(HANDLE) = nullptr;
-    void operator()(HANDLE printer) const {
-        if (close != nullptr) {
-            close(printer);
-        }
-    }
-};
 
 using Font = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
 using Brush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectDeleter>;
@@ -52,9 +42,14 @@ using Menu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
 using Module = std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleDeleter>;  // LoadLibraryEx
 // A process or thread handle; not for the INVALID_HANDLE_VALUE of file calls.
 using KernelHandle = std::unique_ptr<void, KernelHandleCloser>;
-using Printer = std::unique_ptr<void, PrinterCloser>;  // OpenPrinter
 template <typename Interface>
 using ComPtr = std::unique_ptr<Interface, ComReleaser>;
+
+// A system library loaded at run time, from the system folder only: never
+// a file of that name beside the program or in the current folder.
+inline Module LoadSystemLibrary(const wchar_t* name) {
+    return Module(LoadLibraryExW(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+}
 
 // A window's device context, from GetDC to ReleaseDC.
 class WindowDc {
@@ -72,6 +67,26 @@ public:
 private:
     HWND window_;
     HDC dc_;
+};
+
+// A printer opened with the spooler's OpenPrinterW, until its ClosePrinter
+// (looked up with it: the spooler is loaded only to print).
+class PrinterHandle {
+public:
+    using Close = BOOL(WINAPI*)(HANDLE);
+    PrinterHandle(HANDLE printer, Close close) : printer_(printer), close_(close) {}
+    ~PrinterHandle() {
+        if (printer_ != nullptr && close_ != nullptr) {
+            close_(printer_);
+        }
+    }
+    PrinterHandle(const PrinterHandle&) = delete;
+    PrinterHandle& operator=(const PrinterHandle&) = delete;
+    HANDLE Get() const { return printer_; }
+
+private:
+    HANDLE printer_;
+    Close close_;
 };
 
 // An object selected into a device context until the end of the scope.

@@ -8,11 +8,31 @@
 #include <string>
 
 #include "app/application_info.h"
+#include "ui/win32/handles.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/text.h"
 
+namespace {
+
+// Wine's own system libraries load some others by bare name when they first
+// need them (its imm32 loads ole32 as the first window is made; msimg32
+// follows when the controls first draw), searching the program's folder
+// first whatever the default directories say. Loaded from the system folder now, and kept
+// to the end, they are found already loaded then.
+void PinSystemLibraries() {
+    for (const wchar_t* name : {L"ole32.dll", L"msimg32.dll"}) {
+        static_cast<void>(wagelyn::win32::LoadSystemLibrary(name).release());
+    }
+}
+
+}  // namespace
+
 int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int /*show*/) {
+    // Libraries loaded from here on come from the system folder only, never
+    // a file of that name planted beside the program or in the current folder.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    PinSystemLibraries();
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 

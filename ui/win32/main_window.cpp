@@ -171,7 +171,7 @@ void MainWindow::ShowError() {
 }
 
 void MainWindow::Print() {
-    const PrintOutcome outcome = PrintClientArea(Handle());
+    const PrintOutcome outcome = PrintForm(Handle(), main_form::Form());
     const std::string problem = PrintReport(outcome.result, outcome.printer);
     if (!problem.empty()) {
         MessageBoxW(Handle(), Widen(problem).c_str(), Widen(kApplicationTitle).c_str(),

@@ -2,28 +2,25 @@
 
 #include <winspool.h>
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "app/application_info.h"
+#include "ui/forms/page_painter.h"
+#include "ui/win32/form_window.h"
 #include "ui/win32/handles.h"
 #include "ui/win32/text.h"
 
 namespace wagelyn::win32 {
 namespace {
 
-// The print spooler's functions, loaded when the user prints: loading the
-// spooler at start-up costs every start the printers' set-up (under Wine,
-// asking CUPS for them).
+// The print spooler's functions, loaded from the system folder when the
+// user prints: loading the spooler at start-up costs every start the
+// printers' set-up (under Wine, asking CUPS for them).
 class Spooler {
 public:
-    Spooler() : module_(LoadLibraryW(L"winspool.drv")) {}
-    ~Spooler() {
-        if (module_ != nullptr) {
-            FreeLibrary(module_);
-        }
-    }
-    Spooler(const Spooler&) = delete;
-    Spooler& operator=(const Spooler&) = delete;
+    Spooler() : module_(LoadSystemLibrary(L"winspool.drv")) {}
 
     std::wstring DefaultPrinter() const {
         const auto get = Function<BOOL(WINAPI*)(LPWSTR, LPDWORD)>("GetDefaultPrinterW");
@@ -49,133 +46,223 @@ public:
             Function<BOOL(WINAPI*)(LPWSTR, LPHANDLE, LPPRINTER_DEFAULTSW)>("OpenPrinterW");
         const auto get =
             Function<BOOL(WINAPI*)(HANDLE, DWORD, LPBYTE, DWORD, LPDWORD)>("GetPrinterW");
-        const auto close = Function<BOOL(WINAPI*)(HANDLE)>("ClosePrinter");
-        HANDLE handle = nullptr;
+        const auto close = Function<PrinterHandle::Close>("ClosePrinter");
+        HANDLE opened = nullptr;
         if (open == nullptr || get == nullptr || close == nullptr ||
-            !open(const_cast<wchar_t*>(printer.c_str()), &handle, nullptr)) {
+            !open(const_cast<wchar_t*>(printer.c_str()), &opened, nullptr)) {
             return false;
         }
+        const PrinterHandle handle(opened, close);
         DWORD needed = 0;
-        get(handle, 2, nullptr, 0, &needed);
+        get(handle.Get(), 2, nullptr, 0, &needed);
         std::vector<BYTE> buffer(needed);
-        bool troubled = false;
-        if (needed > 0 && get(handle, 2, buffer.data(), needed, &needed)) {
-            const auto* info = reinterpret_cast<const PRINTER_INFO_2W*>(buffer.data());
-            troubled = (info->Status &
-                        (PRINTER_STATUS_ERROR | PRINTER_STATUS_OFFLINE | PRINTER_STATUS_PAPER_OUT |
-                         PRINTER_STATUS_PAPER_JAM | PRINTER_STATUS_PAUSED)) != 0;
+        if (needed == 0 || !get(handle.Get(), 2, buffer.data(), needed, &needed)) {
+            return false;
         }
-        close(handle);
-        return troubled;
+        const auto* info = reinterpret_cast<const PRINTER_INFO_2W*>(buffer.data());
+        return (info->Status &
+                (PRINTER_STATUS_ERROR | PRINTER_STATUS_OFFLINE | PRINTER_STATUS_PAPER_OUT |
+                 PRINTER_STATUS_PAPER_JAM | PRINTER_STATUS_PAUSED)) != 0;
     }
 
 private:
     template <typename Pointer>
     Pointer Function(const char* name) const {
         return module_ == nullptr ? nullptr
-                                  : reinterpret_cast<Pointer>(
-                                        reinterpret_cast<void*>(GetProcAddress(module_, name)));
+                                  : reinterpret_cast<Pointer>(reinterpret_cast<void*>(
+                                        GetProcAddress(module_.get(), name)));
     }
 
-    HMODULE module_;
+    Module module_;
 };
 
-// The client area as the screen shows it now, as a top-down 32-bit image.
-struct Capture {
-    BITMAPINFO info{};
-    std::vector<std::uint32_t> pixels;
-};
-
-Capture CaptureClientArea(HWND window) {
-    // Pending paints first, so that the image is what the user now sees.
-    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    RECT client{};
-    GetClientRect(window, &client);
-    Capture capture;
-    const int width = client.right;
-    const int height = client.bottom;
-    BITMAPINFOHEADER& header = capture.info.bmiHeader;
-    header.biSize = sizeof header;
-    header.biWidth = width;
-    header.biHeight = -height;  // top-down
-    header.biPlanes = 1;
-    header.biBitCount = 32;
-    header.biCompression = BI_RGB;
-    const WindowDc screen(window);
-    const OwnedDc memory(CreateCompatibleDC(screen.Get()));
-    void* bits = nullptr;
-    const Bitmap image(
-        CreateDIBSection(screen.Get(), &capture.info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!memory || !image || width <= 0 || height <= 0) {
-        return capture;
+// The window takes no input, and the pointer waits, while the page is made;
+// the focus comes back where it was.
+class BusyWindow {
+public:
+    explicit BusyWindow(HWND window)
+        : window_(window), focus_(GetFocus()), cursor_(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {
+        EnableWindow(window_, FALSE);
     }
-    {
-        const Selection selected(memory.get(), image.get());
-        // BitBlt from the window's own DC takes the child controls too,
-        // which PrintWindow does not draw everywhere (Wine 8).
-        if (!BitBlt(memory.get(), 0, 0, width, height, screen.Get(), 0, 0, SRCCOPY)) {
-            return capture;
+    ~BusyWindow() {
+        EnableWindow(window_, TRUE);
+        if (focus_ != nullptr && IsWindow(focus_)) {
+            SetFocus(focus_);
         }
+        SetCursor(cursor_);
     }
-    GdiFlush();
-    const auto* first = static_cast<const std::uint32_t*>(bits);
-    capture.pixels.assign(first, first + static_cast<std::size_t>(width) * height);
-    return capture;
+    BusyWindow(const BusyWindow&) = delete;
+    BusyWindow& operator=(const BusyWindow&) = delete;
+
+private:
+    HWND window_;
+    HWND focus_;
+    HCURSOR cursor_;
+};
+
+std::string TextOf(HWND control) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return Narrow(text);
 }
 
-bool PrintImage(const std::wstring& printer, const Capture& capture) {
+// Colours are kept as 0x00BBGGRR, which is what a COLORREF is.
+Colour ColourOf(HBRUSH brush, Colour otherwise) {
+    LOGBRUSH info{};
+    return brush != nullptr && GetObjectW(brush, sizeof info, &info) == sizeof info ? info.lbColor
+                                                                                    : otherwise;
+}
+
+// A control's colours, asked of the window as the control asks before it
+// paints: whatever the window answers is what the screen shows. Push
+// buttons draw in the system's button colours.
+page::ControlLook LookOfControl(HWND window, HWND control, const ControlDef& def, HDC probe) {
+    if (def.kind == ControlKind::Button) {
+        return {TextOf(control), GetSysColor(COLOR_BTNTEXT), GetSysColor(COLOR_BTNFACE)};
+    }
+    const bool field = def.kind == ControlKind::TextBox || def.kind == ControlKind::ComboBox;
+    SetTextColor(probe, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(probe, GetSysColor(field ? COLOR_WINDOW : COLOR_BTNFACE));
+    const auto brush = reinterpret_cast<HBRUSH>(
+        SendMessageW(window, field ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC,
+                     reinterpret_cast<WPARAM>(probe), reinterpret_cast<LPARAM>(control)));
+    return {TextOf(control), GetTextColor(probe), ColourOf(brush, GetBkColor(probe))};
+}
+
+page::FormLook LookOf(HWND window, const FormDef& form) {
+    const OwnedDc probe(CreateCompatibleDC(nullptr));
+    page::FormLook look;
+    look.form = &form;
+    look.face = ColourOf(reinterpret_cast<HBRUSH>(SendMessageW(
+                             window, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(probe.get()),
+                             reinterpret_cast<LPARAM>(window))),
+                         GetSysColor(COLOR_BTNFACE));
+    look.lineInk = GetSysColor(COLOR_WINDOWTEXT);
+    look.edge = GetSysColor(COLOR_BTNSHADOW);
+    look.buttonFace = GetSysColor(COLOR_BTNFACE);
+    for (std::size_t i = 0; i < form.controls.size(); ++i) {
+        const HWND control = GetDlgItem(window, FormWindow::kFirstControlId + static_cast<int>(i));
+        look.controls.push_back(
+            control == nullptr ? page::ControlLook{}
+                               : LookOfControl(window, control, form.controls[i], probe.get()));
+    }
+    return look;
+}
+
+// The page in the printer's own device units: the form as large as the
+// printable area allows, its aspect kept, from the top left. Fonts are made
+// at the printer's resolution (LOGPIXELSY), magnified as the form is.
+class PrinterCanvas final : public page::Canvas {
+public:
+    PrinterCanvas(HDC dc, const FormDef& form) : dc_(dc) {
+        const double dpiX = GetDeviceCaps(dc, LOGPIXELSX);
+        const double dpiY = GetDeviceCaps(dc, LOGPIXELSY);
+        const double magnified =
+            std::min(GetDeviceCaps(dc, HORZRES) / dpiX * 1440.0 / form.clientWidth,
+                     GetDeviceCaps(dc, VERTRES) / dpiY * 1440.0 / form.clientHeight);
+        scaleX_ = magnified * dpiX / 1440.0;
+        scaleY_ = magnified * dpiY / 1440.0;
+        fontDpi_ = static_cast<int>(std::lround(magnified * dpiY));
+        SetBkMode(dc_, TRANSPARENT);
+    }
+
+    void Fill(const page::Area& area, Colour colour) override {
+        const RECT r = OnPage(area);
+        const Brush brush(CreateSolidBrush(colour));
+        FillRect(dc_, &r, brush.get());
+    }
+
+    void Text(const page::Area& area, std::string_view text, const FontDef& font, Colour colour,
+              page::TextStyle style) override {
+        RECT r = OnPage(area);
+        const std::wstring wide = Widen(text);
+        UINT flags = DT_NOPREFIX | (style.align == page::Align::Centre ? DT_CENTER : DT_LEFT);
+        flags |= style.wrap ? DT_WORDBREAK | DT_TOP : DT_SINGLELINE | DT_VCENTER;
+        // The printer may stand in a wider face than the screen shows: a
+        // text that fits its control on the screen is made a little smaller
+        // rather than cut.
+        int dpi = fontDpi_;
+        while (dpi > fontDpi_ * 4 / 5 && !Fits(wide, font, dpi, r, flags, style.wrap)) {
+            dpi = dpi * 19 / 20;
+        }
+        const Font printed = CreateDesignFont(font, dpi);
+        const Selection selected(dc_, printed.get());
+        SetTextColor(dc_, colour);
+        DrawTextW(dc_, wide.c_str(), static_cast<int>(wide.size()), &r, flags);
+    }
+
+private:
+    bool Fits(const std::wstring& text, const FontDef& font, int dpi, const RECT& area, UINT flags,
+              bool wrapped) const {
+        const Font measured = CreateDesignFont(font, dpi);
+        const Selection selected(dc_, measured.get());
+        RECT needed = area;
+        DrawTextW(dc_, text.c_str(), static_cast<int>(text.size()), &needed, flags | DT_CALCRECT);
+        return wrapped ? needed.bottom <= area.bottom : needed.right <= area.right;
+    }
+
+    // Edges from the form's own coordinates, so that neighbours meet.
+    RECT OnPage(const page::Area& area) const {
+        const auto x = [this](int twips) {
+            return static_cast<LONG>(std::lround(twips * scaleX_));
+        };
+        const auto y = [this](int twips) {
+            return static_cast<LONG>(std::lround(twips * scaleY_));
+        };
+        return {x(area.left), y(area.top), x(area.left + area.width), y(area.top + area.height)};
+    }
+
+    HDC dc_;
+    double scaleX_ = 1.0;  // device units per twip
+    double scaleY_ = 1.0;
+    int fontDpi_ = USER_DEFAULT_SCREEN_DPI;
+};
+
+PrintResult PrintPage(const std::wstring& printer, const page::FormLook& look) {
     const OwnedDc dc(CreateDCW(L"WINSPOOL", printer.c_str(), nullptr, nullptr));
     if (!dc) {
-        return false;
+        return PrintResult::Failed;
     }
     const std::wstring title = Widen(kApplicationTitle);
     DOCINFOW document{};
     document.cbSize = sizeof document;
     document.lpszDocName = title.c_str();
     if (StartDocW(dc.get(), &document) <= 0) {
-        return false;
+        // The user closed the file dialog of a print to file.
+        return GetLastError() == ERROR_CANCELLED ? PrintResult::Cancelled : PrintResult::Failed;
     }
     if (StartPage(dc.get()) <= 0) {
         AbortDoc(dc.get());
-        return false;
+        return PrintResult::Failed;
     }
-    const int width = capture.info.bmiHeader.biWidth;
-    const int height = -capture.info.bmiHeader.biHeight;
-    const int pageWidth = GetDeviceCaps(dc.get(), HORZRES);
-    const int pageHeight = GetDeviceCaps(dc.get(), VERTRES);
-    // As large as the printable area allows, its aspect kept, from the top left.
-    int printedWidth = pageWidth;
-    int printedHeight = MulDiv(height, pageWidth, width);
-    if (printedHeight > pageHeight) {
-        printedHeight = pageHeight;
-        printedWidth = MulDiv(width, pageHeight, height);
+    {
+        PrinterCanvas canvas(dc.get(), *look.form);
+        page::PaintForm(look, canvas);
     }
-    SetStretchBltMode(dc.get(), COLORONCOLOR);
-    const bool drawn =
-        StretchDIBits(dc.get(), 0, 0, printedWidth, printedHeight, 0, 0, width, height,
-                      capture.pixels.data(), &capture.info, DIB_RGB_COLORS, SRCCOPY) > 0;
-    if (!drawn || EndPage(dc.get()) <= 0) {
+    if (EndPage(dc.get()) <= 0) {
         AbortDoc(dc.get());
-        return false;
+        return PrintResult::Failed;
     }
-    return EndDoc(dc.get()) > 0;
+    return EndDoc(dc.get()) > 0 ? PrintResult::Printed : PrintResult::Failed;
 }
 
 }  // namespace
 
-PrintOutcome PrintClientArea(HWND window) {
+PrintOutcome PrintForm(HWND window, const FormDef& form) {
+    // The look is taken first: a disabled window may be drawn otherwise.
+    const page::FormLook look = LookOf(window, form);
+    const BusyWindow busy(window);
     const Spooler spooler;
     const std::wstring printer = spooler.DefaultPrinter();
     if (printer.empty()) {
         return {PrintResult::NoDefaultPrinter, {}};
     }
-    const Capture capture = CaptureClientArea(window);
-    if (capture.pixels.empty() || !PrintImage(printer, capture)) {
-        return {PrintResult::Failed, Narrow(printer)};
+    const PrintResult result = PrintPage(printer, look);
+    if (result == PrintResult::Printed && spooler.ReportsAProblem(printer)) {
+        return {PrintResult::PrintedWithWarning, Narrow(printer)};
     }
-    return {
-        spooler.ReportsAProblem(printer) ? PrintResult::PrintedWithWarning : PrintResult::Printed,
-        Narrow(printer)};
+    return {result, Narrow(printer)};
 }
 
 }  // namespace wagelyn::win32

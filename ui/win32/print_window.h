@@ -1,12 +1,14 @@
 #pragma once
-// Printing an image of a window's client area, as the user sees it, as one
-// page on the default printer, with no dialog. Printers are asked about
-// only here, when the user prints.
+// Printing a form as one page on the default printer, with no dialog, drawn
+// at the printer's resolution as vector text and shapes from the form's
+// tables and its controls' current texts and colours. Printers are asked
+// about only here, when the user prints.
 
 #include <windows.h>
 
 #include <string>
 
+#include "ui/forms/form_data.h"
 #include "ui/forms/print_report.h"
 
 namespace wagelyn::win32 {
@@ -16,8 +18,9 @@ struct PrintOutcome {
     std::string printer;  // the default printer's name, when there is one
 };
 
-// Captures the client area from the screen and prints it scaled to fill the
-// printable area at the printer's resolution, keeping its aspect.
-PrintOutcome PrintClientArea(HWND window);
+// Prints `window`, built from `form`, scaled to fill the printable area with
+// its aspect kept. The window takes no input, under a wait cursor, until
+// the page is made.
+PrintOutcome PrintForm(HWND window, const FormDef& form);
 
 }  // namespace wagelyn::win32

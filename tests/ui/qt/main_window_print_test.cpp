@@ -1,11 +1,13 @@
 // Print against a real print server (tests/print/private_cups.sh): one press
-// gives exactly one one-page PDF that shows the main window's client area.
+// gives exactly one one-page PDF that shows the main window's client area,
+// its text in fonts.
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -37,6 +39,11 @@ private slots:
         const QString out = qEnvironmentVariable("WAGELYN_PRINT_OUT");
         if (out.isEmpty()) {
             QSKIP("needs the private print server of tests/print/private_cups.sh");
+        }
+        for (const char* tool : {"pdfinfo", "pdftoppm", "pdfimages", "pdffonts"}) {
+            if (QStandardPaths::findExecutable(tool).isEmpty()) {
+                QSKIP(qPrintable(QStringLiteral("needs %1").arg(tool)));
+            }
         }
         MainWindow window;
         window.Load();
@@ -80,6 +87,8 @@ private slots:
 
         const QString wrong = testing::PrintoutProblem(page, screen);
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+        const QString raster = testing::VectorPageProblem(pdf);
+        QVERIFY2(raster.isEmpty(), qPrintable(raster));
     }
 };
 

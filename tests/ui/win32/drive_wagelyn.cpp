@@ -3,7 +3,7 @@
 // window messages, buttons pressed with BM_CLICK, colours read from the
 // screen's pixels. Expected figures come from the conversion core itself.
 //
-//   drive_wagelyn.exe WAGELYN.EXE MARKER.EXE english|german|dpi144|dpichange|print|start|contrast
+//   drive_wagelyn.exe WAGELYN.EXE MARKER.EXE english|german|dpi144|dpichange|print|start|contrast|planted
 //                     [SCREENSHOT.bmp]
 //
 // "dpichange" starts at 96 DPI and moves the window to 144 DPI, as Windows
@@ -11,6 +11,9 @@
 // "start" only sees the main window open and quits it.
 // "contrast" reads every text's contrast in the three windows under the
 // session's colour scheme (run_wagelyn.sh sets a high-contrast one).
+// "planted" only uses what loads libraries at run time (a screen reader's
+// request, Print, About, System Info) and quits: run_wagelyn.sh checks that none was taken from beside
+// the program.
 // "print" converts, saves the window's image as SCREENSHOT.bmp and prints
 // (run_print.sh checks the page); "english" expects no printer at all.
 #include <windows.h>
@@ -1109,7 +1112,7 @@ int wmain(int argc, wchar_t** argv) {
     if (argc < 4) {
         std::printf(
             "usage: drive_wagelyn WAGELYN.EXE MARKER.EXE "
-            "english|german|dpi144|dpichange|print|start|contrast "
+            "english|german|dpi144|dpichange|print|start|contrast|planted "
             "[SHOT.bmp]\n");
         return 2;
     }
@@ -1122,6 +1125,19 @@ int wmain(int argc, wchar_t** argv) {
     Check(main != nullptr, "the main window appears");
     if (main == nullptr) {
         return 1;
+    }
+    if (mode == "planted") {
+        CheckHeard("at start", main, main_form::Form(), DesignColour);  // loads the readers' libraries
+        PressPrint(program, main);  // whatever it says: what it loads counts
+        CheckAboutAndSystemInfo(program, main, Narrow(argv[2]), argv[1]);
+        SendMessageW(MainControl(main, "Command14"), BM_CLICK, 0, 0);
+        if (HWND about = program.Window(about_form::Caption(kApplicationTitle), 2000)) {
+            SendMessageW(ControlAt(about, about_form::Form().controls, about_form::kOkButton),
+                         BM_CLICK, 0, 0);
+        }
+        Check(program.Ended(10000), "the process ends with its last window");
+        std::printf("%s: %d failed\n", mode.c_str(), failures);
+        return failures == 0 ? 0 : 1;
     }
     if (mode == "start") {
         SendMessageW(MainControl(main, "Command14"), BM_CLICK, 0, 0);
