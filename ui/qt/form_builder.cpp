@@ -149,7 +149,11 @@ QWidget* CreateControl(const ControlDef& def, QWidget* surface) {
         }
         case ControlKind::Button: {
             auto* button = new QPushButton(ToQString(def.text), surface);
-            button->setAutoDefault(false);
+            // Return and keypad Enter press the focused button, in a dialog
+            // and in the main window alike. In a dialog the focused button is
+            // also the one Return presses from a field, as the window system's
+            // dialogs do; a dialog's own default button is set by the dialog.
+            button->setAutoDefault(true);
             return button;
         }
         case ControlKind::Picture: {
