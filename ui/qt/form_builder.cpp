@@ -149,10 +149,9 @@ QWidget* CreateControl(const ControlDef& def, QWidget* surface) {
         }
         case ControlKind::Button: {
             auto* button = new QPushButton(ToQString(def.text), surface);
-            // Return and keypad Enter press the focused button, in a dialog
-            // and in the main window alike. In a dialog the focused button is
-            // also the one Return presses from a field, as the window system's
-            // dialogs do; a dialog's own default button is set by the dialog.
+            // Return and keypad Enter press the focused button, in the dialogs
+            // and in the main window alike, as in the window system's own
+            // dialogs; the focused button is drawn as the one they press.
             button->setAutoDefault(true);
             return button;
         }
