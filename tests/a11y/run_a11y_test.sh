@@ -4,9 +4,10 @@
 # bridge on, and a client that works the window through AT-SPI alone.
 # Exit 77 (skipped) when the AT-SPI packages are missing.
 #
-#   run_a11y_test.sh PROGRAM
+#   run_a11y_test.sh PROGRAM [CLIENT.py]  (work_the_window.py unless named)
 set -euo pipefail
 program=$1
+client=${2:-work_the_window.py}
 here=$(cd "$(dirname "$0")" && pwd)
 launcher=/usr/libexec/at-spi-bus-launcher
 for tool in Xvfb dbus-daemon "$launcher"; do
@@ -49,7 +50,7 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 "$program" >"$work/program.log" 2>&1 </dev/null &
 app_pid=$!
 
-if ! /usr/bin/python3 "$here/work_the_window.py"; then
+if ! /usr/bin/python3 "$here/$client"; then
     echo "--- program output" >&2
     cat "$work/program.log" >&2
     exit 1

@@ -26,12 +26,10 @@ AboutDialog::AboutDialog() {
 
     auto* ok = surface->findChild<QPushButton*>(ToQString(about_form::kOkButton));
     ok->setDefault(true);
-    ok->setAutoDefault(true);
     // OK, Enter and Escape all reject(): with WA_DeleteOnClose that unloads it.
     connect(ok, &QPushButton::clicked, this, &QDialog::reject);
     // Enter presses "&System Info..." while it has the focus, as in any dialog.
     auto* sysInfo = surface->findChild<QPushButton*>(ToQString(about_form::kSysInfoButton));
-    sysInfo->setAutoDefault(true);
     connect(sysInfo, &QPushButton::clicked, this, &AboutDialog::StartSysInfo);
     ok->setFocus(Qt::OtherFocusReason);
 

@@ -157,7 +157,10 @@ QWidget* CreateControl(const ControlDef& def, QWidget* surface) {
         }
         case ControlKind::Button: {
             auto* button = new QPushButton(ToQString(def.text), surface);
-            button->setAutoDefault(false);
+            // Return and keypad Enter press the focused button, in the dialogs
+            // and in the main window alike, as in the window system's own
+            // dialogs; the focused button is drawn as the one they press.
+            button->setAutoDefault(true);
             return button;
         }
         case ControlKind::Picture: {

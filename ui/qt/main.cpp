@@ -15,6 +15,10 @@ int main(int argc, char* argv[]) {
     auto* window = new wagelyn::MainWindow;  // deletes itself when closed
     window->Load();
     window->show();
+    // The keyboard goes to the new window: a window manager grants this
+    // request of a program just started, and without one (a bare X server,
+    // a kiosk) nothing else would give the window the keyboard at all.
+    window->activateWindow();
     window->FocusAnnual();
     return QApplication::exec();
 }

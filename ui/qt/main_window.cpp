@@ -171,8 +171,13 @@ std::string MainWindow::BoxText(Period period) const {
     return boxes_[IndexOf(period)]->text().toStdString();
 }
 
+// A written figure shows from its first digit, as a native text box does:
+// a line edit would leave its caret, and so its view, at the text's end, and
+// a figure too long for its box would show only its last digits.
 void MainWindow::SetBoxText(Period period, std::string_view text) {
-    boxes_[IndexOf(period)]->setText(ToQString(text));
+    QLineEdit* box = boxes_[IndexOf(period)];
+    box->setText(ToQString(text));
+    box->setCursorPosition(0);
 }
 
 void MainWindow::SetBoxColour(Period period, Colour colour) {

@@ -178,6 +178,35 @@ private slots:
         QVERIFY(ErrorDialog::Instance() == nullptr);
     }
 
+    // A written figure too long for its box shows its first characters, as
+    // the Windows build's boxes do, while the typed source keeps its caret.
+    void longFiguresShowTheirLeadingDigits_data() {
+        QTest::addColumn<int>("box");
+        QTest::newRow("Monthly") << 2;
+        QTest::newRow("Second40") << 11;
+    }
+    void longFiguresShowTheirLeadingDigits() {
+        QFETCH(int, box);
+        const QString typed = "999999999999999999999";
+        TypeInto(1, typed);
+        QTest::mouseClick(Button("Command1"), Qt::LeftButton);
+        QLineEdit* written = Box(box);
+        const QFontMetrics metrics(written->font());
+        QString lead = written->text();
+        QVERIFY2(metrics.horizontalAdvance(lead) > written->width(), qPrintable(lead));
+        while (metrics.horizontalAdvance(lead) > written->width() / 2) {
+            lead.chop(1);
+        }
+        // The same box holding only those first characters, which fit.
+        QLineEdit reference(lead, written->parentWidget());
+        reference.setFont(written->font());
+        reference.setPalette(written->palette());
+        reference.resize(written->size());
+        const QRect start(0, 0, metrics.horizontalAdvance(lead), written->height());
+        QCOMPARE(written->grab().toImage().copy(start), reference.grab().toImage().copy(start));
+        QCOMPARE(Box(1)->cursorPosition(), typed.size());
+    }
+
     void groupSeparatorsReadAndStayAsTyped() {
         TypeInto(1, "52,000");
         QTest::mouseClick(Button("Command1"), Qt::LeftButton);

@@ -97,6 +97,9 @@ private slots:
         // CUPS_SERVER points at a socket nobody listens on (see CMake).
         Type(1, "52000");
         Click("Command1");
+        // The click gives Print the focus (and the focused button's frame)
+        // before Print runs: that much of the change is the click's.
+        window_->findChild<QPushButton*>("Command15")->setFocus(Qt::MouseFocusReason);
         const QImage before = window_->centralWidget()->grab().toImage();
         QString message;
         QTimer::singleShot(0, this, [&message] {
@@ -108,7 +111,8 @@ private slots:
         });
         Click("Command15");
         QVERIFY2(message.contains("no default printer"), qPrintable(message));
-        QCOMPARE(window_->centralWidget()->grab().toImage(), before);
+        window_->activateWindow();  // as the window system does once the box is gone
+        QTRY_COMPARE(window_->centralWidget()->grab().toImage(), before);
         QCOMPARE(process::TakeHomeFactor, 1.0);
         QVERIFY(window_->isVisible());
     }

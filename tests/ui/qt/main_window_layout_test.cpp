@@ -82,7 +82,6 @@ private slots:
         } else if (auto* button = qobject_cast<QPushButton*>(control)) {
             QCOMPARE(button->text(), text);
             QVERIFY(!button->isDefault());
-            QVERIFY(!button->autoDefault());
         } else if (auto* box = qobject_cast<QLineEdit*>(control)) {
             QCOMPARE(box->text(), text);
         } else if (auto* combo = qobject_cast<QComboBox*>(control)) {

@@ -572,6 +572,27 @@ void CheckHeardAcrossAConversion(HWND main, const NumberFormat& format) {
               " boxes whose description changed, and no others");
 }
 
+// A figure too long for its box shows its first digits: the character at
+// the left edge of the box's text is the figure's first.
+void CheckLeadingDigits(HWND main) {
+    SetText(MainControl(main, "Text1"), "999999999999999999999");
+    SetText(MainControl(main, main_form::kTaxEntry), "0");
+    SendMessageW(MainControl(main, "Command1"), BM_CLICK, 0, 0);
+    for (const char* name : {"Text2", "Text11"}) {
+        HWND box = MainControl(main, name);
+        RECT client{};
+        GetClientRect(box, &client);
+        const auto last = static_cast<WPARAM>(TextOf(box).size() - 1);
+        const auto lastX = static_cast<short>(LOWORD(SendMessageW(box, EM_POSFROMCHAR, last, 0)));
+        const int left = LOWORD(SendMessageW(box, EM_GETMARGINS, 0, 0)) + 1;
+        const LRESULT atLeft =
+            SendMessageW(box, EM_CHARFROMPOS, 0, MAKELPARAM(left, client.bottom / 2));
+        Check(lastX > client.right && LOWORD(atLeft) == 0,
+              std::string(name) + " shows \"" + Narrow(TextOf(box)) + "\" from character " +
+                  std::to_string(LOWORD(atLeft)) + ", its last at x " + std::to_string(lastX));
+    }
+}
+
 void CheckLayout(HWND main) {
     const int dpi = DpiOf(main);
     RECT client{};
@@ -1181,6 +1202,7 @@ int wmain(int argc, wchar_t** argv) {
         const std::string said = PressPrint(program, main);
         Check(said.find("no default printer") != std::string::npos,
               "Print without a printer says so: \"" + said + "\"");
+        CheckLeadingDigits(main);
         CheckErrorsAndReset(program, main);
         CheckAboutAndSystemInfo(program, main, Narrow(argv[2]), argv[1]);
         // Quit closes the main window only: the open dialogs keep the
