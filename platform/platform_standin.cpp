@@ -17,6 +17,7 @@
 
 #include "platform/environment.h"
 #include "platform/files.h"
+#include "platform/languages.h"
 #include "platform/programs.h"
 #include "platform/registry.h"
 
@@ -215,6 +216,15 @@ ProgramStarter& SystemPrograms() {
 Environment& SystemEnvironment() {
     static StandInEnvironment environment;
     return environment;
+}
+
+std::vector<std::string> PreferredLanguages() {
+    const auto variable = [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string_view(value != nullptr ? value : "");
+    };
+    return LanguagesFromLocaleVariables(variable("LANGUAGE"), variable("LC_ALL"),
+                                        variable("LC_MESSAGES"), variable("LANG"));
 }
 
 }  // namespace wagelyn::platform

@@ -4,9 +4,11 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/environment.h"
 #include "platform/files.h"
+#include "platform/languages.h"
 #include "platform/programs.h"
 #include "platform/registry.h"
 
@@ -130,6 +132,31 @@ ProgramStarter& SystemPrograms() {
 Environment& SystemEnvironment() {
     static WindowsEnvironment environment;
     return environment;
+}
+
+std::vector<std::string> PreferredLanguages() {
+    ULONG count = 0;
+    ULONG length = 0;
+    if (!GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, nullptr, &length) || length == 0) {
+        return {};
+    }
+    std::wstring names(length, L'\0');
+    if (!GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, names.data(), &length)) {
+        return {};
+    }
+    // A list of names, each ending in a null, the list in a second one. The
+    // names are language tags ("de-DE"): plain ASCII.
+    std::vector<std::string> languages;
+    for (std::size_t start = 0; start < names.size() && names[start] != L'\0';) {
+        const std::size_t end = names.find(L'\0', start);
+        std::string name;
+        for (std::size_t i = start; i < end; ++i) {
+            name.push_back(names[i] < 0x80 ? static_cast<char>(names[i]) : '?');
+        }
+        languages.push_back(std::move(name));
+        start = end + 1;
+    }
+    return languages;
 }
 
 }  // namespace wagelyn::platform

@@ -39,6 +39,7 @@ packages=(
     qt6-base-dev                              # Widgets, PrintSupport, Test
     libfontconfig-dev                         # loading the font configuration early
     fonts-liberation                          # Arial-compatible face for the layout
+    gettext                                   # compiling the catalogues of translations
 )
 if [ "$with_tests" = yes ]; then
     packages+=(

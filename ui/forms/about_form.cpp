@@ -12,24 +12,31 @@ constexpr bool kOnFace = true;  // labels stand on the dialog's own face
 // clang-format off
 constexpr ControlDef kControls[] = {
     {kIcon, K::Picture, "", 240, 240, 540, 540, kSys, kSys, {}, 1},
-    {kOkButton, K::Button, "OK", 4245, 2625, 1260, 345, kSys, kSys, {}, 0},
-    {kSysInfoButton, K::Button, "&System Info...", 4260, 3075, 1245, 345, kSys, kSys, {}, 2},
+    // TRANSLATORS: a button. Room: 84 x 23 pixels.
+    {kOkButton, K::Button, N_("OK"), 4245, 2625, 1260, 345, kSys, kSys, {}, 0},
+    // TRANSLATORS: a button that starts the system's information tool; "&"
+    // marks its access key. Room: 83 x 23 pixels.
+    {kSysInfoButton, K::Button, N_("&System Info..."), 4260, 3075, 1245, 345, kSys, kSys, {}, 2},
     {"Label1", K::Label,
-     "Wagelyn is free software under the MIT license: copy it, share it and hand it on freely.",
+     // TRANSLATORS: a notice in 8 pt. Room: 273 x 73 pixels, five lines.
+     N_("Wagelyn is free software under the MIT license: copy it, share it and hand it on freely."),
      240, 3720, 4095, 1095, kSys, kSys, {}, 7, false, false, kOnFace},
     {"lblDescription", K::Label,
-     "-------Enter the salary you know, and you will find out if  how much you will/are paid by "
+     // TRANSLATORS: how to use the program, in 8 pt. Room: 259 x 78 pixels, six
+     // lines; the dashes begin each of its two paragraphs.
+     N_("-------Enter the salary you know, and you will find out if  how much you will/are paid by "
      "monthly, biweekly, weekly and so on."
      "                                                         "
      "-------Specify the est. tax % withheld from the government by either use drop down bar to "
-     "pick % or enter it yourself.   ",
+     "pick % or enter it yourself.   "),
      960, 1080, 3885, 1170, kBlack, kSys, {}, 3, false, false, kOnFace},
     {kTitleLabel, K::Label, "Application Title", 1080, 240, 3885, 480, kBlack, kSys, {}, 5, false, false, kOnFace},
     {kVersionLabel, K::Label, "Version", 1050, 780, 3885, 225, kSys, kSys, {}, 6, false, false, kOnFace},
     {"lblDisclaimer", K::Label,
-     "Written by the Wagelyn developers in 2026, so that anyone can see what a pay figure "
+     // TRANSLATORS: a credit in 8 pt. Room: 258 x 55 pixels, four lines.
+     N_("Written by the Wagelyn developers in 2026, so that anyone can see what a pay figure "
      "means for every pay period. Comments and wishes are welcome on the project's issue "
-     "tracker.",
+     "tracker."),
      255, 2625, 3870, 825, kBlack, kSys, {}, 4, false, false, kOnFace},
 };
 // clang-format on
@@ -60,12 +67,15 @@ const FormDef& Form() {
 }
 
 std::string Caption(std::string_view title) {
-    return "About " + std::string(title);
+    // TRANSLATORS: the About dialog's title; %s is the program's name.
+    return TranslateFormat(N_("About %s"), {title});
 }
 
 std::string VersionLine(int major, int minor, int revision) {
-    return "Version " + std::to_string(major) + "." + std::to_string(minor) + "." +
-           std::to_string(revision);
+    const std::string number =
+        std::to_string(major) + "." + std::to_string(minor) + "." + std::to_string(revision);
+    // TRANSLATORS: under the About dialog's title; %s is the version number.
+    return TranslateFormat(N_("Version %s"), {number});
 }
 
 }  // namespace wagelyn::about_form

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "ui/forms/form_data.h"
+#include "ui/forms/translation.h"
 
 namespace wagelyn::about_form {
 
@@ -16,7 +17,8 @@ inline constexpr std::string_view kOkButton = "cmdOK";  // the default and the c
 inline constexpr std::string_view kSysInfoButton = "cmdSysInfo";
 inline constexpr std::string_view kTitleLabel = "lblTitle";
 inline constexpr std::string_view kVersionLabel = "lblVersion";
-inline constexpr std::string_view kIconName = "Wagelyn icon";  // what a screen reader says
+// TRANSLATORS: what a screen reader says of the About dialog's icon.
+inline constexpr std::string_view kIconName = N_("Wagelyn icon");
 
 const FormDef& Form();
 

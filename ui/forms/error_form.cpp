@@ -7,9 +7,11 @@ constexpr Colour kDarkGreen = 0x00008000;
 
 // clang-format off
 constexpr ControlDef kControls[] = {
-    {kOkButton, ControlKind::Button, "OK", 4680, 120, 1215, 375, kSystemColour, kSystemColour,
+    // TRANSLATORS: a button. Room: 81 x 25 pixels.
+    {kOkButton, ControlKind::Button, N_("OK"), 4680, 120, 1215, 375, kSystemColour, kSystemColour,
      {}, 0},
-    {kCancelButton, ControlKind::Button, "Cancel", 4680, 600, 1215, 375, kSystemColour,
+    // TRANSLATORS: a button. Room: 81 x 25 pixels.
+    {kCancelButton, ControlKind::Button, N_("Cancel"), 4680, 600, 1215, 375, kSystemColour,
      kSystemColour, {}, 1},
     // The message stands on the dialog's own face, not on a band of its own.
     {kMessageLabel, ControlKind::Label, kMessage, 360, 360, 3975, 1215, kDarkGreen, kSystemColour, {Face::SansSerif, 9.75, true}, 2, false,

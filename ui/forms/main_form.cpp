@@ -25,9 +25,11 @@ constexpr FontDef kTitle{Face::Arial, 18.0, true};
 constexpr FontDef kDefault{};
 
 constexpr std::string_view kColumnNote =
-    "The Left column is most commonly used and more accurate , the right one is for you to "
-    "find out more interesting number in terms of different time frame.  As you may find out if "
-    "you get paid by second, you will end up getting more money.";
+    // TRANSLATORS: the note under the two columns, in bold 8 pt. Room: 569 x 41
+    // pixels, three lines.
+    N_("The Left column is most commonly used and more accurate , the right one is for you to "
+       "find out more interesting number in terms of different time frame.  As you may find out if "
+       "you get paid by second, you will end up getting more money.");
 
 // clang-format off
 // name, kind, text, left, top, width, height, text colour, background, font, tab index
@@ -35,9 +37,15 @@ constexpr ControlDef kControls[] = {
     {"Label2", K::Label, "Wagelyn", 2040, 240, 5055, 495, kSys, kPaleCyan, kTitle, 13, true, true},
     {"Label3", K::Label, kTaxPrompt, 120, 1200, 2655, 375, kSys, kBackground, kBold8, 15},
     {kTaxEntry, K::ComboBox, "", 2880, 1200, 1215, 420, kSys, kSys, kBold12, 14},
-    {"Command7", K::Button, "Reset/Clear All Value", 4320, 1200, 1695, 375, kSys, kSys, kDefault, 12},
-    {"Command15", K::Button, "Print", 6240, 1200, 975, 375, kSys, kSys, kDefault, 32},
-    {"Command14", K::Button, "Quit", 7440, 1200, 1215, 375, kSys, kSys, kDefault, 31},
+    {"Command7", K::Button,
+     // TRANSLATORS: a button that empties every box. Room: 113 x 25 pixels, one line.
+     N_("Reset/Clear All Value"), 4320, 1200, 1695, 375, kSys, kSys, kDefault, 12},
+    {"Command15", K::Button,
+     // TRANSLATORS: a button. Room: 65 x 25 pixels, one line.
+     N_("Print"), 6240, 1200, 975, 375, kSys, kSys, kDefault, 32},
+    {"Command14", K::Button,
+     // TRANSLATORS: a button that closes the program. Room: 81 x 25 pixels.
+     N_("Quit"), 7440, 1200, 1215, 375, kSys, kSys, kDefault, 31},
     {BoxOf(P::Annual), K::TextBox, "", 480, 2040, 1335, 495, kBlue, kSys, kFigure, 0},
     {ButtonOf(P::Annual), K::Button, CaptionOf(P::Annual), 2280, 2040, 1575, 495, kSys, kSys, kDefault, 4},
     {BoxOf(P::Monthly), K::TextBox, "", 480, 2760, 1335, 495, kSys, kSys, kFigure, 1},
@@ -63,9 +71,13 @@ constexpr ControlDef kControls[] = {
     {BoxOf(P::Second35), K::TextBox, "", 5040, 5640, 1335, 495, kSys, kSys, kFigure, 27},
     {ButtonOf(P::Second35), K::Button, CaptionOf(P::Second35), 6840, 5640, 1575, 495, kSys, kSys, kDefault, 26},
     {"Label1", K::Label, kColumnNote, 240, 6720, 8535, 615, kSys, kSys, kBold8, 28},
-    {"Label4", K::Label, "Blue one is the Gross Pay You Enter", 240, 7440, 4095, 375, kBlue, kSys,
+    {"Label4", K::Label,
+     // TRANSLATORS: the colour key, in blue 12 pt. Room: 273 x 25 pixels, one line.
+     N_("Blue one is the Gross Pay You Enter"), 240, 7440, 4095, 375, kBlue, kSys,
      kPlain12, 29},
-    {"Label5", K::Label, "Red ones are the Net/Take Home pay(s)", 4440, 7440, 4335, 375, kRed, kSys,
+    {"Label5", K::Label,
+     // TRANSLATORS: the colour key, in red 12 pt. Room: 289 x 25 pixels, one line.
+     N_("Red ones are the Net/Take Home pay(s)"), 4440, 7440, 4335, 375, kRed, kSys,
      kPlain12, 30},
 };
 // clang-format on

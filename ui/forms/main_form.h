@@ -9,6 +9,7 @@
 
 #include "conversion/period.h"
 #include "ui/forms/form_data.h"
+#include "ui/forms/translation.h"
 
 namespace wagelyn::main_form {
 
@@ -18,47 +19,69 @@ inline constexpr Colour kBackground = 0x00FF8080;  // light blue
 
 // "Wagelyn", 37 full stops, "created by", the author and the date.
 inline constexpr std::string_view kCaption =
-    "Wagelyn.....................................created by Wagelyn Developers 04/02";
+    // TRANSLATORS: the main window's title bar; keep the program's name
+    // first. Room: the title bar, about 500 pixels.
+    N_("Wagelyn.....................................created by Wagelyn Developers 04/02");
 
 inline constexpr std::array<std::string_view, 16> kTaxList{
     "0", "16", "17", "18", "19", "20", "21", "22", "23", "24", "25", "26", "27", "28", "29", "30"};
 
-inline constexpr std::string_view kHelpMenu = "Help";
-inline constexpr std::string_view kAboutItem = "About the program";
+// TRANSLATORS: the menu bar's only menu.
+inline constexpr std::string_view kHelpMenu = N_("Help");
+// TRANSLATORS: the Help menu's only item, which opens the About dialog.
+inline constexpr std::string_view kAboutItem = N_("About the program");
 
 // Each period's figure box and button, and the caption that names both.
 struct PeriodControls {
     Period period;
+    std::string_view caption;  // the button's caption, stray full stops included
     std::string_view box;
     std::string_view button;
-    std::string_view caption;  // the button's caption, stray full stops included
 };
 
 // Buttons skip Command7: that one is the reset button of the top row.
 // clang-format off
 inline constexpr std::array<PeriodControls, kPeriodCount> kPeriodControls{{
-    {Period::Annual, "Text1", "Command1", "Annual Salary"},
-    {Period::Monthly, "Text2", "Command2", "Monthly"},
-    {Period::BiWeekly, "Text3", "Command3", "Bi-Weekly"},
-    {Period::Weekly, "Text4", "Command4", "Weekly"},
-    {Period::Hourly40, "Text5", "Command5", "Hourly - 40 hr."},
-    {Period::Hourly35, "Text6", "Command6", "Hourly - 35 hr."},
-    {Period::Daily40, "Text7", "Command8", "Daily - 40 hr"},
-    {Period::Daily35, "Text8", "Command9", "Daily - 35 hr"},
-    {Period::Minute40, "Text9", "Command10", "Minute. - 40 hr"},
-    {Period::Minute35, "Text10", "Command11", "Minute - 35 hr"},
-    {Period::Second40, "Text11", "Command12", "Second. - 40 hr"},
-    {Period::Second35, "Text12", "Command13", "Second. - 35 hr"},
+    // TRANSLATORS: a period's button, which also names its figure box for screen
+    // readers; "40 hr" and "35 hr" are the hours worked in a week. Room: 105 x
+    // 33 pixels, one line.
+    {Period::Annual, N_("Annual Salary"), "Text1", "Command1"},
+    // TRANSLATORS: a period's button and its box's name. Room: 105 x 33 pixels.
+    {Period::Monthly, N_("Monthly"), "Text2", "Command2"},
+    // TRANSLATORS: a period's button and its box's name. Room: 105 x 33 pixels.
+    {Period::BiWeekly, N_("Bi-Weekly"), "Text3", "Command3"},
+    // TRANSLATORS: a period's button and its box's name. Room: 105 x 33 pixels.
+    {Period::Weekly, N_("Weekly"), "Text4", "Command4"},
+    // TRANSLATORS: a period's button and its box's name. Room: 105 x 33 pixels.
+    {Period::Hourly40, N_("Hourly - 40 hr."), "Text5", "Command5"},
+    // TRANSLATORS: a period's button and its box's name. Room: 105 x 33 pixels.
+    {Period::Hourly35, N_("Hourly - 35 hr."), "Text6", "Command6"},
+    // TRANSLATORS: a period's button and its box's name. Room: 105 x 33 pixels.
+    {Period::Daily40, N_("Daily - 40 hr"), "Text7", "Command8"},
+    // TRANSLATORS: a period's button and its box's name. Room: 105 x 33 pixels.
+    {Period::Daily35, N_("Daily - 35 hr"), "Text8", "Command9"},
+    // TRANSLATORS: a period's button and its box's name. Room: 105 x 33 pixels.
+    {Period::Minute40, N_("Minute. - 40 hr"), "Text9", "Command10"},
+    // TRANSLATORS: a period's button and its box's name. Room: 105 x 33 pixels.
+    {Period::Minute35, N_("Minute - 35 hr"), "Text10", "Command11"},
+    // TRANSLATORS: a period's button and its box's name. Room: 105 x 33 pixels.
+    {Period::Second40, N_("Second. - 40 hr"), "Text11", "Command12"},
+    // TRANSLATORS: a period's button and its box's name. Room: 105 x 33 pixels.
+    {Period::Second35, N_("Second. - 35 hr"), "Text12", "Command13"},
 }};
 // clang-format on
 
 // What a screen reader says of the tax entry: its prompt, as on the screen
 // (stray spelling and the double blank included).
 inline constexpr std::string_view kTaxEntry = "Combo1";
-inline constexpr std::string_view kTaxPrompt = "Enter if any Total Estmated  TAX withheld in %";
+// TRANSLATORS: the prompt before the tax entry, in bold 8 pt. Room: 177 x 25
+// pixels, two lines.
+inline constexpr std::string_view kTaxPrompt = N_("Enter if any Total Estmated  TAX withheld in %");
 // A figure box's description: gross while blue, net otherwise.
-inline constexpr std::string_view kGrossDescription = "Gross pay, as entered";
-inline constexpr std::string_view kNetDescription = "Net (take-home) pay";
+// TRANSLATORS: heard by screen-reader users only, for the box they typed in.
+inline constexpr std::string_view kGrossDescription = N_("Gross pay, as entered");
+// TRANSLATORS: heard by screen-reader users only, for a box with a result.
+inline constexpr std::string_view kNetDescription = N_("Net (take-home) pay");
 
 // The procedures a control runs.
 enum class Command : std::uint8_t { Recalculate, Reset, Quit, Print, About };

@@ -10,11 +10,14 @@
 #include "platform/files.h"
 #include "platform/programs.h"
 #include "platform/registry.h"
+#include "ui/forms/translation.h"
 
 namespace wagelyn {
 
 inline constexpr std::string_view kSysInfoUnavailable =
-    "System Information Is Unavailable At This Time";
+    // TRANSLATORS: a message box's text, when the system's information tool
+    // cannot be found or started.
+    N_("System Information Is Unavailable At This Time");
 
 struct SysInfoPlatform {
     platform::Registry& registry;
