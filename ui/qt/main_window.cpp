@@ -79,8 +79,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
     auto* help = menuBar()->addMenu(ToQString(main_form::kHelpMenu));
     help->setObjectName(QStringLiteral("Help"));
-    aboutItem_ = help->addAction(ToQString(main_form::kAboutItem));
-    aboutItem_->setObjectName(ToQString(main_form::kAboutItemName));
+    QAction* aboutItem = help->addAction(ToQString(main_form::kAboutItem));
+    aboutItem->setObjectName(ToQString(main_form::kAboutItemName));
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     BindControls();
@@ -100,13 +100,14 @@ void MainWindow::BindControls() {
     }
     tax_->setEditText(QString());
 
+    // A binding names a button or the menu item; either runs its procedure.
     for (const main_form::Binding& binding : main_form::kBindings) {
         const auto run = [this, binding] { main_form::Run(binding, *this); };
-        if (binding.command == main_form::Command::About) {
-            connect(aboutItem_, &QAction::triggered, this, run);
-        } else {
-            connect(findChild<QPushButton*>(ToQString(binding.control)), &QPushButton::clicked,
-                    this, run);
+        const QString name = ToQString(binding.control);
+        if (auto* button = findChild<QPushButton*>(name)) {
+            connect(button, &QPushButton::clicked, this, run);
+        } else if (auto* item = findChild<QAction*>(name)) {
+            connect(item, &QAction::triggered, this, run);
         }
     }
 }

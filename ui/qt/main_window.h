@@ -54,7 +54,6 @@ private:
     // colour as it was costs nothing (most runs repaint red boxes red).
     std::array<Colour, kPeriodCount> boxColours_{};
     QComboBox* tax_ = nullptr;
-    QAction* aboutItem_ = nullptr;
 };
 
 }  // namespace wagelyn
