@@ -14,5 +14,8 @@ while read -r language; do
         msgattrib --no-obsolete -o "$language.po" "$language.po"
     else
         msginit --no-translator --locale="$language" -i wagelyn.pot -o "$language.po"
+        # msginit takes the charset from the locale, ASCII where that is not
+        # installed; the catalogues are UTF-8.
+        msgconv --to-code=UTF-8 -o "$language.po" "$language.po"
     fi
 done <LINGUAS

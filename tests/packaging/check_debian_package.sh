@@ -61,6 +61,22 @@ for file in /usr/bin/wagelyn \
     check "$file installed" test -f "$file"
 done
 
+# Menus and software centres show the entry in every language of the
+# catalogues: each translatable key of the entry, and each translatable
+# element of the AppStream file (name, summary, two paragraphs, the
+# screenshot's caption and the release notes), carries it.
+entry_translated() {
+    local key
+    for key in Name GenericName Comment Keywords; do
+        grep -q "^$key\\[$1\\]=." /usr/share/applications/io.github.wagelyn.Wagelyn.desktop || return 1
+    done
+    [ "$(grep -c "xml:lang=\"$1\">." /usr/share/metainfo/io.github.wagelyn.Wagelyn.metainfo.xml)" -eq 6 ]
+}
+while read -r language; do
+    case "$language" in '' | '#'*) continue ;; esac
+    check "desktop entry and AppStream file in $language" entry_translated "$language"
+done <"$(dirname "$0")/../../po/LINGUAS"
+
 # The installed program opens its window.
 # start_xvfb also sets QT_QPA_PLATFORM=xcb: a caller's "offscreen" would
 # keep the window off the server.

@@ -1,51 +1,64 @@
 #!/usr/bin/env bash
-# Fails when a catalogue is stale or broken: po/wagelyn.pot must hold exactly
-# the texts the forms mark, every language in po/LINGUAS must have a PO file
-# with exactly those texts, all translated and none fuzzy, that msgfmt
-# --check accepts, and no PO file may lie outside LINGUAS.
+# Fails when a catalogue no longer matches what the program shows: when
+# po/wagelyn.pot lacks a text of the sources or keeps one they dropped, when
+# a po/LL.po lacks a text of the template or keeps another (obsolete "#~"
+# entries included), when po/LINGUAS and the PO files disagree, and when a
+# catalogue does not compile under msgfmt --check or leaves a text fuzzy or
+# untranslated. Exit 77 (skipped) without gettext's tools.
 #
-#   tests/po/check_catalogues.sh SOURCE_DIR
+#   check_catalogues.sh SOURCE_DIR
 set -uo pipefail
-source_dir=$1
 for tool in xgettext msgcmp msgfmt msgattrib; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is missing"; exit 77; }
-done
-po=$source_dir/po
-scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-
-"$po/extract.sh" "$scratch/fresh.pot" || fail "the texts could not be extracted"
-# msgcmp DEF REF: every text of REF is in DEF.
-msgcmp --use-untranslated "$po/wagelyn.pot" "$scratch/fresh.pot" ||
-    fail "po/wagelyn.pot lacks texts the forms have: run po/update.sh"
-msgcmp --use-untranslated "$scratch/fresh.pot" "$po/wagelyn.pot" ||
-    fail "po/wagelyn.pot holds texts the forms no longer have: run po/update.sh"
-
-languages=$(grep -v '^#' "$po/LINGUAS" | grep -v '^$')
-for file in "$po"/*.po; do
-    language=$(basename "$file" .po)
-    grep -qx "$language" <<<"$languages" || fail "$language.po is not listed in po/LINGUAS"
-done
-for language in $languages; do
-    file=$po/$language.po
-    if [ ! -e "$file" ]; then
-        fail "po/LINGUAS lists $language, which has no $language.po"
-        continue
+    if ! command -v "$tool" >/dev/null; then
+        echo "check_catalogues: $tool is missing; skipped" >&2
+        exit 77
     fi
-    msgfmt --check -o /dev/null "$file" || fail "$language.po does not compile cleanly"
-    msgcmp "$file" "$po/wagelyn.pot" || fail "$language.po lacks texts or translations"
-    msgcmp --use-untranslated "$po/wagelyn.pot" "$file" ||
-        fail "$language.po holds texts the forms no longer have"
-    for kind in fuzzy obsolete; do
-        if [ -n "$(msgattrib --only-$kind "$file")" ]; then
-            fail "$language.po has $kind entries"
-        fi
-    done
 done
-[ "$failures" -eq 0 ] && echo "every catalogue is current"
-exit $((failures > 0))
+export LC_ALL=C
+po=$(realpath "$1")/po
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/../support/checks.sh"
+
+# msgcmp DEF REF fails when REF holds a msgid that DEF lacks; untranslated
+# and fuzzy entries count (compiles_complete finds those), obsolete ones do not.
+holds_every_text_of() { msgcmp --use-untranslated --use-fuzzy --no-fuzzy-matching "$1" "$2"; }
+same_texts() { holds_every_text_of "$1" "$2" && holds_every_text_of "$2" "$1"; }
+no_obsolete_entries() { [ -z "$(msgattrib --only-obsolete "$1")" ]; }
+compiles_complete() {
+    local statistics
+    statistics=$(msgfmt --check --check-accelerators='&' --statistics -o /dev/null "$1" 2>&1) || {
+        echo "$statistics" >&2
+        return 1
+    }
+    case "$statistics" in *fuzzy* | *untranslated*)
+        echo "$1: $statistics" >&2
+        return 1
+        ;;
+    esac
+}
+names_its_language() { grep -qx "\"Language: $2\\\\n\"" "$1"; }
+
+check "po/extract.sh runs" "$po/extract.sh" "$work/sources.pot"
+check "po/wagelyn.pot holds exactly the sources' texts" same_texts "$work/sources.pot" "$po/wagelyn.pot"
+
+languages=()
+while read -r language; do
+    case "$language" in '' | '#'*) continue ;; esac
+    languages+=("$language")
+done <"$po/LINGUAS"
+check "po/LINGUAS lists a language" test "${#languages[@]}" -gt 0
+for language in "${languages[@]}"; do
+    catalogue=$po/$language.po
+    check "po/LINGUAS's $language has $language.po" test -f "$catalogue"
+    [ -f "$catalogue" ] || continue
+    check "$language.po holds exactly the template's texts" same_texts "$catalogue" "$po/wagelyn.pot"
+    check "$language.po keeps no obsolete entry" no_obsolete_entries "$catalogue"
+    check "$language.po compiles with every text translated" compiles_complete "$catalogue"
+    check "$language.po names its language" names_its_language "$catalogue" "$language"
+done
+for catalogue in "$po"/*.po; do
+    language=$(basename "$catalogue" .po)
+    check "$language.po is listed in po/LINGUAS" grep -qx "$language" "$po/LINGUAS"
+done
+report check_catalogues
