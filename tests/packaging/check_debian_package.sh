@@ -70,7 +70,9 @@ entry_translated() {
     for key in Name GenericName Comment Keywords; do
         grep -q "^$key\\[$1\\]=." /usr/share/applications/io.github.wagelyn.Wagelyn.desktop || return 1
     done
-    [ "$(grep -c "xml:lang=\"$1\">." /usr/share/metainfo/io.github.wagelyn.Wagelyn.metainfo.xml)" -eq 6 ]
+    # gettext 0.23 (Debian 13) writes a country's variant as the XML tag
+    # "pt-BR"; 0.21 (Debian 12) keeps the catalogue's "pt_BR".
+    [ "$(grep -cE "xml:lang=\"($1|${1/_/-})\">." /usr/share/metainfo/io.github.wagelyn.Wagelyn.metainfo.xml)" -eq 6 ]
 }
 while read -r language; do
     case "$language" in '' | '#'*) continue ;; esac
