@@ -181,12 +181,4 @@ std::string TranslateFormat(std::string_view english,
     return text;
 }
 
-std::vector<std::string_view> CatalogueLanguages() {
-    std::vector<std::string_view> languages;
-    for (const EmbeddedCatalogue& catalogue : EmbeddedCatalogues()) {
-        languages.push_back(catalogue.language);
-    }
-    return languages;
-}
-
 }  // namespace wagelyn

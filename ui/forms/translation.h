@@ -8,7 +8,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 // Marks a text for the catalogues (xgettext --keyword=N_). It stays the
 // English literal it wraps, usable in constant tables.
@@ -33,8 +32,5 @@ std::string_view Translate(std::string_view english);
 // Translate, then each "%s" replaced by the next argument in turn.
 std::string TranslateFormat(std::string_view english,
                             std::initializer_list<std::string_view> arguments);
-
-// The languages that have a catalogue, in the order po/LINGUAS gives.
-std::vector<std::string_view> CatalogueLanguages();
 
 }  // namespace wagelyn
