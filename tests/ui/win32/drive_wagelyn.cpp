@@ -765,7 +765,6 @@ void CheckTextFits(HWND window, std::span<const ControlDef> controls) {
         SetWindowPos(placed.control, nullptr, left, top, width + 2 * sideways,
                      height + upwards + downwards, kKeep | SWP_SHOWWINDOW);
         RedrawWindow(placed.control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        Sleep(100);
         RECT grown{};
         GetClientRect(placed.control, &grown);
         MapWindowPoints(placed.control, nullptr, reinterpret_cast<POINT*>(&grown), 2);
@@ -776,7 +775,17 @@ void CheckTextFits(HWND window, std::span<const ControlDef> controls) {
         const int frame = button ? MulDiv(4, dpi, 96) : 0;
         InflateRect(&grown, -frame, -frame);
         InflateRect(&room, -frame, -frame);
-        RECT ink = InkBounds(grown, {grown.left, grown.bottom - 1});
+        // Drawn anew once its ink stays the same from one look to the next.
+        RECT ink{};
+        RECT before{-1, -1, -1, -1};
+        WaitFor(
+            [&] {
+                ink = InkBounds(grown, {grown.left, grown.bottom - 1});
+                const bool drawn = ink.right > ink.left && EqualRect(&ink, &before) != FALSE;
+                before = ink;
+                return drawn;
+            },
+            1000);
         OffsetRect(&ink, frame, frame);
         SetWindowPos(placed.control, nullptr, r.left, r.top, width, height, kKeep | SWP_HIDEWINDOW);
         // A label does not grow sideways: ink on its outermost column is cut
