@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Wagelyn.exe under Wine on a private Xvfb, driven from another process by
-# drive_wagelyn.exe: in English, under a German regional setting, with
+# drive_wagelyn.exe: in English (and, in a process of its own, with each
+# window creation refused in turn), under a German regional setting, with
 # libraries planted beside it, moved from 96 to 144 DPI, at 144 DPI, and
 # under a high-contrast colour scheme. Exit 77 (skipped) where Wine, Xvfb
 # or mingw-w64 is missing.
@@ -69,6 +70,9 @@ plant_libraries() {
 }
 # No print server: Print must say that no default printer is set up.
 CUPS_SERVER="$work/no-print-server.sock" drive english
+# Windows whose making fails, creation by creation, in a process of their own.
+check "a window that fails to be made is not counted and ends nothing" \
+    wine "$build/tests/ui/win32/window_lifetime_test.exe" </dev/null
 new_session
 LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 drive german
 plant_libraries
