@@ -19,16 +19,16 @@ void ApplyAccessibleTexts(const FormDef& form, QWidget* window, QWidget* surface
             colour = control->foreground;
         }
         if (!def.name.empty()) {
-            target->setAccessibleName(ToQString(def.name));
+            target->setAccessibleName(ShownText(def.name));
         }
-        target->setAccessibleDescription(ToQString(DescriptionOf(def, colour)));
+        target->setAccessibleDescription(ShownText(DescriptionOf(def, colour)));
     }
 }
 
 void DescribeByColour(const FormDef& form, QWidget* control, Colour colour) {
     if (const AccessibleDef* def =
             FindAccessible(form.accessible, control->objectName().toStdString())) {
-        control->setAccessibleDescription(ToQString(DescriptionOf(*def, colour)));
+        control->setAccessibleDescription(ShownText(DescriptionOf(*def, colour)));
     }
 }
 
