@@ -1,10 +1,28 @@
 #include "ui/qt/accessible_texts.h"
 
+#include <QLabel>
 #include <QWidget>
+#include <string_view>
 
 #include "ui/qt/form_builder.h"
 
 namespace wagelyn {
+namespace {
+
+// A label of the form that shows the control's name labels it: on Linux a
+// screen reader names an editable combo box by its text, and says what it
+// is for by the label that labels it.
+void LabelBy(const FormDef& form, std::string_view name, QWidget* surface, QWidget* target) {
+    for (const ControlDef& control : form.controls) {
+        if (control.kind == ControlKind::Label && control.text == name) {
+            if (auto* label = surface->findChild<QLabel*>(ToQString(control.name))) {
+                label->setBuddy(target);
+            }
+        }
+    }
+}
+
+}  // namespace
 
 void ApplyAccessibleTexts(const FormDef& form, QWidget* window, QWidget* surface) {
     for (const AccessibleDef& def : form.accessible) {
@@ -20,6 +38,7 @@ void ApplyAccessibleTexts(const FormDef& form, QWidget* window, QWidget* surface
         }
         if (!def.name.empty()) {
             target->setAccessibleName(ShownText(def.name));
+            LabelBy(form, def.name, surface, target);
         }
         target->setAccessibleDescription(ShownText(DescriptionOf(def, colour)));
     }
