@@ -1,6 +1,7 @@
 # Summarises start-up runs: input lines "PROGRAM MILLISECONDS [KILOBYTES]",
 # programs started in turn. Prints each program's medians and Wagelyn's
-# ratios to every other.
+# ratios to every other; a name's suffix ("wagelyn-de", "floor-de") names
+# the settings it ran under, and Wagelyn is compared under the same ones.
 function median(values, n,    i, j, t) {
     for (i = 2; i <= n; i++) for (j = i; j > 1 && values[j-1] > values[j]; j--) {
         t = values[j]; values[j] = values[j-1]; values[j-1] = t
@@ -19,11 +20,13 @@ END {
         }
     }
     for (p in n) {
-        if (p == "wagelyn") continue
+        settings = index(p, "-") ? substr(p, index(p, "-")) : ""
+        w = "wagelyn" settings
+        if (p == w || !(w in n)) continue
         if (r[p] > 0) {
-            printf "wagelyn / %-9s first paint %6.3f   resident %6.3f\n", p, m["wagelyn"] / m[p], r["wagelyn"] / r[p]
+            printf "%s / %-9s first paint %6.3f   resident %6.3f\n", w, p, m[w] / m[p], r[w] / r[p]
         } else {
-            printf "wagelyn / %-9s first paint %6.3f\n", p, m["wagelyn"] / m[p]
+            printf "%s / %-9s first paint %6.3f\n", w, p, m[w] / m[p]
         }
     }
 }

@@ -40,6 +40,7 @@ packages=(
     libfontconfig-dev                         # loading the font configuration early
     fonts-liberation                          # Arial-compatible face for the layout
     gettext                                   # compiling the catalogues of translations
+    qt6-translations-l10n                     # Qt's own texts in the user's language
 )
 if [ "$with_tests" = yes ]; then
     packages+=(

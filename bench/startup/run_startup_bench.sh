@@ -2,7 +2,9 @@
 # Start-up and footprint of Wagelyn against the widget floor (the same window
 # written plainly, with no logic), started alternately on a private Xvfb:
 # medians of the time from exec to the first painted window and of resident
-# memory once idle, and their ratios.
+# memory once idle, and their ratios; under English (C.UTF-8) and under
+# German (LANGUAGE=de, LANG=de_DE.UTF-8: Wagelyn's catalogue and Qt's own
+# translations), each against the floor started under the same settings.
 #
 #   bench/startup/run_startup_bench.sh BUILD_DIR [RUNS]
 #
@@ -56,9 +58,10 @@ bus=$(cat "$work/bus-pid")
 export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus-address")
 
 # One measurement: "NAME MILLISECONDS KILOBYTES" appended to the results.
+# Any further arguments are env's, for the program's settings.
 measure() {
     local name=$1 idle=$2 program=$3
-    "$tool" "$idle" "$program" >"$work/one" &
+    env "${@:4}" "$tool" "$idle" "$program" >"$work/one" &
     measuring=$!
     wait "$measuring"
     measuring=""
@@ -69,9 +72,12 @@ measure() {
 measure warm-up 200 "$build/wagelyn"
 measure warm-up 200 "$floor"
 : >"$work/results"
+german=(-u LC_ALL LANGUAGE=de LANG=de_DE.UTF-8)
 for _ in $(seq "$runs"); do
     measure wagelyn 1000 "$build/wagelyn"
     measure floor 1000 "$floor"
+    measure wagelyn-de 1000 "$build/wagelyn" "${german[@]}"
+    measure floor-de 1000 "$floor" "${german[@]}"
 done
 
 awk -f "$(dirname "$0")/../summarise.awk" "$work/results"

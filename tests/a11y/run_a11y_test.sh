@@ -5,6 +5,9 @@
 # Exit 77 (skipped) when the AT-SPI packages are missing.
 #
 #   run_a11y_test.sh PROGRAM [CLIENT.py]  (work_the_window.py unless named)
+#
+# With WAGELYN_CLIENT_STARTS=1 the client starts the program itself, once
+# for each setting it tries, from WAGELYN_PROGRAM.
 set -euo pipefail
 program=$1
 client=${2:-work_the_window.py}
@@ -47,11 +50,14 @@ export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus-address")
 launcher_pid=$!
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-"$program" >"$work/program.log" 2>&1 </dev/null &
-app_pid=$!
+export WAGELYN_PROGRAM=$program
+if [ "${WAGELYN_CLIENT_STARTS:-}" != 1 ]; then
+    "$program" >"$work/program.log" 2>&1 </dev/null &
+    app_pid=$!
+fi
 
 if ! /usr/bin/python3 "$here/$client"; then
     echo "--- program output" >&2
-    cat "$work/program.log" >&2
+    cat "$work/program.log" >&2 2>/dev/null || true
     exit 1
 fi

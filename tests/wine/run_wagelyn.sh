@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Wagelyn.exe under Wine on a private Xvfb, driven from another process by
-# drive_wagelyn.exe: in English, in each language it has a catalogue for,
-# under a German regional setting, with libraries planted beside it, moved
-# from 96 to 144 DPI, at 144 DPI (every language's texts fitting again),
-# and under a high-contrast colour scheme. Exit 77 (skipped) where Wine,
-# Xvfb or mingw-w64 is missing.
+# drive_wagelyn.exe: in English (and, in a process of its own, with each
+# window creation refused in turn), in each language it has a catalogue
+# for, under a German regional setting, with libraries planted beside it,
+# moved from 96 to 144 DPI, at 144 DPI (each catalogue's texts fitting
+# again), and under a high-contrast colour scheme. Exit 77 (skipped) where
+# Wine, Xvfb or mingw-w64 is missing.
 #
 #   run_wagelyn.sh WINDOWS_BUILD_DIR
 set -euo pipefail
@@ -87,6 +88,9 @@ plant_libraries() {
 }
 # No print server: Print must say that no default printer is set up.
 CUPS_SERVER="$work/no-print-server.sock" drive english
+# Windows whose making fails, creation by creation, in a process of their own.
+check "a window that fails to be made is not counted and ends nothing" \
+    wine "$build/tests/ui/win32/window_lifetime_test.exe" </dev/null
 # Each language's words with English figures.
 for language in $languages; do
     locale=$language.UTF-8 region . ,

@@ -51,7 +51,7 @@ void AboutDialog::StartSysInfo() {
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(),
-                    ToQString(kSysInfoUnavailable), QMessageBox::Ok, this);
+                    ShownText(kSysInfoUnavailable), QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("SysInfoUnavailable"));
     box.exec();
 }

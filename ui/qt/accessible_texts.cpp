@@ -1,10 +1,28 @@
 #include "ui/qt/accessible_texts.h"
 
+#include <QLabel>
 #include <QWidget>
+#include <string_view>
 
 #include "ui/qt/form_builder.h"
 
 namespace wagelyn {
+namespace {
+
+// A label of the form that shows the control's name labels it: on Linux a
+// screen reader names an editable combo box by its text, and says what it
+// is for by the label that labels it.
+void LabelBy(const FormDef& form, std::string_view name, QWidget* surface, QWidget* target) {
+    for (const ControlDef& control : form.controls) {
+        if (control.kind == ControlKind::Label && control.text == name) {
+            if (auto* label = surface->findChild<QLabel*>(ToQString(control.name))) {
+                label->setBuddy(target);
+            }
+        }
+    }
+}
+
+}  // namespace
 
 void ApplyAccessibleTexts(const FormDef& form, QWidget* window, QWidget* surface) {
     for (const AccessibleDef& def : form.accessible) {
@@ -19,16 +37,17 @@ void ApplyAccessibleTexts(const FormDef& form, QWidget* window, QWidget* surface
             colour = control->foreground;
         }
         if (!def.name.empty()) {
-            target->setAccessibleName(ToQString(def.name));
+            target->setAccessibleName(ShownText(def.name));
+            LabelBy(form, def.name, surface, target);
         }
-        target->setAccessibleDescription(ToQString(DescriptionOf(def, colour)));
+        target->setAccessibleDescription(ShownText(DescriptionOf(def, colour)));
     }
 }
 
 void DescribeByColour(const FormDef& form, QWidget* control, Colour colour) {
     if (const AccessibleDef* def =
             FindAccessible(form.accessible, control->objectName().toStdString())) {
-        control->setAccessibleDescription(ToQString(DescriptionOf(*def, colour)));
+        control->setAccessibleDescription(ShownText(DescriptionOf(*def, colour)));
     }
 }
 

@@ -20,7 +20,7 @@ void CloseSharedInstance() {
 
 ErrorDialog::ErrorDialog() {
     setObjectName(QStringLiteral("errshow"));
-    setWindowTitle(ToQString(error_form::kCaption));
+    setWindowTitle(ShownText(error_form::kCaption));
     FormSurface* surface = BuildOwnerlessDialog(*this, error_form::Form());
     for (std::string_view name : {error_form::kOkButton, error_form::kCancelButton}) {
         connect(surface->findChild<QPushButton*>(ToQString(name)), &QPushButton::clicked, this,

@@ -17,6 +17,7 @@
 
 #include "ui/forms/face_preferences.h"
 #include "ui/forms/tab_order.h"
+#include "ui/forms/translation.h"
 #include "ui/qt/legible_colours.h"
 
 namespace wagelyn {
@@ -119,7 +120,7 @@ void SetDesignColours(QWidget* control, Colour text, Colour background) {
 QWidget* CreateControl(const ControlDef& def, QWidget* surface) {
     switch (def.kind) {
         case ControlKind::Label: {
-            auto* label = new QLabel(ToQString(def.text), surface);
+            auto* label = new QLabel(ShownText(def.text), surface);
             label->setWordWrap(true);
             label->setAlignment(def.centred ? Qt::AlignHCenter | Qt::AlignTop
                                             : Qt::AlignLeft | Qt::AlignTop);
@@ -156,7 +157,7 @@ QWidget* CreateControl(const ControlDef& def, QWidget* surface) {
             return combo;
         }
         case ControlKind::Button: {
-            auto* button = new QPushButton(ToQString(def.text), surface);
+            auto* button = new QPushButton(ShownText(def.text), surface);
             // Return and keypad Enter press the focused button, in the dialogs
             // and in the main window alike, as in the window system's own
             // dialogs; the focused button is drawn as the one they press.
@@ -181,6 +182,10 @@ void SetDesignTextColour(QWidget* control, Colour colour) {
 
 QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString ShownText(std::string_view english) {
+    return ToQString(Translate(english));
 }
 
 QColor ToQColor(Colour colour) {

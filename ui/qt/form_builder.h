@@ -16,6 +16,9 @@ namespace wagelyn {
 // The tables' UTF-8 texts as Qt text.
 QString ToQString(std::string_view text);
 
+// A text of the forms' English as the user reads it: in the chosen language.
+QString ShownText(std::string_view english);
+
 QColor ToQColor(Colour colour);
 
 // The face for a design font: the installed face closest to it.

@@ -59,7 +59,7 @@ private:
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Pay1"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(ToQString(main_form::kCaption));
+    setWindowTitle(ShownText(main_form::kCaption));
     setWindowIcon(ApplicationIcon());
     // Fixed single border: close box and system menu, no minimize or maximize.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -77,9 +77,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     ApplyAccessibleTexts(main_form::Form(), this, surface);
     setCentralWidget(surface);
 
-    auto* help = menuBar()->addMenu(ToQString(main_form::kHelpMenu));
+    auto* help = menuBar()->addMenu(ShownText(main_form::kHelpMenu));
     help->setObjectName(QStringLiteral("Help"));
-    QAction* aboutItem = help->addAction(ToQString(main_form::kAboutItem));
+    QAction* aboutItem = help->addAction(ShownText(main_form::kAboutItem));
     aboutItem->setObjectName(ToQString(main_form::kAboutItemName));
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);

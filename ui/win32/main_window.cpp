@@ -36,7 +36,9 @@ std::string LocaleText(LCTYPE item, std::string_view fallback) {
 NumberFormat RegionalFormat() {
     std::string decimal = LocaleText(LOCALE_SDECIMAL, ".");
     if (decimal.empty()) {
-        decimal = ".";  // no figure could carry a fraction
+        // No figure could carry a fraction. (Appended rather than assigned:
+        // g++ 12 warns falsely, -Wrestrict, on assigning a literal here.)
+        decimal.push_back('.');
     }
     return {std::move(decimal), LocaleText(LOCALE_STHOUSAND, ",")};
 }

@@ -1,6 +1,7 @@
-// At every scale factor the desktop may set (QT_SCALE_FACTOR), no label or
-// button of the three windows clips its text: the text's ink, laid out and
-// rendered the way the widget draws it, falls inside the widget's text room.
+// At every scale factor the desktop may set (QT_SCALE_FACTOR), and in English
+// and every language the program has a catalogue for, no label or button of
+// the three windows clips its text: the text's ink, laid out and rendered the
+// way the widget draws it, falls inside the widget's text room.
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
@@ -8,7 +9,11 @@
 #include <QStyleOptionButton>
 #include <QTest>
 
+#include <string>
+
 #include "open_main_window.h"
+#include "ui/forms/embedded_catalogues.h"
+#include "ui/forms/translation.h"
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/error_dialog.h"
 
@@ -68,6 +73,25 @@ QRectF InkOf(QWidget* widget, const QString& text, const TextRoom& room) {
         .translated(canvas.topLeft());
 }
 
+// One row per language: the design's English ("C") and each catalogue.
+void AddLanguageRows() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << QStringLiteral("C");
+    for (const EmbeddedCatalogue& catalogue : EmbeddedCatalogues()) {
+        const QString language = QString::fromUtf8(
+            catalogue.language.data(), static_cast<qsizetype>(catalogue.language.size()));
+        QTest::newRow(qPrintable(language)) << language;
+    }
+}
+
+// The row's language, as the program would choose it from the user's.
+void UseRowLanguage() {
+    QFETCH(QString, language);
+    const std::string preferred[] = {language.toStdString()};
+    QCOMPARE(QString::fromUtf8(UseLanguage(preferred).data()),
+             language == QStringLiteral("C") ? QString() : language);
+}
+
 }  // namespace
 
 class TextFitsTest : public QObject {
@@ -90,16 +114,18 @@ private:
             // One device pixel of a stroke's antialiased fringe may fall on
             // the edge (a bold capital's negative side bearing does).
             const qreal fringe = 1.0 / widget->devicePixelRatioF();
-            QVERIFY2(QRectF(room.room).adjusted(-fringe, -fringe, fringe, fringe).contains(ink),
-                     qPrintable(QStringLiteral("%1 at scale %2: ink %3,%4 %5 x %6 in room %7 x %8")
-                                    .arg(widget->objectName())
-                                    .arg(widget->devicePixelRatioF())
-                                    .arg(ink.x() - room.room.x())
-                                    .arg(ink.y() - room.room.y())
-                                    .arg(ink.width())
-                                    .arg(ink.height())
-                                    .arg(room.room.width())
-                                    .arg(room.room.height())));
+            QVERIFY2(
+                QRectF(room.room).adjusted(-fringe, -fringe, fringe, fringe).contains(ink),
+                qPrintable(QStringLiteral("%1 (%9) at scale %2: ink %3,%4 %5 x %6 in room %7 x %8")
+                               .arg(widget->objectName())
+                               .arg(widget->devicePixelRatioF())
+                               .arg(ink.x() - room.room.x())
+                               .arg(ink.y() - room.room.y())
+                               .arg(ink.width())
+                               .arg(ink.height())
+                               .arg(room.room.width())
+                               .arg(room.room.height())
+                               .arg(text)));
         }
         QVERIFY(checked > 0);
     }
@@ -111,18 +137,24 @@ private slots:
                  scale.isEmpty() ? 1.0 : scale.toDouble());
     }
 
+    void mainWindow_data() { AddLanguageRows(); }
     void mainWindow() {
+        UseRowLanguage();
         std::unique_ptr<MainWindow> window(testing::OpenMainWindow());
         CheckEveryText(window.get());
     }
 
+    void errorDialog_data() { AddLanguageRows(); }
     void errorDialog() {
+        UseRowLanguage();
         ErrorDialog::Show();
         std::unique_ptr<ErrorDialog> dialog(ErrorDialog::Instance());
         CheckEveryText(dialog.get());
     }
 
+    void aboutDialog_data() { AddLanguageRows(); }
     void aboutDialog() {
+        UseRowLanguage();
         AboutDialog::Show();
         std::unique_ptr<AboutDialog> dialog(AboutDialog::Instance());
         CheckEveryText(dialog.get());

@@ -1,0 +1,203 @@
+"""Starts Wagelyn in English and in every language it has a catalogue for,
+and reads its three windows and the unavailable message through AT-SPI, as a
+screen reader does: every caption, button, label and accessible name and
+description must be the catalogue's translation of what English shows, and a
+conversion must write figures the way the region, not the language, says.
+The catalogues are the build's own compiled ones (WAGELYN_CATALOGUES), so a
+new language is read without a change here."""
+import gettext
+import glob
+import os
+import re
+import subprocess
+import sys
+import time
+from collections import Counter
+
+import pyatspi
+
+from qt_catalogue import QtTranslation
+
+failures = []
+
+
+def check(what, ok):
+    print(("ok   " if ok else "FAIL ") + what)
+    if not ok:
+        failures.append(what)
+
+
+def wait_for(find, seconds=15):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        try:
+            if found := find():
+                return found
+        except Exception:  # the tree changes while it is walked
+            pass
+        time.sleep(0.1)
+    return None
+
+
+def application():
+    return next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name.lower() == "wagelyn"), None)
+
+
+def top_level(roles):
+    app = application()
+    return next((w for w in app if w and w.getRole() in roles), None) if app else None
+
+
+def find(root, role, name):
+    return pyatspi.findDescendant(root, lambda a: a.getRole() == role and a.name == name)
+
+
+def press(root, role, name):
+    find(root, role, name).queryAction().doAction(0)
+
+
+def labels_of(element):
+    return " ".join(target.name for relation in element.getRelationSet()
+                    if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY
+                    for target in (relation.getTarget(i) for i in range(relation.getNTargets())))
+
+
+def texts_of(window):
+    """What a screen reader can say of a window: its title, then each
+    element's role, name, description and the label that labels it."""
+    said = Counter({("title", window.name, "", ""): 1})
+    for element in pyatspi.findAllDescendants(window, lambda a: a.name or a.description):
+        said[(element.getRoleName(), element.name, element.description, labels_of(element))] += 1
+    return said
+
+
+class Words:
+    """A catalogue's translation of what English shows: a text as it
+    stands, a button's text whose access-key "&" Qt leaves out of its name,
+    or a text made from a "%s" form."""
+
+    def __init__(self, mo=None):
+        catalogue = gettext.GNUTranslations(open(mo, "rb")) if mo else gettext.NullTranslations()
+        messages = getattr(catalogue, "_catalog", {})
+        self.exact = {k: v for k, v in messages.items() if k}
+        self.exact.update({k.replace("&", ""): v.replace("&", "") for k, v in self.exact.items()})
+        self.forms = [(re.compile("^" + re.escape(k).replace("%s", "(.*)") + "$"), v)
+                      for k, v in self.exact.items() if "%s" in k]
+
+    def __call__(self, english):
+        if english in self.exact:
+            return self.exact[english]
+        for form, translation in self.forms:
+            if match := form.match(english):
+                for argument in match.groups():
+                    translation = translation.replace("%s", argument, 1)
+                return translation
+        return english
+
+    def said(self, english_said):
+        return Counter({tuple(self(text) if i else text for i, text in enumerate(key)): n
+                        for key, n in english_said.items()})
+
+
+class Program:
+    def __init__(self, environment):
+        self.process = subprocess.Popen([os.environ["WAGELYN_PROGRAM"]], env=environment,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *_):
+        self.process.terminate()
+        self.process.wait()
+        wait_for(lambda: application() is None)
+
+
+def read_windows(T):
+    """Works the windows in the language `T` translates into; returns what
+    each window and the unavailable message say, and the Monthly figure of
+    a conversion."""
+    frame = wait_for(lambda: top_level((pyatspi.ROLE_FRAME,)))
+    if frame is None:
+        return None
+    said = {"main": texts_of(frame)}
+    find(frame, pyatspi.ROLE_TEXT, T("Annual Salary")).queryEditableText().setTextContents("52000")
+    press(frame, pyatspi.ROLE_PUSH_BUTTON, T("Annual Salary"))
+    monthly = find(frame, pyatspi.ROLE_TEXT, T("Monthly"))
+    said["figure"] = wait_for(lambda: monthly.queryText().getText(0, -1))
+
+    monthly.queryEditableText().setTextContents("")
+    press(frame, pyatspi.ROLE_PUSH_BUTTON, T("Monthly"))
+    dialogs = (pyatspi.ROLE_DIALOG, pyatspi.ROLE_ALERT)
+    error = wait_for(lambda: top_level(dialogs))
+    said["error"] = texts_of(error) if error else Counter()
+    if error:
+        press(error, pyatspi.ROLE_PUSH_BUTTON, T("OK"))
+        wait_for(lambda: top_level(dialogs) is None)
+
+    press(frame, pyatspi.ROLE_MENU_ITEM, T("About the program"))
+    about = wait_for(lambda: top_level(dialogs))
+    said["about"] = texts_of(about) if about else Counter()
+    said["message"] = Counter()
+    if about:
+        press(about, pyatspi.ROLE_PUSH_BUTTON, T("System Info..."))
+        message = wait_for(lambda: top_level((pyatspi.ROLE_ALERT,)))
+        said["message"] = texts_of(message) if message else Counter()
+    return said
+
+
+catalogues = sorted(glob.glob(os.path.join(os.environ["WAGELYN_CATALOGUES"], "*.mo")))
+check("the build has catalogues to read", bool(catalogues))
+english_words = Words()
+by_language = {os.path.basename(mo)[:-3]: Words(mo) for mo in catalogues}
+# Where this Qt looks for its own translations, as the program asks it.
+qt_translations = subprocess.run([os.environ["WAGELYN_QTPATHS"], "--query", "QT_INSTALL_TRANSLATIONS"],
+                                 capture_output=True, text=True).stdout.strip()
+
+# Each row: the locale variables, the language whose words must show, and
+# how a figure of 4333.33 must read.
+rows = [({"LC_ALL": "C.UTF-8"}, "", "4333.33")]
+rows += [({"LANGUAGE": language, "LANG": "en_US.UTF-8"}, language, "4333.33")
+         for language in by_language]
+rows += [({"LANGUAGE": "en", "LC_ALL": "de_DE.UTF-8"}, "", "4333,33"),
+         ({"LANG": "de_DE.UTF-8"}, "de", "4333,33"),
+         ({"LC_MESSAGES": "de_DE.UTF-8", "LC_NUMERIC": "en_US.UTF-8"}, "de", "4333.33")]
+
+# No system-information tool on the program's PATH, in the session's own
+# folder (run_a11y_test.sh removes it).
+no_tools = os.path.join(os.environ["XDG_RUNTIME_DIR"], "no-tools")
+os.makedirs(no_tools, exist_ok=True)
+base = {k: v for k, v in os.environ.items() if k != "LANGUAGE" and not k.startswith(("LC_", "LANG"))}
+base["PATH"] = no_tools
+english_said = None
+for variables, language, figure in rows:
+    where = " ".join(f"{k}={v}" for k, v in variables.items())
+    words = by_language[language] if language else english_words
+    with Program({**base, **variables}):
+        said = read_windows(words)
+    if said is None:
+        check(f"{where}: the main window appears", False)
+        if english_said is None:
+            break  # nothing to translate from
+        continue
+    if english_said is None:  # the first row: the design's English
+        english_said = said
+        check(f"{where}: every window and the message are read",
+              all(said[w] for w in ("main", "error", "about", "message")))
+    for window in ("main", "error", "about", "message"):
+        want = words.said(english_said[window])
+        got = said[window]
+        if window == "message":  # its buttons are Qt's own: Qt's translations say them
+            qt = QtTranslation(qt_translations, language) if language else None
+            want = Counter({(r, qt("QPlatformTheme", n) if qt and r == "push button" else n, d, l): c
+                            for (r, n, d, l), c in want.items()})
+        check(f"{where}: the {window} window reads in {language or 'English'}"
+              + ("" if got == want else f": missing {dict(want - got)}, unexpected {dict(got - want)}"),
+              got == want)
+    if language:
+        changed = sum(1 for (_, n, *_) in english_said["main"] if words(n) != n)
+        check(f"{where}: the catalogue changes the main window's words ({changed})", changed > 10)
+    check(f"{where}: Monthly reads {figure} (read {said['figure']!r})", said["figure"] == figure)
+
+print(f"{len(failures)} failed" if failures else "all checks passed")
+sys.exit(1 if failures else 0)

@@ -1,0 +1,139 @@
+// The program's windows under Wine, in this process, with each window
+// creation that opening one makes refused in turn (by a CBT hook, as the
+// system refuses one when it runs out of resources). Whatever fails, a window
+// is either wholly made, with every control, and counted open, or reported
+// failed and not counted; a failure never ends the program, which ends once,
+// when the last window that did open has closed.
+//
+//   window_lifetime_test.exe
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "app/application_info.h"
+#include "ui/forms/about_form.h"
+#include "ui/forms/error_form.h"
+#include "ui/forms/main_form.h"
+#include "ui/win32/dialogs.h"
+#include "ui/win32/form_window.h"
+#include "ui/win32/main_window.h"
+
+namespace {
+
+using wagelyn::FormDef;
+using wagelyn::win32::FormWindow;
+
+int failed = 0;
+void Check(bool ok, const std::string& what) {
+    failed += ok ? 0 : 1;
+    if (!ok) {
+        std::printf("FAIL %s\n", what.c_str());
+    }
+}
+
+int ends = 0;     // how often the program was told to end
+int created = 0;  // creations since the count was last cleared
+int refused = 0;  // the creation to refuse, counted from 1; 0 refuses none
+
+LRESULT CALLBACK RefuseOne(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND && ++created == refused) {
+        return 1;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+struct Window {
+    const char* what;
+    const FormDef& form;
+    std::string caption;
+    bool (*open)();  // true when the window now stands on the screen
+};
+
+HWND Find(const Window& window) {
+    return FindWindowA("#32770", window.caption.c_str());
+}
+
+bool Whole(const Window& window, HWND frame) {
+    for (std::size_t i = 0; i < window.form.controls.size(); ++i) {
+        if (GetDlgItem(frame, FormWindow::kFirstControlId + static_cast<int>(i)) == nullptr) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Opens `window` once with each of its creations refused, first to last,
+// while `openBefore` windows are open; after each try, closes what opened.
+void RefuseEachCreation(const Window& window, int openBefore) {
+    created = 0;
+    refused = 0;
+    window.open();
+    const int creations = created;
+    DestroyWindow(Find(window));
+    for (int step = 1; step <= creations; ++step) {
+        const std::string row = std::string(window.what) + ", creation " + std::to_string(step) +
+                                " of " + std::to_string(creations) + " refused: ";
+        created = 0;
+        refused = step;
+        ends = 0;
+        const bool reported = window.open();
+        refused = 0;
+        const HWND frame = Find(window);
+        const bool opened = frame != nullptr;
+        Check(reported == opened, row + "opening reports what the screen shows");
+        Check(FormWindow::OpenWindows() == openBefore + (opened ? 1 : 0),
+              row + "open windows counted: " + std::to_string(FormWindow::OpenWindows()));
+        Check(ends == 0, row + "the program is not ended");
+        if (opened) {
+            Check(Whole(window, frame), row + "the window that opened has every control");
+            DestroyWindow(frame);
+            Check(ends == (openBefore == 0 ? 1 : 0) && FormWindow::OpenWindows() == openBefore,
+                  row + "closing it ends the program only if it was the last");
+        }
+    }
+}
+
+}  // namespace
+
+int main() {
+    using namespace wagelyn;
+    FormWindow::WhenAllClosed([] { ++ends; });
+    const HHOOK hook = SetWindowsHookExW(WH_CBT, RefuseOne, nullptr, GetCurrentThreadId());
+    if (hook == nullptr) {
+        std::printf("FAIL no hook to refuse creations with\n");
+        return 1;
+    }
+    const Window main{"the main window", main_form::Form(), std::string(main_form::kCaption),
+                      win32::MainWindow::Open};
+    // The dialogs report nothing: whether one opened is what the screen shows.
+    const Window about{"About", about_form::Form(), about_form::Caption(kApplicationTitle), [] {
+                           win32::ShowAboutDialog();
+                           const std::string caption = about_form::Caption(kApplicationTitle);
+                           return FindWindowA("#32770", caption.c_str()) != nullptr;
+                       }};
+    const Window error{"the error dialog", error_form::Form(), std::string(error_form::kCaption),
+                       [] {
+                           win32::ShowErrorDialog();
+                           const std::string caption(error_form::kCaption);
+                           return FindWindowA("#32770", caption.c_str()) != nullptr;
+                       }};
+
+    RefuseEachCreation(main, 0);
+    Check(win32::MainWindow::Open(), "the main window opens after its failures");
+    RefuseEachCreation(about, 1);
+    RefuseEachCreation(error, 1);
+
+    // A dialog open at Quit keeps the program, to its own close.
+    win32::ShowAboutDialog();
+    ends = 0;
+    DestroyWindow(Find(main));
+    Check(ends == 0 && FormWindow::OpenWindows() == 1, "About keeps the program after Quit");
+    DestroyWindow(Find(about));
+    Check(ends == 1 && FormWindow::OpenWindows() == 0, "closing About then ends it, once");
+
+    UnhookWindowsHookEx(hook);
+    std::printf("%s\n", failed == 0 ? "all passed" : "FAILED");
+    return failed == 0 ? 0 : 1;
+}
