@@ -49,7 +49,7 @@ drive() {
         "$marker" "$@" </dev/null
 }
 # The regional format as a user sets it in Windows, whatever the display
-# language: Wine keeps it while processes start in the same locale.
+# language: Wine keeps it while every process starts in the same locale.
 region() {  # DECIMAL GROUPING
     local value
     for value in "sDecimal=$1" "sThousand=$2"; do
@@ -91,8 +91,11 @@ CUPS_SERVER="$work/no-print-server.sock" drive english
 # Windows whose making fails, creation by creation, in a process of their own.
 check "a window that fails to be made is not counted and ends nothing" \
     wine "$build/tests/ui/win32/window_lifetime_test.exe" </dev/null
-# Each language's words with English figures.
+# Each language's words with English figures, in a session of its own: a
+# process Wine starts in the background (for COM, say) starts in the
+# session's first locale and would reset the regional format to that one's.
 for language in $languages; do
+    new_session
     locale=$language.UTF-8 region . ,
     locale=$language.UTF-8 CUPS_SERVER="$work/no-print-server.sock" drive words "$language"
 done
