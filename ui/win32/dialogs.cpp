@@ -6,6 +6,7 @@
 #include "ui/forms/about_form.h"
 #include "ui/forms/error_form.h"
 #include "ui/forms/system_info_launcher.h"
+#include "ui/forms/translation.h"
 #include "ui/win32/form_window.h"
 #include "ui/win32/text.h"
 
@@ -44,7 +45,7 @@ void ShowShared() {
 class ErrorDialog final : public FormWindow {
 public:
     ErrorDialog() : FormWindow(error_form::Form()) {
-        Create(DialogFrame(Widen(error_form::kCaption)));
+        Create(DialogFrame(Widen(Translate(error_form::kCaption))));
     }
     void Show() { ShowInFront(Control(error_form::kOkButton)); }
 
@@ -92,8 +93,8 @@ private:
             return;
         }
         // Modal to every window of the program, captioned with its title.
-        MessageBoxW(nullptr, Widen(kSysInfoUnavailable).c_str(), Widen(kApplicationTitle).c_str(),
-                    MB_OK | MB_TASKMODAL);
+        MessageBoxW(nullptr, Widen(Translate(kSysInfoUnavailable)).c_str(),
+                    Widen(kApplicationTitle).c_str(), MB_OK | MB_TASKMODAL);
     }
 
     bool OnCommand(int id, int notification) override {

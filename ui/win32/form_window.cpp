@@ -6,6 +6,7 @@
 #include <set>
 
 #include "ui/forms/tab_order.h"
+#include "ui/forms/translation.h"
 #include "ui/win32/text.h"
 
 namespace wagelyn::win32 {
@@ -156,7 +157,8 @@ bool FormWindow::CreateControls() {
     for (std::size_t i : TabOrder(form_.controls)) {
         const ControlDef& def = form_.controls[i];
         const ControlClass kind = ClassFor(def);
-        const std::wstring text = def.kind == ControlKind::Picture ? L"" : Widen(def.text);
+        const std::wstring text =
+            def.kind == ControlKind::Picture ? L"" : Widen(Translate(def.text));
         const RECT place = PlaceOf(def);
         controls_[i] = CreateWindowExW(
             kind.extendedStyle, kind.name, text.c_str(), WS_CHILD | WS_VISIBLE | kind.style,

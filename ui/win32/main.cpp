@@ -8,6 +8,8 @@
 #include <string>
 
 #include "app/application_info.h"
+#include "platform/languages.h"
+#include "ui/forms/translation.h"
 #include "ui/win32/handles.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/text.h"
@@ -32,6 +34,9 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
     // Libraries loaded from here on come from the system folder only, never
     // a file of that name planted beside the program or in the current folder.
     SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    // The windows' words in the first of the user's display languages that
+    // has a catalogue; figures keep following the regional settings.
+    wagelyn::UseLanguage(wagelyn::platform::PreferredLanguages());
     PinSystemLibraries();
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);

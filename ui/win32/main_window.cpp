@@ -8,6 +8,7 @@
 #include "app/application_info.h"
 #include "app/process_factor.h"
 #include "conversion/recalculation.h"
+#include "ui/forms/translation.h"
 #include "ui/win32/dialogs.h"
 #include "ui/win32/print_window.h"
 #include "ui/win32/text.h"
@@ -60,11 +61,12 @@ Menu HelpMenu() {
     Menu help(CreatePopupMenu());
     Menu bar(CreateMenu());
     if (!help || !bar ||
-        !AppendMenuW(help.get(), MF_STRING, kAboutItemId, Widen(main_form::kAboutItem).c_str())) {
+        !AppendMenuW(help.get(), MF_STRING, kAboutItemId,
+                     Widen(Translate(main_form::kAboutItem)).c_str())) {
         return {};  // a window without its menu rather than none
     }
     if (AppendMenuW(bar.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(help.get()),
-                    Widen(main_form::kHelpMenu).c_str())) {
+                    Widen(Translate(main_form::kHelpMenu)).c_str())) {
         help.release();  // the bar's now
     }
     return bar;
@@ -76,7 +78,8 @@ MainWindow::MainWindow() : FormWindow(main_form::Form()) {
     // A fixed single border with the system menu and close box, no minimize
     // or maximize box; a task-bar entry.
     if (!Create({WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
-                 WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, Widen(main_form::kCaption), HelpMenu()})) {
+                 WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, Widen(Translate(main_form::kCaption)),
+                 HelpMenu()})) {
         return;
     }
     for (const main_form::PeriodControls& info : main_form::kPeriodControls) {

@@ -6,6 +6,7 @@
 
 #include <map>
 
+#include "ui/forms/translation.h"
 #include "ui/win32/handles.h"
 #include "ui/win32/text.h"
 
@@ -300,7 +301,7 @@ void ScreenReaderTexts::Attach(const FormDef& form, HWND window, std::span<const
             colour = control->foreground;
         }
         auto& texts = *texts_.emplace_back(std::make_unique<Texts>(
-            Texts{&def, Widen(def.name), Widen(DescriptionOf(def, colour))}));
+            Texts{&def, Widen(Translate(def.name)), Widen(Translate(DescriptionOf(def, colour)))}));
         Annotate(target, texts);
         // The focus of a combo box is in its edit field: it says the same.
         COMBOBOXINFO combo{};
@@ -324,7 +325,7 @@ void ScreenReaderTexts::ColourChanged(HWND control, Colour colour) {
         return;
     }
     Texts* texts = found->second;
-    std::wstring description = Widen(DescriptionOf(*texts->def, colour));
+    std::wstring description = Widen(Translate(DescriptionOf(*texts->def, colour)));
     if (description != texts->description) {
         texts->description = std::move(description);
         NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, control, OBJID_CLIENT, CHILDID_SELF);

@@ -1,6 +1,7 @@
 #pragma once
 // What screen readers hear of a form's controls: the names and descriptions
-// of the form's table, told through Active Accessibility. Each annotated
+// of the form's table, in the user's language, told through Active
+// Accessibility. Each annotated
 // control answers WM_GETOBJECT for its client object with the system's own
 // object for its class, but for the name and the description; Windows'
 // screen readers and UI Automation read that, and so does Wine.

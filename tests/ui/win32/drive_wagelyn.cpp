@@ -3,17 +3,31 @@
 // window messages, buttons pressed with BM_CLICK, colours read from the
 // screen's pixels. Expected figures come from the conversion core itself.
 //
-//   drive_wagelyn.exe WAGELYN.EXE MARKER.EXE english|german|dpi144|dpichange|print|start|contrast|planted
-//                     [SCREENSHOT.bmp]
+//   drive_wagelyn.exe WAGELYN.EXE MARKER.EXE MODE [SCREENSHOT.bmp]
+//     MODE: english|german|dpi144|dpichange|print|start|contrast|planted
+//   drive_wagelyn.exe WAGELYN.EXE MARKER.EXE words|fit LANGUAGE [SHOTS]
+//   drive_wagelyn.exe WAGELYN.EXE MARKER.EXE languages
 //
+// Every word expected is the forms' English through the program's own
+// catalogues, in the language the system's preferred UI languages give
+// this process, which the program started from here shares.
+// "languages" prints "en" and each catalogue's language, one a line.
+// "words" expects the system's preferred language to give the catalogue
+// LANGUAGE ("en": the design's English) and reads every word of the three
+// windows, the menu and the message boxes, as shown and as screen readers
+// hear them, checks that each fits its control, and converts with the
+// regional format "." and "," (run_wagelyn.sh sets it); SHOTS-main.bmp and
+// SHOTS-about.bmp are the main window's and the About dialog's images.
+// "fit" only checks that every text of the three windows fits, at the
+// session's DPI.
 // "dpichange" starts at 96 DPI and moves the window to 144 DPI, as Windows
 // does when it is dragged to a monitor of that scale (Wine never does).
 // "start" only sees the main window open and quits it.
 // "contrast" reads every text's contrast in the three windows under the
 // session's colour scheme (run_wagelyn.sh sets a high-contrast one).
 // "planted" only uses what loads libraries at run time (a screen reader's
-// request, Print, About, System Info) and quits: run_wagelyn.sh checks that none was taken from beside
-// the program.
+// request, Print, About, System Info) and quits: run_wagelyn.sh checks that
+// none was taken from beside the program.
 // "print" converts, saves the window's image as SCREENSHOT.bmp and prints
 // (run_print.sh checks the page); "english" expects no printer at all.
 #include <windows.h>
@@ -33,13 +47,17 @@
 
 #include "app/application_info.h"
 #include "conversion/recalculation.h"
+#include "platform/languages.h"
 #include "tests/support/memory_window.h"
 #include "tests/ui/win32/screen_reader_check.h"
 #include "ui/forms/about_form.h"
+#include "ui/forms/embedded_catalogues.h"
 #include "ui/forms/error_form.h"
 #include "ui/forms/legible_colours.h"
 #include "ui/forms/main_form.h"
+#include "ui/forms/print_report.h"
 #include "ui/forms/system_info_launcher.h"
+#include "ui/forms/translation.h"
 #include "ui/win32/form_window.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/text.h"
@@ -206,6 +224,26 @@ Colour DesignColour(const ControlDef& def) {
     return def.foreground;
 }
 
+// The words a window shows, read with window messages: its caption and
+// each label's and button's text, as the form's English through the
+// catalogue in use; `loaded` holds the texts a window sets as it loads.
+void CheckWords(HWND window, const FormDef& form, std::string_view caption,
+                const std::map<std::string_view, std::string>& loaded = {}) {
+    const auto compare = [](const std::string& what, const std::wstring& shown,
+                            std::string_view expected) {
+        Check(shown == Widen(expected),
+              what + " reads \"" + Narrow(shown) + "\", not \"" + std::string(expected) + "\"");
+    };
+    compare("the caption", TextOf(window), caption);
+    for (const ControlDef& def : form.controls) {
+        if (def.kind == ControlKind::Label || def.kind == ControlKind::Button) {
+            const auto set = loaded.find(def.name);
+            compare(std::string(def.name), TextOf(ControlAt(window, form.controls, def.name)),
+                    set != loaded.end() ? std::string_view(set->second) : Translate(def.text));
+        }
+    }
+}
+
 // Escape as a user presses it: to the control with the focus, through the
 // program's message loop and its dialog manager. Returns once the program
 // has taken it: a Tab posted after it has moved the focus.
@@ -317,6 +355,126 @@ Shown ShownIn(HWND control) {
     return shown;
 }
 
+// The pixels that stand out from an image's most common colour, cropped
+// to their bounds: the shape of the text drawn in it, wherever it stands.
+struct Shape {
+    int width = 0;
+    int height = 0;
+    std::vector<bool> ink;
+    bool operator==(const Shape&) const = default;
+};
+
+Shape ShapeOf(const std::vector<std::uint32_t>& pixels, int width) {
+    std::map<std::uint32_t, int> counts;
+    for (const std::uint32_t c : pixels) {
+        ++counts[c];
+    }
+    const std::uint32_t face =
+        std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+            return a.second < b.second;
+        })->first;
+    const auto differs = [face](std::uint32_t c) {
+        int distance = 0;
+        for (int shift = 0; shift < 24; shift += 8) {
+            distance += std::abs(static_cast<int>((c >> shift) & 0xFF) -
+                                 static_cast<int>((face >> shift) & 0xFF));
+        }
+        return distance > 96;
+    };
+    const int height = width > 0 ? static_cast<int>(pixels.size()) / width : 0;
+    RECT bounds{width, height, 0, 0};
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if (differs(pixels[static_cast<std::size_t>(y) * width + x])) {
+                bounds = {std::min<LONG>(bounds.left, x), std::min<LONG>(bounds.top, y),
+                          std::max<LONG>(bounds.right, x + 1),
+                          std::max<LONG>(bounds.bottom, y + 1)};
+            }
+        }
+    }
+    Shape shape;
+    for (int y = bounds.top; y < bounds.bottom; ++y) {
+        for (int x = bounds.left; x < bounds.right; ++x) {
+            shape.ink.push_back(differs(pixels[static_cast<std::size_t>(y) * width + x]));
+        }
+    }
+    shape.width = std::max<int>(0, bounds.right - bounds.left);
+    shape.height = std::max<int>(0, bounds.bottom - bounds.top);
+    return shape;
+}
+
+// The shape of `text` as the system draws a menu bar's item here: in its
+// menu font at `dpi`, in its menu text colour on `face` (0x00RRGGBB), so that
+// the glyphs' smoothed edges blend alike.
+Shape MenuTextShape(std::string_view text, int dpi, int width, int height, std::uint32_t face) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0,
+                               static_cast<UINT>(dpi));
+    const HDC memory = CreateCompatibleDC(nullptr);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const HBITMAP image = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ previousImage = SelectObject(memory, image);
+    const HFONT font = CreateFontIndirectW(&metrics.lfMenuFont);
+    const HGDIOBJ previousFont = SelectObject(memory, font);
+    RECT all{0, 0, width, height};
+    const HBRUSH brush =
+        CreateSolidBrush(RGB((face >> 16) & 0xFF, (face >> 8) & 0xFF, face & 0xFF));
+    FillRect(memory, &all, brush);
+    DeleteObject(brush);
+    SetTextColor(memory, GetSysColor(COLOR_MENUTEXT));
+    SetBkMode(memory, TRANSPARENT);
+    const std::wstring wide = Widen(text);
+    // Clipped, as the bar clips each item, to the text's advance.
+    RECT item{};
+    DrawTextW(memory, wide.c_str(), static_cast<int>(wide.size()), &item,
+              DT_SINGLELINE | DT_CALCRECT);
+    OffsetRect(&item, (width - item.right) / 2, (height - item.bottom) / 2);
+    DrawTextW(memory, wide.c_str(), static_cast<int>(wide.size()), &item, DT_SINGLELINE);
+    GdiFlush();
+    const auto* first = static_cast<const std::uint32_t*>(bits);
+    std::vector<std::uint32_t> pixels(first, first + static_cast<std::size_t>(width) * height);
+    for (std::uint32_t& pixel : pixels) {
+        pixel &= 0xFFFFFF;
+    }
+    SelectObject(memory, previousFont);
+    DeleteObject(font);
+    SelectObject(memory, previousImage);
+    DeleteObject(image);
+    DeleteDC(memory);
+    return ShapeOf(pixels, width);
+}
+
+// Another process cannot read a window's menu under Wine (GetMenuStringW
+// fails there): the menu bar is read by its pixels. It holds the one item
+// `text`: the ink between the frame's sides, above the client area, has the
+// shape of that text drawn in the menu font.
+void CheckMenuBar(HWND window, std::string_view text) {
+    RECT client{};
+    GetClientRect(window, &client);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    const int height = GetSystemMetricsForDpi(SM_CYMENU, static_cast<UINT>(DpiOf(window)));
+    // The bar's lowest row is the line between it and the client area.
+    const RECT bar{client.left, client.top - height, client.right, client.top - 1};
+    const int width = bar.right - bar.left;
+    Shape shown, expected;
+    WaitFor(
+        [&] {
+            const std::vector<std::uint32_t> pixels = ScreenPixels(bar);
+            shown = ShapeOf(pixels, width);
+            expected = MenuTextShape(text, DpiOf(window), width, height, pixels.back());
+            return shown == expected;
+        },
+        2000);
+    Check(expected.width > 0 && shown == expected,
+          "the menu bar shows \"" + std::string(text) + "\": ink of " +
+              std::to_string(shown.width) + " x " + std::to_string(shown.height) +
+              " pixels, the text's " + std::to_string(expected.width) + " x " +
+              std::to_string(expected.height));
+}
+
 // A control's colours in the usual Windows scheme (black text on white
 // fields and on the 240-grey face), with its text in `text`.
 ColourPair UsualColours(const FormDef& form, const ControlDef& def, Colour text) {
@@ -412,7 +570,7 @@ void CheckSchemeContrast(const Program& program, HWND main) {
     const auto asDesigned = [](const ControlDef& def) { return def.foreground; };
     SetText(MainControl(main, "Text2"), "");
     SendMessageW(MainControl(main, "Command2"), BM_CLICK, 0, 0);
-    if (HWND error = program.Window(std::string(error_form::kCaption), 5000)) {
+    if (HWND error = program.Window(Translate(error_form::kCaption), 5000)) {
         CheckContrast(error, error_form::Form(), asDesigned);
         SendMessageW(ControlAt(error, error_form::Form().controls, error_form::kOkButton), BM_CLICK,
                      0, 0);
@@ -765,7 +923,6 @@ void CheckTextFits(HWND window, std::span<const ControlDef> controls) {
         SetWindowPos(placed.control, nullptr, left, top, width + 2 * sideways,
                      height + upwards + downwards, kKeep | SWP_SHOWWINDOW);
         RedrawWindow(placed.control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        Sleep(100);
         RECT grown{};
         GetClientRect(placed.control, &grown);
         MapWindowPoints(placed.control, nullptr, reinterpret_cast<POINT*>(&grown), 2);
@@ -776,7 +933,17 @@ void CheckTextFits(HWND window, std::span<const ControlDef> controls) {
         const int frame = button ? MulDiv(4, dpi, 96) : 0;
         InflateRect(&grown, -frame, -frame);
         InflateRect(&room, -frame, -frame);
-        RECT ink = InkBounds(grown, {grown.left, grown.bottom - 1});
+        // Drawn anew once its ink stays the same from one look to the next.
+        RECT ink{};
+        RECT before{-1, -1, -1, -1};
+        WaitFor(
+            [&] {
+                ink = InkBounds(grown, {grown.left, grown.bottom - 1});
+                const bool drawn = ink.right > ink.left && EqualRect(&ink, &before) != FALSE;
+                before = ink;
+                return drawn;
+            },
+            1000);
         OffsetRect(&ink, frame, frame);
         SetWindowPos(placed.control, nullptr, r.left, r.top, width, height, kKeep | SWP_HIDEWINDOW);
         // A label does not grow sideways: ink on its outermost column is cut
@@ -979,7 +1146,7 @@ void CheckAboutAndSystemInfo(const Program& program, HWND main, const std::strin
     if (box != nullptr) {
         bool said = false;
         for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            said = said || Narrow(TextOf(child)) == kSysInfoUnavailable;
+            said = said || Narrow(TextOf(child)) == Translate(kSysInfoUnavailable);
         }
         Check(said, "the message box says the tool is unavailable");
         Check(!IsWindowEnabled(main), "the message box is modal to the program");
@@ -990,7 +1157,7 @@ void CheckAboutAndSystemInfo(const Program& program, HWND main, const std::strin
 }
 
 void CheckErrorsAndReset(const Program& program, HWND main) {
-    const std::string caption(error_form::kCaption);
+    const std::string caption(Translate(error_form::kCaption));
     SetText(MainControl(main, "Text2"), "");
     for (int press = 0; press < 2; ++press) {
         SendMessageW(MainControl(main, "Command2"), BM_CLICK, 0, 0);
@@ -1054,6 +1221,15 @@ void SaveScreenshot(HWND window, const char* path) {
     ReleaseDC(nullptr, screen);
 }
 
+// What a message box of the program says: all of its texts, its button's too.
+std::string SaidIn(HWND box) {
+    std::string said;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        said += Narrow(TextOf(child));
+    }
+    return said;
+}
+
 // Presses Print, waits until its work is done and returns what the message
 // box it showed said, or nothing.
 std::string PressPrint(const Program& program, HWND main) {
@@ -1065,10 +1241,7 @@ std::string PressPrint(const Program& program, HWND main) {
     if (box == nullptr) {
         return {};
     }
-    std::string said;
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        said += Narrow(TextOf(child));
-    }
+    const std::string said = SaidIn(box);
     SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
     return said;
 }
@@ -1098,7 +1271,7 @@ RECT ClientOnScreen(HWND window) {
 }
 
 OpenDialog Seen(const Program& program, std::string_view caption, const FormDef& form,
-           std::string_view ok) {
+                std::string_view ok) {
     OpenDialog shown{std::string(caption)};
     shown.window = program.Window(caption, 5000);
     if (shown.window != nullptr) {
@@ -1127,6 +1300,79 @@ void CheckTaskbarEntries(const std::vector<OpenDialog>& dialogs) {
     }
 }
 
+// The error dialog, shown by a failed run, and the About dialog, each
+// checked by `check` and closed again.
+void WithEachDialog(const Program& program, HWND main,
+                    const std::function<void(HWND, const FormDef&, const std::string&)>& check) {
+    SetText(MainControl(main, "Text2"), "");
+    SendMessageW(MainControl(main, "Command2"), BM_CLICK, 0, 0);
+    const std::string error(Translate(error_form::kCaption));
+    if (HWND dialog = program.Window(error, 5000)) {
+        check(dialog, error_form::Form(), error);
+        SendMessageW(ControlAt(dialog, error_form::Form().controls, error_form::kOkButton),
+                     BM_CLICK, 0, 0);
+    } else {
+        Check(false, "a failed run shows \"" + error + "\"");
+    }
+    PostMessageW(main, WM_COMMAND, win32::kAboutItemId, 0);
+    const std::string about = about_form::Caption(kApplicationTitle);
+    if (HWND dialog = program.Window(about, 5000)) {
+        check(dialog, about_form::Form(), about);
+        SendMessageW(ControlAt(dialog, about_form::Form().controls, about_form::kOkButton),
+                     BM_CLICK, 0, 0);
+    } else {
+        Check(false, "Help > About shows \"" + about + "\"");
+    }
+}
+
+// One language's row: every word the user meets, as shown and as screen
+// readers hear it, in the catalogue's language; every text fitting its
+// control; figures in the regional format, whatever the language.
+void CheckLanguage(const Program& program, HWND main, const std::string& shots) {
+    CheckWords(main, main_form::Form(), Translate(main_form::kCaption));
+    CheckMenuBar(main, Translate(main_form::kHelpMenu));
+    CheckTextFits(main, main_form::Controls());
+    CheckHeardAcrossAConversion(main, ExpectedFormat("words"));
+    CheckConversions(main, ExpectedFormat("words"));
+    if (!shots.empty()) {
+        SaveScreenshot(main, (shots + "-main.bmp").c_str());
+    }
+    const std::string printed = PressPrint(program, main);
+    const std::string noPrinter = PrintReport(PrintResult::NoDefaultPrinter, {});
+    Check(printed.find(noPrinter) != std::string::npos,
+          "Print without a printer says \"" + noPrinter + "\": \"" + printed + "\"");
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
+    WithEachDialog(
+        program, main, [&](HWND dialog, const FormDef& form, const std::string& caption) {
+            const bool about = &form == &about_form::Form();
+            std::map<std::string_view, std::string> loaded;
+            if (about) {
+                loaded[about_form::kTitleLabel] = kApplicationTitle;
+                loaded[about_form::kVersionLabel] =
+                    about_form::VersionLine(version::kMajor, version::kMinor, version::kRevision);
+            }
+            CheckWords(dialog, form, caption, loaded);
+            CheckHeard(caption, dialog, form, DesignColour);
+            if (about && !shots.empty()) {
+                SaveScreenshot(dialog, (shots + "-about.bmp").c_str());
+            }
+            CheckTextFits(dialog, form.controls);
+            if (!about) {
+                return;
+            }
+            PostMessageW(ControlAt(dialog, form.controls, about_form::kSysInfoButton), BM_CLICK, 0,
+                         0);
+            HWND box = program.Window(kApplicationTitle, 5000);
+            const std::string said = box != nullptr ? SaidIn(box) : std::string();
+            Check(said.find(Translate(kSysInfoUnavailable)) != std::string::npos,
+                  "System Info without a tool says so: \"" + said + "\"");
+            if (box != nullptr) {
+                SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+                WaitFor([&] { return !IsWindow(box); }, 5000);
+            }
+        });
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -1134,21 +1380,51 @@ int wmain(int argc, wchar_t** argv) {
         std::printf(
             "usage: drive_wagelyn WAGELYN.EXE MARKER.EXE "
             "english|german|dpi144|dpichange|print|start|contrast|planted "
-            "[SHOT.bmp]\n");
+            "[SHOT.bmp]\n"
+            "       drive_wagelyn WAGELYN.EXE MARKER.EXE words|fit LANGUAGE [SHOTS]\n"
+            "       drive_wagelyn WAGELYN.EXE MARKER.EXE languages\n");
         return 2;
     }
     // Physical pixels, as the program sees them, at any DPI.
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // to read screen readers' objects
     const std::string mode = Narrow(argv[3]);
+    if (mode == "languages") {
+        std::printf("en\n");
+        for (const EmbeddedCatalogue& catalogue : EmbeddedCatalogues()) {
+            std::printf("%s\n", std::string(catalogue.language).c_str());
+        }
+        return 0;
+    }
+    // The words expected: the program chooses its catalogue from the same list.
+    UseLanguage(platform::PreferredLanguages());
     const Program program(argv[1]);
-    HWND main = program.Window(main_form::kCaption);
+    HWND main = program.Window(Translate(main_form::kCaption));
     Check(main != nullptr, "the main window appears");
     if (main == nullptr) {
         return 1;
     }
+    if (mode == "words" || mode == "fit") {
+        const std::string language = argc > 4 ? Narrow(argv[4]) : "";
+        Check(CurrentLanguage() == (language == "en" ? "" : language),
+              "the system's preferred language gives the catalogue \"" + language + "\", not \"" +
+                  std::string(CurrentLanguage()) + "\"");
+        if (mode == "words") {
+            CheckLanguage(program, main, argc > 5 ? Narrow(argv[5]) : "");
+        } else {
+            CheckTextFits(main, main_form::Controls());
+            WithEachDialog(program, main, [](HWND dialog, const FormDef& form, const std::string&) {
+                CheckTextFits(dialog, form.controls);
+            });
+        }
+        SendMessageW(MainControl(main, "Command14"), BM_CLICK, 0, 0);
+        Check(program.Ended(10000), "Quit ends the program");
+        std::printf("%s %s: %d failed\n", mode.c_str(), language.c_str(), failures);
+        return failures == 0 ? 0 : 1;
+    }
     if (mode == "planted") {
-        CheckHeard("at start", main, main_form::Form(), DesignColour);  // loads the readers' libraries
+        CheckHeard("at start", main, main_form::Form(),
+                   DesignColour);   // loads the readers' libraries
         PressPrint(program, main);  // whatever it says: what it loads counts
         CheckAboutAndSystemInfo(program, main, Narrow(argv[2]), argv[1]);
         SendMessageW(MainControl(main, "Command14"), BM_CLICK, 0, 0);
@@ -1188,6 +1464,7 @@ int wmain(int argc, wchar_t** argv) {
         return failures == 0 ? 0 : 1;
     }
     CheckKeyboard(main);
+    CheckWords(main, main_form::Form(), Translate(main_form::kCaption));
     CheckTextFits(main, main_form::Controls());
     CheckHeardAcrossAConversion(main, ExpectedFormat(mode));
     CheckConversions(main, ExpectedFormat(mode));
@@ -1200,7 +1477,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (mode == "english") {
         const std::string said = PressPrint(program, main);
-        Check(said.find("no default printer") != std::string::npos,
+        Check(said.find(PrintReport(PrintResult::NoDefaultPrinter, {})) != std::string::npos,
               "Print without a printer says so: \"" + said + "\"");
         CheckLeadingDigits(main);
         CheckErrorsAndReset(program, main);
@@ -1210,7 +1487,8 @@ int wmain(int argc, wchar_t** argv) {
         SetText(MainControl(main, "Text2"), "");
         SendMessageW(MainControl(main, "Command2"), BM_CLICK, 0, 0);
         const std::vector<OpenDialog> dialogs = {
-            Seen(program, error_form::kCaption, error_form::Form(), error_form::kOkButton),
+            Seen(program, Translate(error_form::kCaption), error_form::Form(),
+                 error_form::kOkButton),
             Seen(program, about_form::Caption(kApplicationTitle), about_form::Form(),
                  about_form::kOkButton)};
         SendMessageW(MainControl(main, "Command14"), BM_CLICK, 0, 0);

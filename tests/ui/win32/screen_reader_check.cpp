@@ -3,6 +3,7 @@
 #include <initguid.h>  // IID_IAccessible defined here: Wine rejects the import library's
 #include <oleacc.h>
 
+#include "ui/forms/translation.h"
 #include "ui/win32/handles.h"
 #include "ui/win32/text.h"
 
@@ -121,16 +122,19 @@ std::vector<std::string> HeardDifferences(
     };
     // The window itself: named by its caption, described as the form says.
     const AccessibleDef* own = FindAccessible(form.accessible, "");
-    compare("the window", window, Spoken(TextOf(window)),
-            own != nullptr ? std::string(DescriptionOf(*own, kSystemColour)) : std::string(),
-            ROLE_SYSTEM_CLIENT);
+    compare(
+        "the window", window, Spoken(TextOf(window)),
+        own != nullptr ? std::string(Translate(DescriptionOf(*own, kSystemColour))) : std::string(),
+        ROLE_SYSTEM_CLIENT);
     for (const ControlDef& def : form.controls) {
         HWND control = controlOf(def.name);
         const AccessibleDef* texts = FindAccessible(form.accessible, def.name);
-        const std::string name = texts != nullptr && !texts->name.empty() ? std::string(texts->name)
-                                                                          : Spoken(TextOf(control));
+        const std::string name = texts != nullptr && !texts->name.empty()
+                                     ? std::string(Translate(texts->name))
+                                     : Spoken(TextOf(control));
         const std::string description =
-            texts != nullptr ? std::string(DescriptionOf(*texts, colourOf(def))) : std::string();
+            texts != nullptr ? std::string(Translate(DescriptionOf(*texts, colourOf(def))))
+                             : std::string();
         compare(std::string(def.name), control, name, description, RoleOf(def.kind));
         if (def.kind == ControlKind::ComboBox) {
             // Where the focus is when the user is in it.

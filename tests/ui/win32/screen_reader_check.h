@@ -17,7 +17,8 @@ namespace wagelyn::test {
 // For the window and every control of its form (and a combo box's edit
 // field), the name, description and role read through
 // AccessibleObjectFromWindow(OBJID_CLIENT); one line per difference from
-// the form's data. `colourOf` gives each control's text colour now.
+// the form's data in the language in use. `colourOf` gives each control's
+// text colour now.
 std::vector<std::string> HeardDifferences(HWND window, const FormDef& form,
                                           const std::function<HWND(std::string_view)>& controlOf,
                                           const std::function<Colour(const ControlDef&)>& colourOf);
