@@ -13,7 +13,7 @@
 #   bench/win32/run_startup_bench.sh WINDOWS_BUILD_DIR [RUNS]
 set -euo pipefail
 build=$(cd "$1" && pwd)
-runs=${2:-11}
+runs=${2:-41}
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 source "$source_dir/tests/support/wine.sh"
 source "$source_dir/tests/support/xvfb.sh"

@@ -1,11 +1,12 @@
 // The faces and fonts a form's controls are drawn in, made at the window's
 // DPI, and the icons sized for it.
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <span>
-#include <tuple>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <utility>
 
 #include "ui/forms/face_preferences.h"
@@ -105,7 +106,11 @@ void FormWindow::MakeIcons() {
     };
     Icon big = load(GetSystemMetricsForDpi(SM_CXICON, static_cast<UINT>(dpi_)));
     Icon small = load(GetSystemMetricsForDpi(SM_CXSMICON, static_cast<UINT>(dpi_)));
-    Icon picture = load(MulDiv(32, dpi_, USER_DEFAULT_SCREEN_DPI));
+    // Each icon made costs start-up time: the picture's only where one shows.
+    const bool hasPicture =
+        std::any_of(form_.controls.begin(), form_.controls.end(),
+                    [](const ControlDef& control) { return control.kind == ControlKind::Picture; });
+    Icon picture = hasPicture ? load(MulDiv(32, dpi_, USER_DEFAULT_SCREEN_DPI)) : Icon();
     SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.get()));
     SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
     for (std::size_t i = 0; i < controls_.size(); ++i) {

@@ -1,6 +1,5 @@
 #include "ui/win32/screen_reader.h"
 
-#include <commctrl.h>
 #include <initguid.h>  // defines IID_IAccessible here: Wine knows no other copy
 #include <oleacc.h>
 
@@ -12,8 +11,6 @@
 
 namespace wagelyn::win32 {
 namespace {
-
-constexpr UINT_PTR kSubclassId = 0x5752;  // any number unique to this procedure
 
 struct LibraryFreer {
     void operator()(HMODULE module) const { FreeLibrary(module); }
@@ -77,18 +74,23 @@ private:
     decltype(&SysAllocStringLen) allocate_ = nullptr;
 };
 
-// Each annotated window's texts, until the window is destroyed. Used on
-// the windows' own thread only: other processes' calls arrive through its
-// apartment.
-std::map<HWND, ScreenReaderTexts::Texts*>& Annotated() {
-    static std::map<HWND, ScreenReaderTexts::Texts*> annotated;
+// Each annotated window's texts, and the window procedure ours stands in
+// front of, until the window is destroyed. Used on the windows' own thread
+// only: other processes' calls arrive through its apartment.
+struct Annotation {
+    ScreenReaderTexts::Texts* texts;  // nullptr once the texts are gone
+    WNDPROC original;
+};
+
+std::map<HWND, Annotation>& Annotated() {
+    static std::map<HWND, Annotation> annotated;
     return annotated;
 }
 
 // The texts a window carries now, or nullptr once it is gone.
 const ScreenReaderTexts::Texts* TextsOf(HWND window) {
     const auto found = Annotated().find(window);
-    return found == Annotated().end() ? nullptr : found->second;
+    return found == Annotated().end() ? nullptr : found->second.texts;
 }
 
 bool IsSelf(const VARIANT& child) {
@@ -263,17 +265,27 @@ LRESULT AnswerFor(HWND window, WPARAM wParam) {
     return answer > 0 ? answer : 0;
 }
 
-LRESULT CALLBACK AnnotatedProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                               DWORD_PTR /*data*/) {
-    if (message == WM_GETOBJECT && static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)) {
+// Stands in front of the control's own procedure. Not SetWindowSubclass:
+// Wine's comctl32 looks its subclass list up as a window property, a round
+// trip to the server, on every message the control gets, and the controls
+// get hundreds before the window first shows.
+LRESULT CALLBACK AnnotatedProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto found = Annotated().find(window);
+    if (found == Annotated().end()) {
+        // Not reached: a window leaves the list only as ours steps aside.
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    const Annotation annotation = found->second;
+    if (message == WM_GETOBJECT && annotation.texts != nullptr &&
+        static_cast<DWORD>(lParam) == static_cast<DWORD>(OBJID_CLIENT)) {
         if (const LRESULT answer = AnswerFor(window, wParam)) {
             return answer;
         }
     } else if (message == WM_NCDESTROY) {
-        Annotated().erase(window);
-        RemoveWindowSubclass(window, AnnotatedProc, id);
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(annotation.original));
+        Annotated().erase(found);
     }
-    return DefSubclassProc(window, message, wParam, lParam);
+    return CallWindowProcW(annotation.original, window, message, wParam, lParam);
 }
 
 }  // namespace
@@ -281,9 +293,17 @@ LRESULT CALLBACK AnnotatedProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 ScreenReaderTexts::~ScreenReaderTexts() {
     for (HWND window : annotated_) {
         const auto found = Annotated().find(window);
-        if (found != Annotated().end()) {
+        if (found == Annotated().end()) {
+            continue;
+        }
+        // Another procedure put in front of ours later would be cut off by
+        // restoring the original: then ours stays, passing everything on.
+        if (GetWindowLongPtrW(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&AnnotatedProc)) {
+            SetWindowLongPtrW(window, GWLP_WNDPROC,
+                              reinterpret_cast<LONG_PTR>(found->second.original));
             Annotated().erase(found);
-            RemoveWindowSubclass(window, AnnotatedProc, kSubclassId);
+        } else {
+            found->second.texts = nullptr;
         }
     }
 }
@@ -313,8 +333,16 @@ void ScreenReaderTexts::Attach(const FormDef& form, HWND window, std::span<const
 }
 
 void ScreenReaderTexts::Annotate(HWND window, Texts& texts) {
-    if (SetWindowSubclass(window, AnnotatedProc, kSubclassId, 0)) {
-        Annotated()[window] = &texts;
+    const auto found = Annotated().find(window);
+    if (found != Annotated().end()) {
+        found->second.texts = &texts;
+        annotated_.push_back(window);
+        return;
+    }
+    const LONG_PTR original =
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AnnotatedProc));
+    if (original != 0) {
+        Annotated()[window] = Annotation{&texts, reinterpret_cast<WNDPROC>(original)};
         annotated_.push_back(window);
     }
 }
@@ -324,7 +352,10 @@ void ScreenReaderTexts::ColourChanged(HWND control, Colour colour) {
     if (found == Annotated().end()) {
         return;
     }
-    Texts* texts = found->second;
+    Texts* texts = found->second.texts;
+    if (texts == nullptr) {
+        return;
+    }
     std::wstring description = Widen(Translate(DescriptionOf(*texts->def, colour)));
     if (description != texts->description) {
         texts->description = std::move(description);
