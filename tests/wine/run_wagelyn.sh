@@ -110,10 +110,9 @@ drive dpichange
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
 new_session
 drive dpi144
-# Each catalogue's texts fit at 144 DPI too. (The design's English About
-# text does not: under Wine 8 its description takes a seventh line there.)
+# Each catalogue's texts fit at 144 DPI too, the design's English included.
 for language in $languages; do
-    [ "$language" = en ] || locale=$language.UTF-8 drive fit "$language"
+    locale=$language.UTF-8 drive fit "$language"
 done
 # A high-contrast black scheme as a user sets it, at 96 DPI again: black
 # faces and fields, white text. Wine reads the colours when its server

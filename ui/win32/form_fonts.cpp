@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "ui/forms/face_preferences.h"
+#include "ui/forms/translation.h"
 #include "ui/win32/form_window.h"
 #include "ui/win32/text.h"
 
@@ -67,10 +68,80 @@ Font CreateDesignFont(const FontDef& def, int dpi) {
                             DEFAULT_PITCH | FF_SWISS, FaceFor(font.face)));
 }
 
+bool TextFits(HDC dc, const std::wstring& text, HFONT font, const RECT& room, UINT flags) {
+    const Selection selected(dc, font);
+    RECT needed = room;
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &needed, flags | DT_CALCRECT);
+    const bool wrapped = (flags & DT_WORDBREAK) != 0;
+    return needed.right <= room.right && (!wrapped || needed.bottom <= room.bottom);
+}
+
+Font FittedDesignFont(HDC dc, const std::wstring& text, const FontDef& def, int dpi,
+                      const RECT& room, UINT flags) {
+    int tried = dpi;
+    Font font = CreateDesignFont(def, tried);
+    while (tried > dpi * 4 / 5 && !TextFits(dc, text, font.get(), room, flags)) {
+        tried = tried * 19 / 20;
+        font = CreateDesignFont(def, tried);
+    }
+    return font;
+}
+
 HFONT FormWindow::FontFor(const FontDef& def) const {
     const FontDef& font = Effective(def);
     const auto found = fonts_.find({font.face, font.points, font.bold});
     return found == fonts_.end() ? nullptr : found->second.get();
+}
+
+HFONT FormWindow::ControlFont(std::size_t index) const {
+    const auto found = fitted_.find(index);
+    return found != fitted_.end() ? found->second.get() : FontFor(form_.controls[index].font);
+}
+
+// A smaller font for each label or button whose text, as the control draws
+// it, would not fit its room in the design's font: its text made, not yet
+// drawn, or the design's while the control is still to be made.
+std::map<std::size_t, Font> FormWindow::FitLabelsAndButtons() const {
+    std::map<std::size_t, Font> fitted;
+    const OwnedDc dc(CreateCompatibleDC(nullptr));
+    if (!dc) {
+        return fitted;
+    }
+    for (std::size_t i = 0; i < form_.controls.size(); ++i) {
+        const ControlDef& def = form_.controls[i];
+        if (def.kind != ControlKind::Label && def.kind != ControlKind::Button) {
+            continue;
+        }
+        std::wstring text;
+        if (i < controls_.size() && controls_[i] != nullptr) {
+            text.resize(static_cast<std::size_t>(GetWindowTextLengthW(controls_[i])) + 1);
+            text.resize(static_cast<std::size_t>(
+                GetWindowTextW(controls_[i], text.data(), static_cast<int>(text.size()))));
+        } else {
+            text = Widen(Translate(def.text));
+        }
+        if (text.empty()) {
+            continue;
+        }
+        const RECT place = PlaceOf(def);
+        RECT room{0, 0, place.right - place.left, place.bottom - place.top};
+        UINT flags = 0;
+        if (def.kind == ControlKind::Label) {
+            flags =
+                DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX | (def.centred ? DT_CENTER : DT_LEFT);
+            if (def.bordered) {
+                InflateRect(&room, -1, -1);  // WS_BORDER: one pixel at any DPI
+            }
+        } else {
+            flags = DT_SINGLELINE | DT_CENTER | DT_VCENTER;
+            const int frame = MulDiv(4, dpi_, USER_DEFAULT_SCREEN_DPI);  // and the focus rectangle
+            InflateRect(&room, -frame, -frame);
+        }
+        if (!TextFits(dc.get(), text, FontFor(def.font), room, flags)) {
+            fitted[i] = FittedDesignFont(dc.get(), text, def.font, dpi_, room, flags);
+        }
+    }
+    return fitted;
 }
 
 // The new fonts are given to the controls before the old ones are freed: a
@@ -89,10 +160,11 @@ void FormWindow::MakeFonts() {
         make(def.font);
     }
     fonts_.swap(fonts);
+    std::map<std::size_t, Font> fitted = FitLabelsAndButtons();
+    fitted_.swap(fitted);
     for (std::size_t i = 0; i < controls_.size(); ++i) {
         // Drawn anew when laid out and redrawn: no repaint is asked for here.
-        SendMessageW(controls_[i], WM_SETFONT,
-                     reinterpret_cast<WPARAM>(FontFor(form_.controls[i].font)), FALSE);
+        SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont(i)), FALSE);
     }
 }
 

@@ -168,7 +168,7 @@ bool FormWindow::CreateControls() {
             return false;
         }
         // Not yet shown: drawn for the first time with this font.
-        SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(def.font)), FALSE);
+        SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont(i)), FALSE);
         if (def.kind == ControlKind::TextBox) {
             SendMessageW(controls_[i], EM_SETLIMITTEXT, 0, 0);  // no length limit
         } else if (def.kind == ControlKind::Picture) {

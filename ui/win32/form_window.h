@@ -26,6 +26,17 @@ namespace wagelyn::win32 {
 // size, or the form's default font (MS Sans Serif 8.25 pt).
 Font CreateDesignFont(const FontDef& def, int dpi);
 
+// Whether DrawTextW with `flags` draws `text` in `font` within `room` on
+// `dc`: a wrapped text (DT_WORDBREAK) within its width and height, one line
+// within its width.
+bool TextFits(HDC dc, const std::wstring& text, HFONT font, const RECT& room, UINT flags);
+// The design's font at `dpi` where the text fits in it; otherwise the
+// largest a little smaller that fits, down to four fifths of it. Rounded
+// sizes and hinting make text at another resolution (a monitor's, a
+// printer's, or a wider face) a few pixels wider than the design's room.
+Font FittedDesignFont(HDC dc, const std::wstring& text, const FontDef& def, int dpi,
+                      const RECT& room, UINT flags);
+
 class FormWindow {
 public:
     FormWindow(const FormWindow&) = delete;
@@ -87,6 +98,8 @@ private:
     void MakeFonts();
     void MakeIcons();
     HFONT FontFor(const FontDef& def) const;
+    HFONT ControlFont(std::size_t index) const;
+    std::map<std::size_t, Font> FitLabelsAndButtons() const;
     void TakeOverDpiScaling();
     RECT PlaceOf(const ControlDef& def) const;
     void Layout();
@@ -108,6 +121,7 @@ private:
     std::vector<HWND> controls_;       // in table order
     std::vector<Colour> textColours_;  // each control's text colour now
     std::map<std::tuple<Face, double, bool>, Font> fonts_;
+    std::map<std::size_t, Font> fitted_;  // by table index: text too wide for the design's font
     SystemColours colours_;
     std::map<COLORREF, Brush> brushes_;
     Icon bigIcon_, smallIcon_, pictureIcon_;

@@ -182,26 +182,13 @@ public:
         // The printer may stand in a wider face than the screen shows: a
         // text that fits its control on the screen is made a little smaller
         // rather than cut.
-        int dpi = fontDpi_;
-        while (dpi > fontDpi_ * 4 / 5 && !Fits(wide, font, dpi, r, flags, style.wrap)) {
-            dpi = dpi * 19 / 20;
-        }
-        const Font printed = CreateDesignFont(font, dpi);
+        const Font printed = FittedDesignFont(dc_, wide, font, fontDpi_, r, flags);
         const Selection selected(dc_, printed.get());
         SetTextColor(dc_, colour);
         DrawTextW(dc_, wide.c_str(), static_cast<int>(wide.size()), &r, flags);
     }
 
 private:
-    bool Fits(const std::wstring& text, const FontDef& font, int dpi, const RECT& area, UINT flags,
-              bool wrapped) const {
-        const Font measured = CreateDesignFont(font, dpi);
-        const Selection selected(dc_, measured.get());
-        RECT needed = area;
-        DrawTextW(dc_, text.c_str(), static_cast<int>(text.size()), &needed, flags | DT_CALCRECT);
-        return wrapped ? needed.bottom <= area.bottom : needed.right <= area.right;
-    }
-
     // Edges from the form's own coordinates, so that neighbours meet.
     RECT OnPage(const page::Area& area) const {
         const auto x = [this](int twips) {
