@@ -112,14 +112,8 @@ std::map<std::size_t, Font> FormWindow::FitLabelsAndButtons() const {
         if (def.kind != ControlKind::Label && def.kind != ControlKind::Button) {
             continue;
         }
-        std::wstring text;
-        if (i < controls_.size() && controls_[i] != nullptr) {
-            text.resize(static_cast<std::size_t>(GetWindowTextLengthW(controls_[i])) + 1);
-            text.resize(static_cast<std::size_t>(
-                GetWindowTextW(controls_[i], text.data(), static_cast<int>(text.size()))));
-        } else {
-            text = Widen(Translate(def.text));
-        }
+        const bool made = i < controls_.size() && controls_[i] != nullptr;
+        const std::wstring text = made ? WindowText(controls_[i]) : Widen(Translate(def.text));
         if (text.empty()) {
             continue;
         }

@@ -43,13 +43,6 @@ NumberFormat RegionalFormat() {
     return {std::move(decimal), LocaleText(LOCALE_STHOUSAND, ",")};
 }
 
-std::wstring TextOf(HWND control) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 // The menu's items and the names the binding table knows them by.
 struct MenuItem {
     int id;
@@ -148,7 +141,7 @@ void MainWindow::ShowAbout() {
 }
 
 std::string MainWindow::BoxText(Period period) const {
-    return Narrow(TextOf(boxes_[IndexOf(period)]));
+    return Narrow(WindowText(boxes_[IndexOf(period)]));
 }
 
 void MainWindow::SetBoxText(Period period, std::string_view text) {
@@ -164,7 +157,7 @@ void MainWindow::SetBoxColour(Period period, Colour colour) {
 }
 
 std::string MainWindow::TaxText() const {
-    return Narrow(TextOf(tax_));
+    return Narrow(WindowText(tax_));
 }
 
 void MainWindow::SetTaxText(std::string_view text) {

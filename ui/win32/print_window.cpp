@@ -100,13 +100,6 @@ private:
     HCURSOR cursor_;
 };
 
-std::string TextOf(HWND control) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return Narrow(text);
-}
-
 // Colours are kept as 0x00BBGGRR, which is what a COLORREF is.
 Colour ColourOf(HBRUSH brush, Colour otherwise) {
     LOGBRUSH info{};
@@ -119,7 +112,8 @@ Colour ColourOf(HBRUSH brush, Colour otherwise) {
 // buttons draw in the system's button colours.
 page::ControlLook LookOfControl(HWND window, HWND control, const ControlDef& def, HDC probe) {
     if (def.kind == ControlKind::Button) {
-        return {TextOf(control), GetSysColor(COLOR_BTNTEXT), GetSysColor(COLOR_BTNFACE)};
+        return {Narrow(WindowText(control)), GetSysColor(COLOR_BTNTEXT),
+                GetSysColor(COLOR_BTNFACE)};
     }
     const bool field = def.kind == ControlKind::TextBox || def.kind == ControlKind::ComboBox;
     SetTextColor(probe, GetSysColor(COLOR_WINDOWTEXT));
@@ -127,7 +121,7 @@ page::ControlLook LookOfControl(HWND window, HWND control, const ControlDef& def
     const auto brush = reinterpret_cast<HBRUSH>(
         SendMessageW(window, field ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC,
                      reinterpret_cast<WPARAM>(probe), reinterpret_cast<LPARAM>(control)));
-    return {TextOf(control), GetTextColor(probe), ColourOf(brush, GetBkColor(probe))};
+    return {Narrow(WindowText(control)), GetTextColor(probe), ColourOf(brush, GetBkColor(probe))};
 }
 
 page::FormLook LookOf(HWND window, const FormDef& form) {
