@@ -101,8 +101,10 @@ class Words:
 
 class Program:
     def __init__(self, environment):
-        self.process = subprocess.Popen([os.environ["WAGELYN_PROGRAM"]], env=environment,
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # run_a11y_test.sh shows this log when a check fails.
+        with open(os.path.join(os.environ["XDG_RUNTIME_DIR"], "program.log"), "ab") as log:
+            self.process = subprocess.Popen([os.environ["WAGELYN_PROGRAM"]], env=environment,
+                                            stdin=subprocess.DEVNULL, stdout=log, stderr=log)
 
     def __enter__(self):
         return self

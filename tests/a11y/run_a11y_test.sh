@@ -48,6 +48,29 @@ bus_pid=$(cat "$work/bus-pid")
 export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus-address")
 "$launcher" --launch-immediately >"$work/launcher.log" 2>&1 &
 launcher_pid=$!
+# Nothing may ask for the accessibility bus before the launcher owns its name:
+# the session bus would start a second launcher for the asker, and the program
+# and the client could end up on different buses.
+a11y_ready() {
+    local address
+    gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
+        --method org.freedesktop.DBus.NameHasOwner org.a11y.Bus 2>/dev/null | grep -q true || return 1
+    address=$(gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus \
+        --method org.a11y.Bus.GetAddress 2>/dev/null | sed -n "s/^('\(.*\)',)$/\1/p")
+    [ -n "$address" ] || return 1
+    gdbus call --address "$address" --dest org.a11y.atspi.Registry \
+        --object-path /org/a11y/atspi/accessible/root --method org.freedesktop.DBus.Peer.Ping \
+        >/dev/null 2>&1
+}
+for _ in $(seq 100); do
+    a11y_ready && break
+    sleep 0.1
+done
+if ! a11y_ready; then
+    echo "a11y: the accessibility bus did not come up" >&2
+    cat "$work/launcher.log" >&2
+    exit 1
+fi
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 export WAGELYN_PROGRAM=$program
