@@ -933,17 +933,19 @@ void CheckTextFits(HWND window, std::span<const ControlDef> controls) {
         const int frame = button ? MulDiv(4, dpi, 96) : 0;
         InflateRect(&grown, -frame, -frame);
         InflateRect(&room, -frame, -frame);
-        // Drawn anew once its ink stays the same from one look to the next.
+        // Drawn anew once its ink has stayed the same for a tenth of a
+        // second: two looks alike can both come before the control paints.
         RECT ink{};
         RECT before{-1, -1, -1, -1};
+        int alike = 0;
         WaitFor(
             [&] {
                 ink = InkBounds(grown, {grown.left, grown.bottom - 1});
-                const bool drawn = ink.right > ink.left && EqualRect(&ink, &before) != FALSE;
+                alike = ink.right > ink.left && EqualRect(&ink, &before) ? alike + 1 : 0;
                 before = ink;
-                return drawn;
+                return alike >= 5;
             },
-            1000);
+            3000);
         OffsetRect(&ink, frame, frame);
         SetWindowPos(placed.control, nullptr, r.left, r.top, width, height, kKeep | SWP_HIDEWINDOW);
         // A label does not grow sideways: ink on its outermost column is cut
