@@ -1,6 +1,8 @@
 // Print against a real print server (tests/print/private_cups.sh): one press
 // gives exactly one one-page PDF that shows the main window's client area,
 // its text in fonts.
+#include <QApplication>
+#include <QCursor>
 #include <QDir>
 #include <QImage>
 #include <QLineEdit>
@@ -28,6 +30,35 @@ QString Run(const QString& program, const QStringList& arguments) {
     }
     return QString::fromUtf8(process.readAllStandardOutput());
 }
+
+// What a user meets who types while the page is made: whether the pointer
+// waited and the keys were lost, seen the moment the window gives up input.
+class TypingWhilePrinting : public QObject {
+public:
+    TypingWhilePrinting(QWidget& window, QLineEdit& box) : box_(box) {
+        window.installEventFilter(this);
+    }
+    bool seen = false;
+    bool waited = false;
+    bool keysLost = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::EnabledChange &&
+            !static_cast<QWidget*>(watched)->isEnabled()) {
+            seen = true;
+            const QCursor* cursor = QApplication::overrideCursor();
+            waited = cursor != nullptr && cursor->shape() == Qt::WaitCursor;
+            const QString before = box_.text();
+            QTest::keyClicks(&box_, "9");
+            keysLost = box_.text() == before;
+        }
+        return false;
+    }
+
+private:
+    QLineEdit& box_;
+};
 
 }  // namespace
 
@@ -65,8 +96,14 @@ private slots:
                 box->accept();
             }
         });
-        QTest::mouseClick(window.findChild<QPushButton*>("Command15"), Qt::LeftButton);
+        TypingWhilePrinting typing(window, *annual);
+        auto* print = window.findChild<QPushButton*>("Command15");
+        QTest::mouseClick(print, Qt::LeftButton);
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        QVERIFY2(typing.seen && typing.waited && typing.keysLost,
+                 "the window takes no input, and the pointer waits, while the page is made");
+        QVERIFY(window.isEnabled());
+        QCOMPARE(QApplication::focusWidget(), print);
         QCOMPARE(window.centralWidget()->grab().toImage(), screen);  // the window is unchanged
 
         // The PDF is complete only once its job is.

@@ -244,17 +244,20 @@ void CheckWords(HWND window, const FormDef& form, std::string_view caption,
     }
 }
 
+// The control with the keyboard focus in the program's thread that owns
+// `window`, seen from this process.
+HWND FocusIn(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+}
+
 // Escape as a user presses it: to the control with the focus, through the
 // program's message loop and its dialog manager. Returns once the program
 // has taken it: a Tab posted after it has moved the focus.
 void PressEscape(HWND window) {
-    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
-    const auto focus = [thread] {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        GetGUIThreadInfo(thread, &info);
-        return info.hwndFocus;
-    };
+    const auto focus = [window] { return FocusIn(window); };
     const HWND focused = focus();
     for (const WPARAM key : {VK_ESCAPE, VK_TAB}) {
         PostMessageW(focused, WM_KEYDOWN, key, 0x00000001);
@@ -786,16 +789,12 @@ void CheckLayout(HWND main) {
 // The keyboard as a user has it: the window opens with the focus in the
 // Annual box, and Tab walks the design's focus order, back to the start.
 void CheckKeyboard(HWND main) {
-    const DWORD thread = GetWindowThreadProcessId(main, nullptr);
     const auto focused = [&] {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        GetGUIThreadInfo(thread, &info);
+        const HWND focus = FocusIn(main);
         // The tax entry's focus is in the edit field inside its combo box.
         for (const ControlDef& def : main_form::Controls()) {
             HWND control = MainControl(main, def.name);
-            if (info.hwndFocus != nullptr &&
-                (info.hwndFocus == control || GetParent(info.hwndFocus) == control)) {
+            if (focus != nullptr && (focus == control || GetParent(focus) == control)) {
                 return std::string(def.name);
             }
         }
@@ -814,12 +813,10 @@ void CheckKeyboard(HWND main) {
     std::string walked = focused();
     std::string expected(order.front()->name);
     for (std::size_t i = 1; i < order.size(); ++i) {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        GetGUIThreadInfo(thread, &info);
+        const HWND focus = FocusIn(main);
         const std::string before = focused();
-        PostMessageW(info.hwndFocus, WM_KEYDOWN, VK_TAB, 0);
-        PostMessageW(info.hwndFocus, WM_KEYUP, VK_TAB, 0xC0000001);
+        PostMessageW(focus, WM_KEYDOWN, VK_TAB, 0);
+        PostMessageW(focus, WM_KEYUP, VK_TAB, 0xC0000001);
         WaitFor([&] { return focused() != before; }, 2000);
         walked.append(" ").append(focused());
         expected.append(" ").append(order[i]->name);
@@ -1232,20 +1229,44 @@ std::string SaidIn(HWND box) {
     return said;
 }
 
-// Presses Print, waits until its work is done and returns what the message
-// box it showed said, or nothing.
-std::string PressPrint(const Program& program, HWND main) {
-    PostMessageW(MainControl(main, "Command15"), BM_CLICK, 0, 0);
+// What pressing Print did: what the message box it showed said, or nothing,
+// and how the window stood meanwhile.
+struct PrintPress {
+    std::string said;
+    bool tookNoInput = false;  // disabled at some moment of the work
+    bool takesInputAfter = false;
+    bool focusKept = false;  // the focus back on Print
+};
+
+// Presses Print and waits until its work is done, watching the window.
+PrintPress PressPrint(const Program& program, HWND main) {
+    // The click gives Print the focus before its work begins.
+    const HWND print = MainControl(main, "Command15");
+    PostMessageW(print, BM_CLICK, 0, 0);
     // Answered once the click's handler has returned, or while a message box waits.
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutW(main, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &ignored);
-    HWND box = program.Window(kApplicationTitle, 1000);
-    if (box == nullptr) {
-        return {};
+    const HANDLE answered = CreateThread(
+        nullptr, 0,
+        [](void* window) -> DWORD {
+            DWORD_PTR ignored = 0;
+            SendMessageTimeoutW(static_cast<HWND>(window), WM_NULL, 0, 0, SMTO_NORMAL, 60000,
+                                &ignored);
+            return 0;
+        },
+        main, 0, nullptr);
+    PrintPress press;
+    while (answered != nullptr && WaitForSingleObject(answered, 1) == WAIT_TIMEOUT) {
+        press.tookNoInput = press.tookNoInput || IsWindowEnabled(main) == FALSE;
     }
-    const std::string said = SaidIn(box);
-    SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-    return said;
+    if (answered != nullptr) {
+        CloseHandle(answered);
+    }
+    if (HWND box = program.Window(kApplicationTitle, 1000)) {
+        press.said = SaidIn(box);
+        SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    }
+    press.takesInputAfter = IsWindowEnabled(main) != FALSE;
+    press.focusKept = WaitFor([&] { return FocusIn(main) == print; }, 2000);
+    return press;
 }
 
 // A dialog as it stands while the main window is open.
@@ -1339,7 +1360,7 @@ void CheckLanguage(const Program& program, HWND main, const std::string& shots) 
     if (!shots.empty()) {
         SaveScreenshot(main, (shots + "-main.bmp").c_str());
     }
-    const std::string printed = PressPrint(program, main);
+    const std::string printed = PressPrint(program, main).said;
     const std::string noPrinter = PrintReport(PrintResult::NoDefaultPrinter, {});
     Check(printed.find(noPrinter) != std::string::npos,
           "Print without a printer says \"" + noPrinter + "\": \"" + printed + "\"");
@@ -1474,11 +1495,14 @@ int wmain(int argc, wchar_t** argv) {
         SaveScreenshot(main, Narrow(argv[4]).c_str());
     }
     if (mode == "print") {
-        const std::string said = PressPrint(program, main);
-        Check(said.empty(), "Print prints without a word: \"" + said + "\"");
+        const PrintPress press = PressPrint(program, main);
+        Check(press.said.empty(), "Print prints without a word: \"" + press.said + "\"");
+        Check(press.tookNoInput, "the window takes no input while the page is made");
+        Check(press.takesInputAfter && press.focusKept,
+              "then it takes input again, with the focus back on Print");
     }
     if (mode == "english") {
-        const std::string said = PressPrint(program, main);
+        const std::string said = PressPrint(program, main).said;
         Check(said.find(PrintReport(PrintResult::NoDefaultPrinter, {})) != std::string::npos,
               "Print without a printer says so: \"" + said + "\"");
         CheckLeadingDigits(main);
