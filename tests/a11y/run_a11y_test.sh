@@ -13,7 +13,7 @@ program=$1
 client=${2:-work_the_window.py}
 here=$(cd "$(dirname "$0")" && pwd)
 launcher=/usr/libexec/at-spi-bus-launcher
-for tool in Xvfb dbus-daemon "$launcher"; do
+for tool in Xvfb dbus-daemon dbus-send "$launcher"; do
     if ! command -v "$tool" >/dev/null; then
         echo "a11y: $tool is missing; skipped" >&2
         exit 77
@@ -53,14 +53,14 @@ launcher_pid=$!
 # and the client could end up on different buses.
 a11y_ready() {
     local address
-    gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
-        --method org.freedesktop.DBus.NameHasOwner org.a11y.Bus 2>/dev/null | grep -q true || return 1
-    address=$(gdbus call --session --dest org.a11y.Bus --object-path /org/a11y/bus \
-        --method org.a11y.Bus.GetAddress 2>/dev/null | sed -n "s/^('\(.*\)',)$/\1/p")
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q true ||
+        return 1
+    address=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
+        org.a11y.Bus.GetAddress 2>/dev/null | tr -d ' ')
     [ -n "$address" ] || return 1
-    gdbus call --address "$address" --dest org.a11y.atspi.Registry \
-        --object-path /org/a11y/atspi/accessible/root --method org.freedesktop.DBus.Peer.Ping \
-        >/dev/null 2>&1
+    dbus-send --bus="$address" --print-reply --dest=org.a11y.atspi.Registry \
+        /org/a11y/atspi/accessible/root org.freedesktop.DBus.Peer.Ping >/dev/null 2>&1
 }
 for _ in $(seq 100); do
     a11y_ready && break
