@@ -62,11 +62,12 @@ a11y_ready() {
     dbus-send --bus="$address" --print-reply --dest=org.a11y.atspi.Registry \
         /org/a11y/atspi/accessible/root org.freedesktop.DBus.Peer.Ping >/dev/null 2>&1
 }
+ready=false
 for _ in $(seq 100); do
-    a11y_ready && break
+    a11y_ready && ready=true && break
     sleep 0.1
 done
-if ! a11y_ready; then
+if [ "$ready" != true ]; then
     echo "a11y: the accessibility bus did not come up" >&2
     cat "$work/launcher.log" >&2
     exit 1

@@ -86,7 +86,8 @@ private slots:
         annual->clearFocus();  // no text cursor in either picture
         // Clicking Print gives it the focus, and the focused button's frame,
         // before it prints: that much change is the click's.
-        window.findChild<QPushButton*>("Command15")->setFocus(Qt::MouseFocusReason);
+        auto* print = window.findChild<QPushButton*>("Command15");
+        print->setFocus(Qt::MouseFocusReason);
         const QImage screen = window.centralWidget()->grab().toImage();
 
         QString problem;
@@ -97,7 +98,6 @@ private slots:
             }
         });
         TypingWhilePrinting typing(window, *annual);
-        auto* print = window.findChild<QPushButton*>("Command15");
         QTest::mouseClick(print, Qt::LeftButton);
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
         QVERIFY2(typing.seen && typing.waited && typing.keysLost,
