@@ -7,7 +7,9 @@ std::vector<std::string> LanguagesFromLocaleVariables(std::string_view language,
                                                       std::string_view lcMessages,
                                                       std::string_view lang) {
     std::string_view locale = !lcAll.empty() ? lcAll : !lcMessages.empty() ? lcMessages : lang;
-    if (locale.empty() || locale == "C" || locale == "POSIX" || locale.starts_with("C.")) {
+    // Only the plain C locale keeps its English whatever LANGUAGE says; C.UTF-8
+    // and the like are locales like any other, as gettext has them.
+    if (locale.empty() || locale == "C" || locale == "POSIX") {
         return {"C"};
     }
     std::vector<std::string> languages;

@@ -14,8 +14,9 @@ std::vector<std::string> PreferredLanguages();
 
 // gettext's order: the locale that LC_ALL, LC_MESSAGES or LANG names (the
 // first set), preceded by the colon-separated LANGUAGE list. As in gettext,
-// LANGUAGE is ignored when that locale is C or POSIX or none is set, so a
-// C locale always keeps the design's English.
+// LANGUAGE is ignored only when that locale is C or POSIX or none is set, so
+// the plain C locale keeps the design's English, while C.UTF-8 follows
+// LANGUAGE as every gettext program does.
 std::vector<std::string> LanguagesFromLocaleVariables(std::string_view language,
                                                       std::string_view lcAll,
                                                       std::string_view lcMessages,

@@ -27,7 +27,9 @@ TEST(PreferredLanguages, FollowGettextsOrder) {
         {"fr:de", "", "", "nl_NL.UTF-8", {"fr", "de", "nl_NL.UTF-8"}},
         {"", "es_ES.UTF-8", "it_IT.UTF-8", "de_DE.UTF-8", {"es_ES.UTF-8"}},
         {"", "", "it_IT.UTF-8", "de_DE.UTF-8", {"it_IT.UTF-8"}},
-        {"::pt_BR:", "", "", "C.UTF-8", {"C"}},
+        {"de", "", "", "POSIX", {"C"}},
+        {"de", "", "", "C.UTF-8", {"de", "C.UTF-8"}},  // only C itself ignores LANGUAGE
+        {"::pt_BR:", "", "", "C.UTF-8", {"pt_BR", "C.UTF-8"}},
         {"::pt_BR:", "", "", "en_GB.UTF-8", {"pt_BR", "en_GB.UTF-8"}},
     };
     for (const LocaleCase& c : cases) {
