@@ -3,10 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/languages.h"
+#include "ui/forms/compiled_catalogue.h"
 #include "ui/forms/main_form.h"
 
 namespace wagelyn {
@@ -70,6 +74,99 @@ TEST(Translate, ShowsTheCataloguesTextAndFallsBackToEnglish) {
 
     UseLanguage({});
     EXPECT_EQ(Translate(main_form::kHelpMenu), main_form::kHelpMenu);
+}
+
+// A catalogue laid out as msgfmt lays it out, in either byte order.
+struct MoFile {
+    std::vector<unsigned char> bytes;
+    bool bigEndian = false;
+
+    void Put(std::size_t at, std::uint32_t word) {
+        for (int i = 0; i < 4; ++i) {
+            bytes[at + static_cast<std::size_t>(bigEndian ? 3 - i : i)] =
+                static_cast<unsigned char>(word >> (8 * i));
+        }
+    }
+
+    static MoFile Of(const std::vector<std::pair<std::string, std::string>>& entries,
+                     bool bigEndian = false) {
+        MoFile file{std::vector<unsigned char>(28 + entries.size() * 16), bigEndian};
+        file.Put(0, 0x950412deU);
+        file.Put(8, static_cast<std::uint32_t>(entries.size()));
+        file.Put(12, 28);
+        file.Put(16, static_cast<std::uint32_t>(28 + entries.size() * 8));
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            for (const auto& [table, text] :
+                 {std::pair{12, entries[i].first}, std::pair{16, entries[i].second}}) {
+                const std::size_t entry = (table == 12 ? 28 : 28 + entries.size() * 8) + i * 8;
+                file.Put(entry, static_cast<std::uint32_t>(text.size()));
+                file.Put(entry + 4, static_cast<std::uint32_t>(file.bytes.size()));
+                file.bytes.insert(file.bytes.end(), text.begin(), text.end());
+                file.bytes.push_back(0);
+            }
+        }
+        return file;
+    }
+};
+
+const std::vector<std::pair<std::string, std::string>> kEntries{
+    {"", "Content-Type: text/plain; charset=UTF-8\n"}, {"Help", "Hilfe"}, {"Quit", "Beenden"}};
+
+struct ReadCase {
+    const char* name;
+    MoFile file;
+    std::function<void(MoFile&)> change;
+    bool read;
+};
+
+MoFile With(std::string english) {
+    auto entries = kEntries;
+    entries.emplace_back(std::move(english), "x");
+    return MoFile::Of(entries);
+}
+
+TEST(CompiledCatalogue, ReadsWhatMsgfmtWritesAndRefusesTheRest) {
+    const auto none = [](MoFile&) {};
+    // Where the second entry's English text is described.
+    constexpr std::size_t kLength = 28 + 8;
+    constexpr std::size_t kOffset = kLength + 4;
+    const ReadCase cases[] = {
+        {"little-endian", MoFile::Of(kEntries), none, true},
+        {"big-endian", MoFile::Of(kEntries, true), none, true},
+        {"no entries", MoFile::Of({}), none, true},
+        {"no bytes", MoFile{}, none, false},
+        {"bad magic", MoFile::Of(kEntries), [](MoFile& f) { f.bytes[0] ^= 1; }, false},
+        {"later revision", MoFile::Of(kEntries), [](MoFile& f) { f.Put(4, 1); }, false},
+        {"header cut short", MoFile::Of(kEntries), [](MoFile& f) { f.bytes.resize(14); }, false},
+        {"tables cut short", MoFile::Of(kEntries), [](MoFile& f) { f.bytes.resize(60); }, false},
+        {"more entries than the tables hold", MoFile::Of(kEntries),
+         [](MoFile& f) { f.Put(8, 0x20000000); }, false},
+        {"table beyond the end", MoFile::Of(kEntries), [](MoFile& f) { f.Put(16, 0xfffffff8); },
+         false},
+        {"text beyond the end", MoFile::Of(kEntries), [](MoFile& f) { f.Put(kOffset, 0xfffffffe); },
+         false},
+        {"big-endian text beyond the end", MoFile::Of(kEntries, true),
+         [](MoFile& f) { f.Put(kOffset, 0xfffffffe); }, false},
+        {"length beyond the end", MoFile::Of(kEntries),
+         [](MoFile& f) { f.Put(kLength, 0xffffffff); }, false},
+        {"text without its terminator", MoFile::Of(kEntries),
+         [](MoFile& f) { f.bytes.back() = 'x'; }, false},
+        {"texts out of order", MoFile::Of({{"", ""}, {"Quit", "Beenden"}, {"Help", "Hilfe"}}), none,
+         false},
+        {"an entry with a context", With("menu\x04Zoom"), none, false},
+        {"an entry with plural forms", With(std::string("file\0files", 10)), none, false},
+    };
+    for (const ReadCase& c : cases) {
+        MoFile file = c.file;
+        c.change(file);
+        const auto catalogue = CompiledCatalogue::Read(file.bytes);
+        EXPECT_EQ(catalogue.has_value(), c.read) << c.name;
+        if (catalogue && catalogue->Count() > 0) {
+            EXPECT_EQ(catalogue->Find("Help"), "Hilfe") << c.name;
+            EXPECT_EQ(catalogue->Find("Quit"), "Beenden") << c.name;
+            EXPECT_EQ(catalogue->Find("Print"), std::nullopt) << c.name;
+        }
+    }
 }
 
 }  // namespace
