@@ -166,6 +166,8 @@ public:
         ::close(status[0]);
         return started;
     }
+
+    bool IsFullProgramPath(std::string_view path) const override { return path.starts_with('/'); }
 };
 
 class StandInEnvironment final : public Environment {

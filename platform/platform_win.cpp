@@ -9,6 +9,7 @@
 #include "platform/environment.h"
 #include "platform/files.h"
 #include "platform/languages.h"
+#include "platform/program_path.h"
 #include "platform/programs.h"
 #include "platform/registry.h"
 
@@ -87,6 +88,10 @@ public:
         const OwnedHandle thread(process.hThread);
         const OwnedHandle started(process.hProcess);
         return true;
+    }
+
+    bool IsFullProgramPath(std::string_view path) const override {
+        return IsFullWindowsProgramPath(path);
     }
 };
 

@@ -11,6 +11,7 @@
 
 #include "platform/environment.h"
 #include "platform/files.h"
+#include "platform/program_path.h"
 #include "platform/programs.h"
 #include "platform/registry.h"
 
@@ -126,6 +127,10 @@ public:
         }
         started.emplace_back(path);
         return true;
+    }
+
+    bool IsFullProgramPath(std::string_view path) const override {
+        return platform::IsFullWindowsProgramPath(path);
     }
 };
 

@@ -123,13 +123,17 @@ SysInfoPlatform ThisSystem() {
 SysInfoOutcome LaunchSystemInformation(const SysInfoPlatform& system) {
     try {
         std::optional<std::string> path = ReadPath(system, kToolKey, kToolValue);
+        if (path && !system.programs.IsFullProgramPath(*path)) {
+            path.reset();  // never a program found from the current folder
+        }
         if (!path) {
             path = ReadPath(system, kFolderKey, kFolderValue);
             if (!path) {
                 return SysInfoOutcome::Unavailable;
             }
             *path += kToolFile;
-            if (!system.files.NormalFileExists(*path)) {
+            if (!system.programs.IsFullProgramPath(*path) ||
+                !system.files.NormalFileExists(*path)) {
                 return SysInfoOutcome::Unavailable;
             }
         }

@@ -43,7 +43,9 @@ enum class SysInfoOutcome { Started, Unavailable };
 // tools folder + "\MSINFO32.EXE" where that file exists) and starts it.
 // Only a non-empty text counts as a path or a folder (REG_SZ, or REG_EXPAND_SZ
 // with its references expanded); a value of another type or an empty one is
-// taken as missing, so nothing is looked for or started at a drive's root.
+// taken as missing, so nothing is looked for or started at a drive's root;
+// so is a path the system would look up from the current folder (a relative
+// one, or on Windows one that is no full path to an .exe).
 // Unavailable means the caller shows kSysInfoUnavailable.
 SysInfoOutcome LaunchSystemInformation(const SysInfoPlatform& platform);
 

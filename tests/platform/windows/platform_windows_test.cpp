@@ -164,6 +164,9 @@ void TestProgramStart(const std::string& marker) {
     CHECK(EndsWith(WaitForMarker(), "\\tool.exe"));
     CHECK(!platform::SystemPrograms().StartDetached("C:\\Nothing\\here.exe"));
     CHECK(!platform::SystemPrograms().StartDetached(""));
+    // Only a full path to an .exe is one Windows starts as it stands.
+    CHECK(platform::SystemPrograms().IsFullProgramPath(kTool));
+    CHECK(!platform::SystemPrograms().IsFullProgramPath("tool.exe"));
 }
 
 void TestFileLookup() {

@@ -140,7 +140,7 @@ TEST_P(LaunchTest, StartsTheToolOrSaysItIsUnavailable) {
         EXPECT_TRUE(files.asked.empty());
     }
     for (const std::string& asked : files.asked) {
-        EXPECT_FALSE(asked.starts_with("\\")) << "looked for " << asked << " at the drive's root";
+        EXPECT_TRUE(programs.IsFullProgramPath(asked)) << "looked for " << asked;
     }
     EXPECT_TRUE(registry.live.empty());
 }
@@ -180,6 +180,28 @@ const LaunchCase kLaunches[] = {
      StoredValue{platform::kRegExpandSz, Bytes("%SystemRoot%\\System32")},
      {"C:\\Windows\\System32\\MSINFO32.EXE"}, {"C:\\Windows\\System32\\MSINFO32.EXE"}, false,
      SysInfoOutcome::Started, {"C:\\Windows\\System32\\MSINFO32.EXE"}, true},
+    // Only a full path to an .exe: Windows would look for any other from the
+    // current folder or drive.
+    {"RelativePathIsNotStarted", StoredValue::Text("Tools\\info.exe"), std::nullopt, {},
+     {"Tools\\info.exe"}, false, SysInfoOutcome::Unavailable, {}, true},
+    {"DriveRelativePathIsNotStarted", StoredValue::Text("C:info.exe"), std::nullopt, {},
+     {"C:info.exe"}, false, SysInfoOutcome::Unavailable, {}, true},
+    {"RootRelativePathFallsBackToTheFolder", StoredValue::Text("\\Tools\\info.exe"),
+     StoredValue::Text("C:\\Shared"), {"C:\\Shared\\MSINFO32.EXE"},
+     {"\\Tools\\info.exe", "C:\\Shared\\MSINFO32.EXE"}, false, SysInfoOutcome::Started,
+     {"C:\\Shared\\MSINFO32.EXE"}, true},
+    {"UnexpandedPathIsNotStarted", StoredValue{platform::kRegExpandSz, Bytes("%Tools%\\info.exe")},
+     std::nullopt, {}, {"%Tools%\\info.exe"}, false, SysInfoOutcome::Unavailable, {}, true},
+    {"OtherKindOfFileIsNotStarted", StoredValue::Text("C:\\Tools\\info.bat"), std::nullopt, {},
+     {"C:\\Tools\\info.bat"}, false, SysInfoOutcome::Unavailable, {}, true},
+    {"UpperCaseExeStarts", StoredValue::Text("C:\\TOOLS\\INFO.EXE"), std::nullopt, {},
+     {"C:\\TOOLS\\INFO.EXE"}, false, SysInfoOutcome::Started, {"C:\\TOOLS\\INFO.EXE"}, false},
+    {"NetworkPathStarts", StoredValue::Text("\\\\server\\tools\\info.exe"), std::nullopt, {},
+     {"\\\\server\\tools\\info.exe"}, false, SysInfoOutcome::Started,
+     {"\\\\server\\tools\\info.exe"}, false},
+    {"RelativeFolderProbesNothing", std::nullopt, StoredValue::Text("Shared"),
+     {"Shared\\MSINFO32.EXE"}, {"Shared\\MSINFO32.EXE"}, false, SysInfoOutcome::Unavailable, {},
+     true},
     {"LookupErrorGivesTheMessage", std::nullopt, StoredValue::Text("C:\\Shared"), {}, {}, true,
      SysInfoOutcome::Unavailable, {}, true},
 };
