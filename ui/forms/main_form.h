@@ -71,9 +71,11 @@ inline constexpr std::array<PeriodControls, kPeriodCount> kPeriodControls{{
 }};
 // clang-format on
 
-// What a screen reader says of the tax entry: its prompt, as on the screen
-// (stray spelling and the double blank included).
+// The tax entry: the drop-down list, open to typing, of the percentage of tax
+// withheld.
 inline constexpr std::string_view kTaxEntry = "Combo1";
+// The prompt before it, which also names it for screen readers, as on the
+// screen (stray spelling and the double blank included).
 // TRANSLATORS: the prompt before the tax entry, in bold 8 pt. Room: 177 x 25
 // pixels, two lines.
 inline constexpr std::string_view kTaxPrompt = N_("Enter if any Total Estmated  TAX withheld in %");

@@ -17,7 +17,8 @@ public:
     static ErrorDialog* Instance();
 
 protected:
-    // Escape closes nothing: the dialog has no cancel button.
+    // Escape closes nothing: the dialog's Cancel button closes it like OK,
+    // but neither button has the cancel role that Escape would press.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
