@@ -23,6 +23,10 @@ inline constexpr std::string_view kCaption =
     // first. Room: the title bar, about 500 pixels.
     N_("Wagelyn.....................................created by Wagelyn Developers 04/02");
 
+// TRANSLATORS: a message box's text, when the program cannot make its main
+// window at start-up; %s is the program's name.
+inline constexpr std::string_view kWindowNotOpened = N_("%s could not open its window.");
+
 inline constexpr std::array<std::string_view, 16> kTaxList{
     "0", "16", "17", "18", "19", "20", "21", "22", "23", "24", "25", "26", "27", "28", "29", "30"};
 

@@ -9,6 +9,7 @@
 
 #include "app/application_info.h"
 #include "platform/languages.h"
+#include "ui/forms/main_form.h"
 #include "ui/forms/translation.h"
 #include "ui/win32/handles.h"
 #include "ui/win32/main_window.h"
@@ -45,8 +46,9 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
     wagelyn::win32::FormWindow::WhenAllClosed([] { PostQuitMessage(0); });
     if (!wagelyn::win32::MainWindow::Open()) {
         const std::wstring title = wagelyn::win32::Widen(wagelyn::kApplicationTitle);
-        MessageBoxW(nullptr, (title + L" could not open its window.").c_str(), title.c_str(),
-                    MB_OK | MB_ICONERROR);
+        const std::wstring text = wagelyn::win32::Widen(wagelyn::TranslateFormat(
+            wagelyn::main_form::kWindowNotOpened, {wagelyn::kApplicationTitle}));
+        MessageBoxW(nullptr, text.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
         return 1;
     }
     MSG message{};
