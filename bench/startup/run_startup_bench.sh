@@ -38,6 +38,8 @@ xvfb=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "run_startup_bench: Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$(head -n 1 "$work/display")"
+# English: LANGUAGE, which counts under C.UTF-8 as gettext has it, is cleared.
+unset LANGUAGE
 export LC_ALL=C.UTF-8 XDG_RUNTIME_DIR="$work"
 chmod 700 "$work"
 
