@@ -2,6 +2,8 @@
 // CreateProcessA and ExpandEnvironmentStringsA, called as documented.
 #include <windows.h>
 
+#include <algorithm>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -99,22 +101,32 @@ class WindowsEnvironment final : public Environment {
 public:
     std::string Expand(std::string_view text) override {
         const std::string source(text);
-        // The size asked for includes the terminator; a variable may change
-        // between the two calls, so ask until the text fits.
-        std::string expanded(source.size() + 1, '\0');
-        for (;;) {
+        // The ANSI function wants room for the text, its terminator and one
+        // byte more, and may count characters rather than bytes where one
+        // takes several: the text's length is read from the text, and a text
+        // that reaches the spare byte may have been cut, so it is asked for
+        // again with more room. A variable may also change between calls.
+        std::string expanded(source.size() + 2, '\0');
+        while (expanded.size() <= kMostBytes) {
             const DWORD needed = ExpandEnvironmentStringsA(source.c_str(), expanded.data(),
                                                            static_cast<DWORD>(expanded.size()));
             if (needed == 0) {
                 return source;
             }
-            if (needed <= expanded.size()) {
-                expanded.resize(needed - 1);
+            const std::size_t length = std::strlen(expanded.c_str());
+            if (std::size_t{needed} + 1 <= expanded.size() && length + 2 <= expanded.size()) {
+                expanded.resize(length);
                 return expanded;
             }
-            expanded.resize(needed);
+            expanded.assign(std::max<std::size_t>(std::size_t{needed} + 1, expanded.size() * 2),
+                            '\0');
         }
+        return source;
     }
+
+private:
+    // An expanded text is at most 32 K characters, each at most 4 bytes.
+    static constexpr std::size_t kMostBytes = 4 * 32768 + 2;
 };
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The platform layer and the launcher on the real Windows API (run under
-// Wine by run_wine_tests.sh): registry size rules, read rights, exact-path
-// program start, file lookup, and the launcher end to end.
+// Wine by run_platform.sh): registry size rules, read rights, exact-path
+// program start, file lookup, expansion, and the launcher end to end.
 //
 //   platform_windows_test.exe MARKER.EXE
 // windows.h first: the other Windows headers need what it declares.
@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/environment.h"
 #include "platform/files.h"
 #include "platform/programs.h"
 #include "platform/registry.h"
@@ -181,6 +182,33 @@ void TestFileLookup() {
     CHECK(!files.NormalFileExists("C:\\Nothing\\here.exe"));
 }
 
+std::string Ansi(const std::wstring& text) {
+    const int size = WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string ansi(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, ansi.data(), size, nullptr, nullptr);
+    ansi.pop_back();
+    return ansi;
+}
+
+// A folder outside ASCII, its tool, and variables naming both; expanded
+// texts come back whole, however much they grow.
+const wchar_t* const kAccentedFolder =
+    L"C:\\Program Files\\Wagelyn Test\\\u00dcbung \u2013 Pr\u00fcfung";
+
+void TestExpansion() {
+    platform::Environment& environment = platform::SystemEnvironment();
+    SetEnvironmentVariableA("WAGELYN_FOLDER", kToolFolder);
+    SetEnvironmentVariableW(L"WAGELYN_ACCENTED", kAccentedFolder);
+    const std::string accented = Ansi(kAccentedFolder);
+    const std::string accentedTool = accented + "\\tool.exe";
+    CHECK(environment.Expand("%WAGELYN_FOLDER%") == kToolFolder);
+    CHECK(environment.Expand("%WAGELYN_FOLDER%\\tool.exe") == kTool);
+    CHECK(environment.Expand("%WAGELYN_ACCENTED%") == accented);
+    CHECK(environment.Expand("%WAGELYN_ACCENTED%\\tool.exe") == accentedTool);
+    CHECK(environment.Expand(accentedTool) == accentedTool);
+    CHECK(environment.Expand("%WAGELYN_UNSET%\\tool.exe") == "%WAGELYN_UNSET%\\tool.exe");
+}
+
 void TestLauncher() {
     const SysInfoPlatform system = ThisSystem();
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
@@ -228,6 +256,18 @@ void TestLauncher() {
     DeleteFileA(kMarker);
     CHECK(LaunchSystemInformation(system) == SysInfoOutcome::Started);
     CHECK(EndsWith(WaitForMarker(), "\\tool.exe"));
+
+    // One that expands to a folder outside ASCII.
+    CreateDirectoryW(kAccentedFolder, nullptr);
+    const std::wstring accentedTool = std::wstring(kAccentedFolder) + L"\\tool.exe";
+    PRECONDITION(CopyFileA(kTool, Ansi(accentedTool).c_str(), FALSE));
+    tool = CreateKey("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
+    const char* accented = "%WAGELYN_ACCENTED%\\tool.exe";
+    SetRaw(tool, "PATH", REG_EXPAND_SZ, accented, static_cast<DWORD>(strlen(accented) + 1));
+    RegCloseKey(tool);
+    DeleteFileA(kMarker);
+    CHECK(LaunchSystemInformation(system) == SysInfoOutcome::Started);
+    CHECK(EndsWith(WaitForMarker(), "\\tool.exe"));
     RegCloseKey(folder);
 }
 
@@ -242,6 +282,7 @@ int main(int argc, char** argv) {
     TestReadRightsOnly();
     TestProgramStart(argv[1]);
     TestFileLookup();
+    TestExpansion();
     TestLauncher();
     std::printf("%d passed, %d failed\n", passed, failed);
     return failed == 0 && unmetPreconditions == 0 ? 0 : 1;
