@@ -17,9 +17,9 @@ struct LibraryFreer {
 };
 using Library = std::unique_ptr<std::remove_pointer_t<HMODULE>, LibraryFreer>;
 
-// Active Accessibility and COM, loaded from the system folder when the
-// first screen reader asks, not with the program: a user without one never
-// pays for them.
+// Active Accessibility, loaded from the system folder, and COM, started,
+// when the first screen reader asks, not with the program: a user without
+// one never pays for them (ole32.dll itself is loaded at start, see main.cpp).
 class Accessibility {
 public:
     static Accessibility& Instance() {
@@ -42,6 +42,28 @@ public:
     BSTR Text(const std::wstring& text) const {
         return allocate_(text.data(), static_cast<UINT>(text.size()));
     }
+    // IAccessible's description from the type library in the system's
+    // oleacc.dll, read when a client first asks by name; nullptr without it.
+    ITypeInfo* AccessibleType() {
+        if (!typeRead_) {
+            typeRead_ = true;
+            accessibleType_ = ReadAccessibleType();
+        }
+        return accessibleType_.get();
+    }
+    HRESULT IdsOfNames(LPOLESTR* names, UINT count, DISPID* ids) {
+        ITypeInfo* type = AccessibleType();
+        return type != nullptr && idsOfNames_ != nullptr ? idsOfNames_(type, names, count, ids)
+                                                         : E_NOTIMPL;
+    }
+    // Calls the member `id` of `object` as IAccessible's type describes it.
+    HRESULT Invoke(IAccessible* object, DISPID id, WORD flags, DISPPARAMS* params, VARIANT* result,
+                   EXCEPINFO* exception, UINT* argument) {
+        ITypeInfo* type = AccessibleType();
+        return type != nullptr && invoke_ != nullptr
+                   ? invoke_(object, type, id, flags, params, result, exception, argument)
+                   : E_NOTIMPL;
+    }
 
 private:
     Accessibility()
@@ -60,6 +82,30 @@ private:
             Find(oleacc_.get(), "LresultFromObject"));
         allocate_ = reinterpret_cast<decltype(&SysAllocStringLen)>(
             Find(oleaut_.get(), "SysAllocStringLen"));
+        idsOfNames_ = reinterpret_cast<decltype(&DispGetIDsOfNames)>(
+            Find(oleaut_.get(), "DispGetIDsOfNames"));
+        invoke_ = reinterpret_cast<decltype(&DispInvoke)>(Find(oleaut_.get(), "DispInvoke"));
+    }
+    ComPtr<ITypeInfo> ReadAccessibleType() const {
+        const auto load =
+            reinterpret_cast<decltype(&LoadTypeLibEx)>(Find(oleaut_.get(), "LoadTypeLibEx"));
+        wchar_t folder[MAX_PATH] = {};
+        const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+        if (load == nullptr || length == 0 || length >= MAX_PATH) {
+            return nullptr;
+        }
+        // By its full path in the system folder, as the library itself is.
+        const std::wstring path = std::wstring(folder, length) + L"\\oleacc.dll";
+        ITypeLib* library = nullptr;
+        if (FAILED(load(path.c_str(), REGKIND_NONE, &library))) {
+            return nullptr;
+        }
+        const ComPtr<ITypeLib> owned(library);
+        ITypeInfo* type = nullptr;
+        if (FAILED(library->GetTypeInfoOfGuid(IID_IAccessible, &type))) {
+            return nullptr;
+        }
+        return ComPtr<ITypeInfo>(type);
     }
     static void* Find(HMODULE module, const char* name) {
         return module == nullptr ? nullptr : reinterpret_cast<void*>(GetProcAddress(module, name));
@@ -72,6 +118,10 @@ private:
     decltype(&CreateStdAccessibleObject) createStandard_ = nullptr;
     decltype(&LresultFromObject) fromObject_ = nullptr;
     decltype(&SysAllocStringLen) allocate_ = nullptr;
+    decltype(&DispGetIDsOfNames) idsOfNames_ = nullptr;
+    decltype(&DispInvoke) invoke_ = nullptr;
+    bool typeRead_ = false;
+    ComPtr<ITypeInfo> accessibleType_;
 };
 
 // Each annotated window's texts, and the window procedure ours stands in
@@ -142,21 +192,41 @@ public:
     }
     HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL /*enter*/) override { return E_NOTIMPL; }
 
-    // IDispatch
+    // IDispatch: late-bound clients reach this object's own members, through
+    // IAccessible's type, not the system object's behind it.
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        return standard_->GetTypeInfoCount(count);
+        if (count == nullptr) {
+            return E_POINTER;
+        }
+        *count = Accessibility::Instance().AccessibleType() != nullptr ? 1 : 0;
+        return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override {
-        return standard_->GetTypeInfo(index, locale, info);
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID /*locale*/, ITypeInfo** info) override {
+        if (info == nullptr) {
+            return E_POINTER;
+        }
+        *info = index == 0 ? Accessibility::Instance().AccessibleType() : nullptr;
+        if (*info == nullptr) {
+            return DISP_E_BADINDEX;
+        }
+        (*info)->AddRef();
+        return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
-                                            DISPID* ids) override {
-        return standard_->GetIDsOfNames(iid, names, count, locale, ids);
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count,
+                                            LCID /*locale*/, DISPID* ids) override {
+        if (!IsEqualIID(iid, IID_NULL)) {
+            return DISP_E_UNKNOWNINTERFACE;
+        }
+        return Accessibility::Instance().IdsOfNames(names, count, ids);
     }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags,
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID /*locale*/, WORD flags,
                                      DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
                                      UINT* argument) override {
-        return standard_->Invoke(id, iid, locale, flags, params, result, exception, argument);
+        if (!IsEqualIID(iid, IID_NULL)) {
+            return DISP_E_UNKNOWNINTERFACE;
+        }
+        return Accessibility::Instance().Invoke(this, id, flags, params, result, exception,
+                                                argument);
     }
 
     // IAccessible: the name and the description of the control itself are

@@ -45,8 +45,28 @@ long RoleOf(ControlKind kind) {
 struct Heard {
     bool read = false;
     std::string name, description;
+    std::string lateBoundName;  // asked through IDispatch, as scripts and some readers do
     long role = 0;
 };
+
+std::string LateBoundName(IAccessible* object, VARIANT self) {
+    OLECHAR member[] = L"accName";
+    LPOLESTR names[] = {member};
+    DISPID id = 0;
+    if (FAILED(object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id))) {
+        return "(no accName member)";
+    }
+    DISPPARAMS params{&self, nullptr, 1, 0};
+    VARIANT result{};
+    if (FAILED(object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &params,
+                              &result, nullptr, nullptr))) {
+        return "(accName fails)";
+    }
+    std::string name =
+        result.vt == VT_BSTR && result.bstrVal != nullptr ? Narrow(result.bstrVal) : std::string();
+    VariantClear(&result);
+    return name;
+}
 
 // What the window's client object says: the one the window answers with,
 // or the system's own for its class, made here.
@@ -76,6 +96,7 @@ Heard Hear(HWND window, bool systemOwn = false) {
     value = nullptr;
     result = object->get_accDescription(self, &value);
     heard.description = text(result, value);
+    heard.lateBoundName = LateBoundName(object, self);
     VARIANT role{};
     if (SUCCEEDED(object->get_accRole(self, &role)) && role.vt == VT_I4) {
         heard.role = role.lVal;
@@ -98,7 +119,7 @@ std::vector<std::string> HeardDifferences(
     const std::function<Colour(const ControlDef&)>& colourOf) {
     std::vector<std::string> differences;
     const auto compare = [&](const std::string& what, HWND hwnd, const std::string& name,
-                             const std::string& description, long role) {
+                             const std::string& description, long role, bool ownName = false) {
         const Heard heard = Hear(hwnd);
         if (!heard.read) {
             differences.push_back(what + " gives no accessible object");
@@ -107,6 +128,12 @@ std::vector<std::string> HeardDifferences(
         if (heard.name != name) {
             differences.push_back(what + " is named " + Quoted(heard.name) + ", not " +
                                   Quoted(name));
+        }
+        // The program's own name, whichever way it is asked for; the system
+        // answers for the rest.
+        if (ownName && heard.lateBoundName != name) {
+            differences.push_back(what + " is named " + Quoted(heard.lateBoundName) +
+                                  " through IDispatch, not " + Quoted(name));
         }
         if (heard.description != description) {
             differences.push_back(what + " is described " + Quoted(heard.description) + ", not " +
@@ -135,12 +162,13 @@ std::vector<std::string> HeardDifferences(
         const std::string description =
             texts != nullptr ? std::string(Translate(DescriptionOf(*texts, colourOf(def))))
                              : std::string();
-        compare(std::string(def.name), control, name, description, RoleOf(def.kind));
+        const bool ownName = texts != nullptr && !texts->name.empty();
+        compare(std::string(def.name), control, name, description, RoleOf(def.kind), ownName);
         if (def.kind == ControlKind::ComboBox) {
             // Where the focus is when the user is in it.
             compare(std::string(def.name) + "'s field",
                     FindWindowExW(control, nullptr, L"Edit", nullptr), name, description,
-                    ROLE_SYSTEM_TEXT);
+                    ROLE_SYSTEM_TEXT, ownName);
         }
     }
     return differences;
