@@ -31,21 +31,22 @@ RECT FormWindow::PlaceOf(const ControlDef& def) const {
 }
 
 void FormWindow::Layout() {
+    constexpr UINT kFlags = SWP_NOZORDER | SWP_NOACTIVATE;
     HDWP moves = BeginDeferWindowPos(static_cast<int>(controls_.size()));
+    for (std::size_t i = 0; i < controls_.size() && moves != nullptr; ++i) {
+        const RECT r = PlaceOf(form_.controls[i]);
+        moves = DeferWindowPos(moves, controls_[i], nullptr, r.left, r.top, r.right - r.left,
+                               r.bottom - r.top, kFlags);
+    }
+    if (moves != nullptr && EndDeferWindowPos(moves)) {
+        return;
+    }
+    // A DeferWindowPos that fails drops every move queued before it: each
+    // control is moved on its own instead.
     for (std::size_t i = 0; i < controls_.size(); ++i) {
         const RECT r = PlaceOf(form_.controls[i]);
-        constexpr UINT kFlags = SWP_NOZORDER | SWP_NOACTIVATE;
-        if (moves != nullptr) {
-            moves = DeferWindowPos(moves, controls_[i], nullptr, r.left, r.top, r.right - r.left,
-                                   r.bottom - r.top, kFlags);
-        }
-        if (moves == nullptr) {  // out of room: the rest one by one
-            SetWindowPos(controls_[i], nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                         kFlags);
-        }
-    }
-    if (moves != nullptr) {
-        EndDeferWindowPos(moves);
+        SetWindowPos(controls_[i], nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     kFlags);
     }
 }
 
