@@ -88,8 +88,25 @@ void FormWindow::OnDpiChanged(int dpi, const RECT* suggested) {
                  RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
-// At start: centred in the work area of the window's monitor, or at the
-// form's place; either way inside the work area, clear of the task bar.
+// The monitor the user is working on: the foreground window's (the one the
+// program was started from), else the pointer's.
+HMONITOR FormWindow::StartingMonitor() const {
+    const HWND foreground = GetForegroundWindow();
+    if (foreground != nullptr && foreground != window_) {
+        if (const HMONITOR on = MonitorFromWindow(foreground, MONITOR_DEFAULTTONULL)) {
+            return on;
+        }
+    }
+    POINT pointer{};
+    if (GetCursorPos(&pointer)) {
+        return MonitorFromPoint(pointer, MONITOR_DEFAULTTOPRIMARY);
+    }
+    return MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY);
+}
+
+// At start: centred in the work area of the monitor the user works on, or
+// at the form's place; either way inside the work area, clear of the task
+// bar.
 void FormWindow::PlaceAtStart() {
     RECT frame{0, 0, Scaled(form_.clientWidth), Scaled(form_.clientHeight)};
     AdjustWindowRectExForDpi(&frame, style_, GetMenu(window_) != nullptr, extendedStyle_,
@@ -100,7 +117,7 @@ void FormWindow::PlaceAtStart() {
     const RECT wanted{corner.x, corner.y, corner.x + size.cx, corner.y + size.cy};
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
-    const HMONITOR on = form_.placedBySystem ? MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY)
+    const HMONITOR on = form_.placedBySystem ? StartingMonitor()
                                              : MonitorFromRect(&wanted, MONITOR_DEFAULTTONEAREST);
     if (GetMonitorInfoW(on, &monitor)) {
         const RECT& work = monitor.rcWork;

@@ -106,6 +106,7 @@ private:
     SIZE FrameSize(int dpi) const;
     bool ScaledSize(int dpi, SIZE& size) const;
     void OnDpiChanged(int dpi, const RECT* suggested);
+    HMONITOR StartingMonitor() const;
     void PlaceAtStart();
     void FitClientArea();
     HBRUSH ColourControl(HDC dc, HWND control);
