@@ -86,6 +86,7 @@ private:
             Widen(about_form::VersionLine(version::kMajor, version::kMinor, version::kRevision))
                 .c_str());
         SetWindowTextW(Control(about_form::kTitleLabel), Widen(kApplicationTitle).c_str());
+        FitFonts();  // to the texts just set, not the form's stand-ins
     }
 
     void StartSysInfo() {

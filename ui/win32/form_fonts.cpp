@@ -154,6 +154,10 @@ void FormWindow::MakeFonts() {
         make(def.font);
     }
     fonts_.swap(fonts);
+    FitFonts();
+}
+
+void FormWindow::FitFonts() {
     std::map<std::size_t, Font> fitted = FitLabelsAndButtons();
     fitted_.swap(fitted);
     for (std::size_t i = 0; i < controls_.size(); ++i) {

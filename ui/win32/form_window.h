@@ -81,6 +81,9 @@ protected:
     Colour TextColour(HWND control) const;
     void SetTextColour(HWND control, Colour colour);
     int Dpi() const { return dpi_; }
+    // After controls' texts are set anew: each label and button is given the
+    // font its text now fits in.
+    void FitFonts();
     int Scaled(int twips) const { return MulDiv(twips, dpi_, 1440); }
 
     // What the window does with a control's command or a menu item; true when handled.
