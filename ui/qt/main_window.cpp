@@ -7,8 +7,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 
 #include "app/process_factor.h"
@@ -30,29 +28,6 @@ NumberFormat RegionalFormat() {
     const QLocale locale = QLocale::system();
     return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
 }
-
-// The window takes no input, and the pointer waits, while the page is made;
-// the focus comes back where it was.
-class BusyWindow {
-public:
-    explicit BusyWindow(QWidget& window) : window_(window), focus_(QApplication::focusWidget()) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        window_.setEnabled(false);
-    }
-    ~BusyWindow() {
-        window_.setEnabled(true);
-        if (focus_ != nullptr) {
-            focus_->setFocus(Qt::OtherFocusReason);
-        }
-        QApplication::restoreOverrideCursor();
-    }
-    BusyWindow(const BusyWindow&) = delete;
-    BusyWindow& operator=(const BusyWindow&) = delete;
-
-private:
-    QWidget& window_;
-    QPointer<QWidget> focus_;
-};
 
 }  // namespace
 
@@ -148,20 +123,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::Print() {
-    // The look is taken first: a disabled window is drawn in other colours.
-    const page::FormLook look =
-        LookOf(*static_cast<FormSurface*>(centralWidget()), main_form::Form());
-    const PrintOutcome outcome = [&] {
-        const BusyWindow busy(*this);
-        return PrintOnDefaultPrinter(look);
-    }();
-    const QString problem = DescribePrintOutcome(outcome);
-    if (!problem.isEmpty()) {
-        QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), problem,
-                        QMessageBox::Ok, this);
-        box.setObjectName(QStringLiteral("PrintProblem"));
-        box.exec();
-    }
+    PrintForm(*this, *static_cast<FormSurface*>(centralWidget()), main_form::Form());
 }
 
 void MainWindow::ShowAbout() {
