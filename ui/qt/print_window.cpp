@@ -15,14 +15,10 @@
 
 #include "ui/forms/print_command.h"
 #include "ui/qt/form_builder.h"
+#include "ui/qt/legible_colours.h"
 
 namespace wagelyn {
 namespace {
-
-Colour ToColour(const QColor& colour) {
-    return static_cast<Colour>(colour.red()) | static_cast<Colour>(colour.green()) << 8U |
-           static_cast<Colour>(colour.blue()) << 16U;
-}
 
 // The text a control shows and the palette roles it draws it with.
 page::ControlLook LookOfControl(const QWidget* control) {
