@@ -1,5 +1,7 @@
 #include "ui/forms/about_form.h"
 
+#include "app/version.h"
+
 namespace wagelyn::about_form {
 namespace {
 
@@ -71,9 +73,10 @@ std::string Caption(std::string_view title) {
     return TranslateFormat(N_("About %s"), {title});
 }
 
-std::string VersionLine(int major, int minor, int revision) {
-    const std::string number =
-        std::to_string(major) + "." + std::to_string(minor) + "." + std::to_string(revision);
+std::string VersionLine() {
+    const std::string number = std::to_string(version::kMajor) + "." +
+                               std::to_string(version::kMinor) + "." +
+                               std::to_string(version::kRevision);
     // TRANSLATORS: under the About dialog's title; %s is the version number.
     return TranslateFormat(N_("Version %s"), {number});
 }
