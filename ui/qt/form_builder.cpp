@@ -175,9 +175,14 @@ QWidget* CreateControl(const ControlDef& def, QWidget* surface) {
 
 }  // namespace
 
-void SetDesignTextColour(QWidget* control, Colour colour) {
-    control->setProperty(kDesignText, DesignColour(colour));
+bool SetDesignTextColour(QWidget* control, Colour colour) {
+    const QColor wanted = DesignColour(colour);
+    if (control->property(kDesignText).value<QColor>() == wanted) {
+        return false;
+    }
+    control->setProperty(kDesignText, wanted);
     ApplyDesignColours(control, Moment::Changed);
+    return true;
 }
 
 QString ToQString(std::string_view text) {
@@ -250,11 +255,12 @@ void FormSurface::changeEvent(QEvent* event) {
 QColor FormSurface::LineInk() const {
     const QColor face = palette().color(QPalette::Window);
     const Colour faceColour = ToColour(face);
-    return ToQColor(LegibleColours(kSystemColour, faceColour,
-                                   {ToColour(QApplication::palette(this).color(QPalette::WindowText)),
-                                    faceColour},
-                                   {LightDesignColours(false).text, faceColour})
-                        .text);
+    return ToQColor(
+        LegibleColours(
+            kSystemColour, faceColour,
+            {ToColour(QApplication::palette(this).color(QPalette::WindowText)), faceColour},
+            {LightDesignColours(false).text, faceColour})
+            .text);
 }
 
 void FormSurface::paintEvent(QPaintEvent* /*event*/) {

@@ -63,10 +63,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
 void MainWindow::BindControls() {
     for (const main_form::PeriodControls& info : main_form::kPeriodControls) {
-        QLineEdit* box = findChild<QLineEdit*>(ToQString(info.box));
-        boxColours_[IndexOf(info.period)] =
-            FindControl(main_form::Controls(), info.box)->foreground;
-        boxes_[IndexOf(info.period)] = box;
+        boxes_[IndexOf(info.period)] = findChild<QLineEdit*>(ToQString(info.box));
     }
 
     tax_ = findChild<QComboBox*>(ToQString(main_form::kTaxEntry));
@@ -144,13 +141,10 @@ void MainWindow::SetBoxText(Period period, std::string_view text) {
 }
 
 void MainWindow::SetBoxColour(Period period, Colour colour) {
-    if (boxColours_[IndexOf(period)] == colour) {
-        return;
-    }
-    boxColours_[IndexOf(period)] = colour;
     QLineEdit* box = boxes_[IndexOf(period)];
-    SetDesignTextColour(box, colour);
-    DescribeByColour(main_form::Form(), box, colour);
+    if (SetDesignTextColour(box, colour)) {
+        DescribeByColour(main_form::Form(), box, colour);
+    }
 }
 
 std::string MainWindow::TaxText() const {
