@@ -48,6 +48,7 @@ constexpr LineDef kLines[] = {
     {90, 2445, 5654, 2445, 1, 0x00808080},
     {105, 2460, 5654, 2460, 2, 0x00FFFFFF},
 };
+static_assert(StraightLines(kLines));
 
 // The icon has no text of its own to be named by.
 constexpr AccessibleDef kAccessible[] = {{kIcon, kIconName}};

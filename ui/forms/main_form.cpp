@@ -92,6 +92,7 @@ constexpr LineDef kLines[] = {
     {120, 6480, 8760, 6480, 3},  // Line5
 };
 // clang-format on
+static_assert(StraightLines(kLines));
 
 constexpr auto kAccessible = [] {
     std::array<AccessibleDef, kPeriodCount + 1> table{};
