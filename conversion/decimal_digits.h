@@ -3,7 +3,7 @@
 // digits as the standard conversion gives them, without sign or point.
 
 #include <array>
-#include <string_view>
+#include <cstddef>
 
 namespace wagelyn::detail {
 
@@ -15,8 +15,6 @@ struct DecimalDigits {
     std::size_t count = 0;  // significant digits, no trailing zeros
     int exponent = 0;       // value = d.ddd × 10^exponent
     bool negative = false;
-
-    std::string_view digits() const { return {buffer.data(), count}; }
 };
 
 // precision < 0: the shortest form that reads back to the same double;

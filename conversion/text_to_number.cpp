@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <system_error>
+#include <utility>
 
 namespace wagelyn {
 namespace {
@@ -86,92 +87,104 @@ std::int64_t LeadingMagnitude(std::string_view digits, std::size_t integerDigits
            exponent;
 }
 
-}  // namespace
+// A cursor over the trimmed text, taken apart in the order a figure is written.
+struct Reader {
+    std::string_view text;
+    std::size_t at = 0;
 
-std::optional<double> TextToNumber(std::string_view text, const NumberFormat& format) {
-    const std::string_view s = Trim(text);
-    const std::string_view decimal = format.decimal;
-    // A group separator equal to the decimal one would make "1,5" ambiguous:
-    // the decimal meaning wins.
-    const std::string_view group =
-        format.group == format.decimal ? std::string_view{} : std::string_view{format.group};
-    const std::span<const std::string_view> groups = GroupSeparatorsFor(group);
+    bool AtEnd() const { return at == text.size(); }
+    bool PeekDigit() const { return at < text.size() && IsDigit(text[at]); }
+    std::string_view Rest() const { return text.substr(at); }
 
-    std::size_t i = 0;
-    const std::size_t n = s.size();
-    bool negative = false;
-    if (i < n && (s[i] == '+' || s[i] == '-')) {
-        negative = s[i] == '-';
-        ++i;
+    // Takes `c` if it stands next.
+    bool Take(char c) {
+        if (at < text.size() && text[at] == c) {
+            ++at;
+            return true;
+        }
+        return false;
     }
+};
 
-    // Digits alone, integer part then fraction; the point is implied.
+// An optional sign: true for minus.
+bool ReadSign(Reader& in) {
+    if (in.Take('-')) {
+        return true;
+    }
+    in.Take('+');
+    return false;
+}
+
+// A figure's digits alone, integer part then fraction; the point is implied.
+struct Mantissa {
     std::string digits;
-    digits.reserve(n - i);
     std::size_t integerDigits = 0;
+};
+
+// The integer part, where group separators may stand only between groups of
+// three after a first group of one to three: "4333.33" under German settings
+// fails instead of reading as 433333.
+bool ReadIntegerPart(Reader& in, std::span<const std::string_view> groups, Mantissa& out) {
     std::size_t runLength = 0;  // digits since the last group separator
     bool grouped = false;
-    while (i < n) {
-        if (IsDigit(s[i])) {
-            digits.push_back(s[i++]);
-            ++integerDigits;
+    while (!in.AtEnd()) {
+        if (in.PeekDigit()) {
+            out.digits.push_back(in.text[in.at++]);
+            ++out.integerDigits;
             ++runLength;
-        } else if (const std::size_t groupLength = GroupAtStart(s.substr(i), groups)) {
-            // Groups of three only: "4333.33" under German settings fails
-            // instead of reading as 433333.
+        } else if (const std::size_t groupLength = GroupAtStart(in.Rest(), groups)) {
             if (runLength == 0 || runLength > 3 || (grouped && runLength != 3)) {
-                return std::nullopt;
+                return false;
             }
             grouped = true;
             runLength = 0;
-            i += groupLength;
+            in.at += groupLength;
         } else {
             break;
         }
     }
-    if (grouped && runLength != 3) {
-        return std::nullopt;
-    }
-    if (!decimal.empty() && s.substr(i).starts_with(decimal)) {
-        i += decimal.size();
-        while (i < n && IsDigit(s[i])) {
-            digits.push_back(s[i++]);
-        }
-    }
-    if (digits.empty()) {
-        return std::nullopt;
-    }
+    return !grouped || runLength == 3;
+}
 
+void ReadFraction(Reader& in, std::string_view decimal, Mantissa& out) {
+    if (decimal.empty() || !in.Rest().starts_with(decimal)) {
+        return;
+    }
+    in.at += decimal.size();
+    while (in.PeekDigit()) {
+        out.digits.push_back(in.text[in.at++]);
+    }
+}
+
+// An optional exponent: E or e, an optional sign, digits; saturated at
+// kExponentLimit. Empty when an E stands without digits.
+std::optional<std::int64_t> ReadExponent(Reader& in) {
+    if (!in.Take('E') && !in.Take('e')) {
+        return 0;
+    }
+    const bool negative = ReadSign(in);
+    if (!in.PeekDigit()) {
+        return std::nullopt;
+    }
     std::int64_t exponent = 0;
-    if (i < n && (s[i] == 'E' || s[i] == 'e')) {
-        ++i;
-        bool negativeExponent = false;
-        if (i < n && (s[i] == '+' || s[i] == '-')) {
-            negativeExponent = s[i] == '-';
-            ++i;
-        }
-        if (i == n || !IsDigit(s[i])) {
-            return std::nullopt;
-        }
-        while (i < n && IsDigit(s[i])) {
-            exponent = std::min<std::int64_t>(exponent * 10 + (s[i++] - '0'), kExponentLimit);
-        }
-        if (negativeExponent) {
-            exponent = -exponent;
-        }
+    while (in.PeekDigit()) {
+        exponent = std::min<std::int64_t>(exponent * 10 + (in.text[in.at++] - '0'), kExponentLimit);
     }
-    if (i != n) {
-        return std::nullopt;
-    }
+    return negative ? -exponent : exponent;
+}
 
+// The double nearest to digits × 10^exponent, or empty beyond the double
+// range. Hands the standard, locale-free reader nothing but "DIGITSe<exp>":
+// it never sees the user's text, so its own extras (inf, nan, hex) cannot
+// leak in.
+std::optional<double> NearestDouble(Mantissa mantissa, std::int64_t exponent) {
+    std::string& digits = mantissa.digits;
     if (digits.find_first_not_of('0') == std::string::npos) {
-        return negative ? -0.0 : 0.0;
+        return 0.0;
     }
-
-    // Hand the standard, locale-free reader nothing but "DIGITSe<exp>": it
-    // never sees the user's text, so its own extras (inf, nan, hex) cannot leak in.
-    const std::int64_t scaled = exponent - static_cast<std::int64_t>(digits.size() - integerDigits);
-    const std::int64_t magnitude = LeadingMagnitude(digits, integerDigits, exponent);
+    const std::int64_t scaled =
+        exponent - static_cast<std::int64_t>(digits.size() - mantissa.integerDigits);
+    const std::int64_t magnitude = LeadingMagnitude(digits, mantissa.integerDigits, exponent);
     digits.push_back('e');
     char exponentText[24];
     auto [end, ec] = std::to_chars(exponentText, exponentText + sizeof exponentText, scaled);
@@ -181,13 +194,44 @@ std::optional<double> TextToNumber(std::string_view text, const NumberFormat& fo
     auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
         if (magnitude > 0) {
-            return std::nullopt;  // beyond the double range
+            return std::nullopt;
         }
-        value = 0.0;  // too small for a double: reads as zero
-    } else if (result.ec != std::errc{} || result.ptr != digits.data() + digits.size()) {
+        return 0.0;  // too small for a double: reads as zero
+    }
+    if (result.ec != std::errc{} || result.ptr != digits.data() + digits.size()) {
         return std::nullopt;
     }
-    return negative ? -value : value;
+    return value;
+}
+
+}  // namespace
+
+std::optional<double> TextToNumber(std::string_view text, const NumberFormat& format) {
+    // A group separator equal to the decimal one would make "1,5" ambiguous:
+    // the decimal meaning wins.
+    const std::string_view group =
+        format.group == format.decimal ? std::string_view{} : std::string_view{format.group};
+
+    Reader in{Trim(text)};
+    const bool negative = ReadSign(in);
+    Mantissa mantissa;
+    mantissa.digits.reserve(in.text.size());
+    if (!ReadIntegerPart(in, GroupSeparatorsFor(group), mantissa)) {
+        return std::nullopt;
+    }
+    ReadFraction(in, format.decimal, mantissa);
+    if (mantissa.digits.empty()) {
+        return std::nullopt;
+    }
+    const std::optional<std::int64_t> exponent = ReadExponent(in);
+    if (!exponent || !in.AtEnd()) {
+        return std::nullopt;
+    }
+    const std::optional<double> value = NearestDouble(std::move(mantissa), *exponent);
+    if (!value) {
+        return std::nullopt;
+    }
+    return negative ? -*value : *value;
 }
 
 }  // namespace wagelyn

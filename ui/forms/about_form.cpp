@@ -1,5 +1,7 @@
 #include "ui/forms/about_form.h"
 
+#include "app/version.h"
+
 namespace wagelyn::about_form {
 namespace {
 
@@ -46,6 +48,7 @@ constexpr LineDef kLines[] = {
     {90, 2445, 5654, 2445, 1, 0x00808080},
     {105, 2460, 5654, 2460, 2, 0x00FFFFFF},
 };
+static_assert(StraightLines(kLines));
 
 // The icon has no text of its own to be named by.
 constexpr AccessibleDef kAccessible[] = {{kIcon, kIconName}};
@@ -71,9 +74,10 @@ std::string Caption(std::string_view title) {
     return TranslateFormat(N_("About %s"), {title});
 }
 
-std::string VersionLine(int major, int minor, int revision) {
-    const std::string number =
-        std::to_string(major) + "." + std::to_string(minor) + "." + std::to_string(revision);
+std::string VersionLine() {
+    const std::string number = std::to_string(version::kMajor) + "." +
+                               std::to_string(version::kMinor) + "." +
+                               std::to_string(version::kRevision);
     // TRANSLATORS: under the About dialog's title; %s is the version number.
     return TranslateFormat(N_("Version %s"), {number});
 }

@@ -24,7 +24,7 @@ const FormDef& Form();
 
 // "About " and the application title.
 std::string Caption(std::string_view title);
-// "Version 1.0.0": each number in plain decimal.
-std::string VersionLine(int major, int minor, int revision);
+// The program's version, "Version 1.0.0": each number in plain decimal.
+std::string VersionLine();
 
 }  // namespace wagelyn::about_form

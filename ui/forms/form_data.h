@@ -68,11 +68,42 @@ constexpr std::string_view DescriptionOf(const AccessibleDef& def, Colour colour
     return colour == kBlue && !def.blueDescription.empty() ? def.blueDescription : def.description;
 }
 
+// A horizontal or vertical line; the forms have no other.
 struct LineDef {
     int x1, y1, x2, y2;  // twips
     int widthPixels;
     Colour colour = kSystemColour;  // system: the window-text colour
 };
+
+struct LineCover {
+    int left, top, width, height;
+};
+
+// The pixels a line covers, as the design counts them: a line w pixels wide
+// covers the pixels from its coordinate - (w - 1) / 2 on, ends included, so
+// a 2-pixel line starts on its coordinate and a 3-pixel one is centred on
+// it. In the target's units: `toUnits` maps twips there, `pixels` is the
+// line's width in the target's whole pixels and `pixel` one pixel's size.
+template <typename ToUnits>
+constexpr LineCover CoverOf(const LineDef& line, ToUnits toUnits, int pixels, int pixel = 1) {
+    const int width = pixels * pixel;
+    const int before = (pixels - 1) / 2 * pixel;
+    const int left = toUnits(line.x1 < line.x2 ? line.x1 : line.x2);
+    const int top = toUnits(line.y1 < line.y2 ? line.y1 : line.y2);
+    const int right = toUnits(line.x1 < line.x2 ? line.x2 : line.x1);
+    const int bottom = toUnits(line.y1 < line.y2 ? line.y2 : line.y1);
+    return {left - before, top - before, right - left + width, bottom - top + width};
+}
+
+// Whether every line of a table is horizontal or vertical.
+constexpr bool StraightLines(std::span<const LineDef> lines) {
+    for (const LineDef& line : lines) {
+        if (line.x1 != line.x2 && line.y1 != line.y2) {
+            return false;
+        }
+    }
+    return true;
+}
 
 // A window's client area, its controls and lines, and where it stands.
 struct FormDef {

@@ -37,13 +37,13 @@ constexpr ControlDef kControls[] = {
     {"Label2", K::Label, "Wagelyn", 2040, 240, 5055, 495, kSys, kPaleCyan, kTitle, 13, true, true},
     {"Label3", K::Label, kTaxPrompt, 120, 1200, 2655, 375, kSys, kBackground, kBold8, 15},
     {kTaxEntry, K::ComboBox, "", 2880, 1200, 1215, 420, kSys, kSys, kBold12, 14},
-    {"Command7", K::Button,
+    {kResetButton, K::Button,
      // TRANSLATORS: a button that empties every box. Room: 113 x 25 pixels, one line.
      N_("Reset/Clear All Value"), 4320, 1200, 1695, 375, kSys, kSys, kDefault, 12},
-    {"Command15", K::Button,
+    {kPrintButton, K::Button,
      // TRANSLATORS: a button. Room: 65 x 25 pixels, one line.
      N_("Print"), 6240, 1200, 975, 375, kSys, kSys, kDefault, 32},
-    {"Command14", K::Button,
+    {kQuitButton, K::Button,
      // TRANSLATORS: a button that closes the program. Room: 81 x 25 pixels.
      N_("Quit"), 7440, 1200, 1215, 375, kSys, kSys, kDefault, 31},
     {BoxOf(P::Annual), K::TextBox, "", 480, 2040, 1335, 495, kBlue, kSys, kFigure, 0},
@@ -92,6 +92,7 @@ constexpr LineDef kLines[] = {
     {120, 6480, 8760, 6480, 3},  // Line5
 };
 // clang-format on
+static_assert(StraightLines(kLines));
 
 constexpr auto kAccessible = [] {
     std::array<AccessibleDef, kPeriodCount + 1> table{};
@@ -140,9 +141,6 @@ std::span<const ControlDef> Controls() {
 }
 std::span<const LineDef> Lines() {
     return kLines;
-}
-std::span<const AccessibleDef> Accessible() {
-    return kAccessible;
 }
 
 }  // namespace wagelyn::main_form

@@ -98,21 +98,24 @@ struct Binding {
     Period source = Period::Annual;  // Recalculate only
 };
 
+inline constexpr std::string_view kResetButton = "Command7";
+inline constexpr std::string_view kQuitButton = "Command14";
+inline constexpr std::string_view kPrintButton = "Command15";
 inline constexpr std::string_view kAboutItemName = "About";
 inline constexpr std::size_t kBindingCount = kPeriodCount + 4;
 
-// Each period button runs the recalculation from its period; Command7
-// resets, Command14 quits, Command15 prints, and the About item shows the
-// About dialog. No other event runs anything.
+// Each period button runs the recalculation from its period, the other
+// buttons reset, quit and print, and the About item shows the About dialog.
+// No other event runs anything.
 inline constexpr std::array<Binding, kBindingCount> kBindings = [] {
     std::array<Binding, kBindingCount> bindings{};
     std::size_t i = 0;
     for (const PeriodControls& period : kPeriodControls) {
         bindings[i++] = {period.button, Command::Recalculate, period.period};
     }
-    bindings[i++] = {"Command7", Command::Reset};
-    bindings[i++] = {"Command14", Command::Quit};
-    bindings[i++] = {"Command15", Command::Print};
+    bindings[i++] = {kResetButton, Command::Reset};
+    bindings[i++] = {kQuitButton, Command::Quit};
+    bindings[i++] = {kPrintButton, Command::Print};
     bindings[i++] = {kAboutItemName, Command::About};
     return bindings;
 }();
@@ -139,7 +142,5 @@ void Run(const Binding& binding, Commands& window);
 const FormDef& Form();
 std::span<const ControlDef> Controls();
 std::span<const LineDef> Lines();
-// Each figure box named by its period's caption, the tax entry by its prompt.
-std::span<const AccessibleDef> Accessible();
 
 }  // namespace wagelyn::main_form

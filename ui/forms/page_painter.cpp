@@ -1,7 +1,6 @@
 #include "ui/forms/page_painter.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace wagelyn::page {
 namespace {
@@ -36,14 +35,11 @@ void DownArrow(Canvas& canvas, const Area& area, Colour colour) {
     }
 }
 
-// A line's pixels as the screen draws them: w pixels wide, from its
-// coordinate - (w - 1) / 2 on, ends included.
+// A line's pixels as the screen draws them, in twips.
 Area LineArea(const LineDef& line) {
-    const int width = line.widthPixels * kPixel;
-    const int before = (line.widthPixels - 1) / 2 * kPixel;
-    const int left = std::min(line.x1, line.x2) - before;
-    const int top = std::min(line.y1, line.y2) - before;
-    return {left, top, std::abs(line.x2 - line.x1) + width, std::abs(line.y2 - line.y1) + width};
+    const LineCover cover = CoverOf(
+        line, [](int twips) { return twips; }, line.widthPixels, kPixel);
+    return {cover.left, cover.top, cover.width, cover.height};
 }
 
 const FontDef& Resolved(const FontDef& font) {

@@ -3,6 +3,12 @@
 // and from how each control looks at the moment of printing. The painter
 // speaks in the form's twips; each toolkit supplies a canvas that maps them
 // to its printer's own resolution, so that nothing is a screen image.
+//
+// Why a second renderer of the controls, when the toolkits already draw
+// them: an image of the window prints at the screen's 96 dots per inch,
+// coarse on a 600-dot page, and only while the window is
+// uncovered. Drawn again from the same tables, the page is crisp vector text
+// and shows what the window shows, whatever covers it.
 
 #include <cstdint>
 #include <string>

@@ -1,5 +1,10 @@
 #pragma once
 // What the user is told after pressing Print, the same on every system.
+//
+// These message boxes are not among the windows' own: the print command
+// had no way to fail that the user could see. A page that silently never
+// printed would be a failure reported as success, so a missing or troubled
+// default printer is told in a plain message box over the window.
 
 #include <cstdint>
 #include <string>

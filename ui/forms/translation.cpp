@@ -66,10 +66,6 @@ std::string_view UseLanguage(std::span<const std::string> preferred) {
     return current.language;
 }
 
-std::string_view CurrentLanguage() {
-    return Current().language;
-}
-
 std::string_view Translate(std::string_view english) {
     const Chosen& current = Current();
     if (english.empty() || !current.catalogue) {

@@ -22,9 +22,6 @@ namespace wagelyn {
 // for English.
 std::string_view UseLanguage(std::span<const std::string> preferred);
 
-// The language chosen, "" while the design's English is in use.
-std::string_view CurrentLanguage();
-
 // The text in the chosen language; the English itself where the catalogue
 // has no translation for it. The empty text stays empty.
 std::string_view Translate(std::string_view english);

@@ -5,7 +5,6 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QVersionNumber>
 
 #include "ui/forms/about_form.h"
 #include "ui/forms/system_info_launcher.h"
@@ -38,11 +37,9 @@ AboutDialog::AboutDialog() {
 
 void AboutDialog::Load() {
     const QString title = QApplication::applicationName();
-    const QVersionNumber version = QVersionNumber::fromString(QApplication::applicationVersion());
     setWindowTitle(ToQString(about_form::Caption(title.toStdString())));
     findChild<QLabel*>(ToQString(about_form::kVersionLabel))
-        ->setText(ToQString(about_form::VersionLine(version.majorVersion(), version.minorVersion(),
-                                                    version.microVersion())));
+        ->setText(ToQString(about_form::VersionLine()));
     findChild<QLabel*>(ToQString(about_form::kTitleLabel))->setText(title);
 }
 

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <string_view>
@@ -175,9 +174,14 @@ QWidget* CreateControl(const ControlDef& def, QWidget* surface) {
 
 }  // namespace
 
-void SetDesignTextColour(QWidget* control, Colour colour) {
-    control->setProperty(kDesignText, DesignColour(colour));
+bool SetDesignTextColour(QWidget* control, Colour colour) {
+    const QColor wanted = DesignColour(colour);
+    if (control->property(kDesignText).value<QColor>() == wanted) {
+        return false;
+    }
+    control->setProperty(kDesignText, wanted);
     ApplyDesignColours(control, Moment::Changed);
+    return true;
 }
 
 QString ToQString(std::string_view text) {
@@ -250,11 +254,12 @@ void FormSurface::changeEvent(QEvent* event) {
 QColor FormSurface::LineInk() const {
     const QColor face = palette().color(QPalette::Window);
     const Colour faceColour = ToColour(face);
-    return ToQColor(LegibleColours(kSystemColour, faceColour,
-                                   {ToColour(QApplication::palette(this).color(QPalette::WindowText)),
-                                    faceColour},
-                                   {LightDesignColours(false).text, faceColour})
-                        .text);
+    return ToQColor(
+        LegibleColours(
+            kSystemColour, faceColour,
+            {ToColour(QApplication::palette(this).color(QPalette::WindowText)), faceColour},
+            {LightDesignColours(false).text, faceColour})
+            .text);
 }
 
 void FormSurface::paintEvent(QPaintEvent* /*event*/) {
@@ -262,26 +267,8 @@ void FormSurface::paintEvent(QPaintEvent* /*event*/) {
     const QColor systemInk = LineInk();
     for (const LineDef& line : lines_) {
         const QColor colour = line.colour == kSystemColour ? systemInk : ToQColor(line.colour);
-        const QPoint from(TwipsToPixels(line.x1), TwipsToPixels(line.y1));
-        const QPoint to(TwipsToPixels(line.x2), TwipsToPixels(line.y2));
-        // Whole pixels, as the design counts them: a line w pixels wide covers
-        // the pixels from its coordinate - (w - 1) / 2 on, so a 2-pixel line
-        // starts on its coordinate and a 3-pixel one is centred on it.
-        const int before = (line.widthPixels - 1) / 2;
-        if (from.y() == to.y()) {
-            const int left = std::min(from.x(), to.x()) - before;
-            const int right = std::max(from.x(), to.x()) + line.widthPixels - 1 - before;
-            painter.fillRect(QRect(left, from.y() - before, right - left + 1, line.widthPixels),
-                             colour);
-        } else if (from.x() == to.x()) {
-            const int top = std::min(from.y(), to.y()) - before;
-            const int bottom = std::max(from.y(), to.y()) + line.widthPixels - 1 - before;
-            painter.fillRect(QRect(from.x() - before, top, line.widthPixels, bottom - top + 1),
-                             colour);
-        } else {
-            painter.setPen(QPen(colour, line.widthPixels));
-            painter.drawLine(from, to);
-        }
+        const LineCover cover = CoverOf(line, TwipsToPixels, line.widthPixels);
+        painter.fillRect(QRect(cover.left, cover.top, cover.width, cover.height), colour);
     }
 }
 

@@ -28,9 +28,10 @@ QFont FontFor(const FontDef& def, const QFont& formFont);
 QFont DefaultFormFont();
 
 // A label's or text box's text colour as the design now wants it (a kBlue
-// source figure, say), shown legibly under the current colour scheme. It
-// always sets a new palette: callers skip colours that did not change.
-void SetDesignTextColour(QWidget* control, Colour colour);
+// source figure, say), shown legibly under the current colour scheme. False,
+// with nothing done, when the control wants that colour already: most runs
+// repaint red boxes red, and a new palette costs a repaint.
+bool SetDesignTextColour(QWidget* control, Colour colour);
 
 // Creates one widget per control on `surface`, named, placed and styled as
 // the table says, and chains the focusable ones in tab-index order.

@@ -7,8 +7,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 
 #include "app/process_factor.h"
@@ -30,29 +28,6 @@ NumberFormat RegionalFormat() {
     const QLocale locale = QLocale::system();
     return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
 }
-
-// The window takes no input, and the pointer waits, while the page is made;
-// the focus comes back where it was.
-class BusyWindow {
-public:
-    explicit BusyWindow(QWidget& window) : window_(window), focus_(QApplication::focusWidget()) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        window_.setEnabled(false);
-    }
-    ~BusyWindow() {
-        window_.setEnabled(true);
-        if (focus_ != nullptr) {
-            focus_->setFocus(Qt::OtherFocusReason);
-        }
-        QApplication::restoreOverrideCursor();
-    }
-    BusyWindow(const BusyWindow&) = delete;
-    BusyWindow& operator=(const BusyWindow&) = delete;
-
-private:
-    QWidget& window_;
-    QPointer<QWidget> focus_;
-};
 
 }  // namespace
 
@@ -88,10 +63,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
 void MainWindow::BindControls() {
     for (const main_form::PeriodControls& info : main_form::kPeriodControls) {
-        QLineEdit* box = findChild<QLineEdit*>(ToQString(info.box));
-        boxColours_[IndexOf(info.period)] =
-            FindControl(main_form::Controls(), info.box)->foreground;
-        boxes_[IndexOf(info.period)] = box;
+        boxes_[IndexOf(info.period)] = findChild<QLineEdit*>(ToQString(info.box));
     }
 
     tax_ = findChild<QComboBox*>(ToQString(main_form::kTaxEntry));
@@ -148,20 +120,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::Print() {
-    // The look is taken first: a disabled window is drawn in other colours.
-    const page::FormLook look =
-        LookOf(*static_cast<FormSurface*>(centralWidget()), main_form::Form());
-    const PrintOutcome outcome = [&] {
-        const BusyWindow busy(*this);
-        return PrintOnDefaultPrinter(look);
-    }();
-    const QString problem = DescribePrintOutcome(outcome);
-    if (!problem.isEmpty()) {
-        QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), problem,
-                        QMessageBox::Ok, this);
-        box.setObjectName(QStringLiteral("PrintProblem"));
-        box.exec();
-    }
+    PrintForm(*this, *static_cast<FormSurface*>(centralWidget()), main_form::Form());
 }
 
 void MainWindow::ShowAbout() {
@@ -182,13 +141,10 @@ void MainWindow::SetBoxText(Period period, std::string_view text) {
 }
 
 void MainWindow::SetBoxColour(Period period, Colour colour) {
-    if (boxColours_[IndexOf(period)] == colour) {
-        return;
-    }
-    boxColours_[IndexOf(period)] = colour;
     QLineEdit* box = boxes_[IndexOf(period)];
-    SetDesignTextColour(box, colour);
-    DescribeByColour(main_form::Form(), box, colour);
+    if (SetDesignTextColour(box, colour)) {
+        DescribeByColour(main_form::Form(), box, colour);
+    }
 }
 
 std::string MainWindow::TaxText() const {

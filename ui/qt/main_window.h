@@ -50,9 +50,6 @@ private:
     void BindControls();
 
     std::array<QLineEdit*, kPeriodCount> boxes_{};
-    // Each box's design text colour, so that a run that leaves a box's
-    // colour as it was costs nothing (most runs repaint red boxes red).
-    std::array<Colour, kPeriodCount> boxColours_{};
     QComboBox* tax_ = nullptr;
 };
 

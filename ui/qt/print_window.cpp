@@ -5,21 +5,20 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
+#include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <algorithm>
 #include <cmath>
 
+#include "ui/forms/print_command.h"
 #include "ui/qt/form_builder.h"
+#include "ui/qt/legible_colours.h"
 
 namespace wagelyn {
 namespace {
-
-Colour ToColour(const QColor& colour) {
-    return static_cast<Colour>(colour.red()) | static_cast<Colour>(colour.green()) << 8U |
-           static_cast<Colour>(colour.blue()) << 16U;
-}
 
 // The text a control shows and the palette roles it draws it with.
 page::ControlLook LookOfControl(const QWidget* control) {
@@ -85,8 +84,6 @@ private:
     double scale_;  // printer pixels per twip
 };
 
-}  // namespace
-
 page::FormLook LookOf(const FormSurface& surface, const FormDef& form) {
     page::FormLook look;
     look.form = &form;
@@ -109,13 +106,13 @@ PrintOutcome PrintOnDefaultPrinter(const page::FormLook& look) {
     }
     QPrinter printer(info, QPrinter::HighResolution);
     if (printer.outputFormat() != QPrinter::NativeFormat) {
-        return {PrintResult::Failed, info.printerName()};
+        return {PrintResult::Failed, info.printerName().toStdString()};
     }
     printer.setDocName(QApplication::applicationName());
 
     QPainter painter;
     if (!painter.begin(&printer)) {
-        return {PrintResult::Failed, info.printerName()};
+        return {PrintResult::Failed, info.printerName().toStdString()};
     }
     // As large as the printable area allows, its aspect kept, from the top left.
     const QRectF page = painter.viewport();
@@ -124,14 +121,58 @@ PrintOutcome PrintOnDefaultPrinter(const page::FormLook& look) {
     PrinterCanvas canvas(painter, QRectF(page.topLeft(), fitted), *look.form);
     page::PaintForm(look, canvas);
     if (!painter.end()) {
-        return {PrintResult::Failed, info.printerName()};
+        return {PrintResult::Failed, info.printerName().toStdString()};
     }
     const bool troubled = info.state() == QPrinter::Error;
-    return {troubled ? PrintResult::PrintedWithWarning : PrintResult::Printed, info.printerName()};
+    return {troubled ? PrintResult::PrintedWithWarning : PrintResult::Printed,
+            info.printerName().toStdString()};
 }
 
-QString DescribePrintOutcome(const PrintOutcome& outcome) {
-    return QString::fromStdString(PrintReport(outcome.kind, outcome.printer.toStdString()));
+// The main window as the Print command sees it.
+class PrintingWindow final : public PrintableWindow {
+public:
+    PrintingWindow(QWidget& window, const FormSurface& surface, const FormDef& form)
+        : window_(window), surface_(surface), form_(form) {}
+
+    page::FormLook CurrentLook() const override { return LookOf(surface_, form_); }
+
+    void SetBusy(bool busy) override {
+        if (busy) {
+            focus_ = QApplication::focusWidget();
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            window_.setEnabled(false);
+            return;
+        }
+        window_.setEnabled(true);
+        if (focus_ != nullptr) {
+            focus_->setFocus(Qt::OtherFocusReason);
+        }
+        QApplication::restoreOverrideCursor();
+    }
+
+    PrintOutcome PrintLook(const page::FormLook& look) override {
+        return PrintOnDefaultPrinter(look);
+    }
+
+    void ShowPrintProblem(std::string_view message) override {
+        QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), ToQString(message),
+                        QMessageBox::Ok, &window_);
+        box.setObjectName(QStringLiteral("PrintProblem"));
+        box.exec();
+    }
+
+private:
+    QWidget& window_;
+    const FormSurface& surface_;
+    const FormDef& form_;
+    QPointer<QWidget> focus_;
+};
+
+}  // namespace
+
+void PrintForm(QWidget& window, const FormSurface& surface, const FormDef& form) {
+    PrintingWindow printing(window, surface, form);
+    RunPrintCommand(printing);
 }
 
 }  // namespace wagelyn

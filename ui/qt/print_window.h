@@ -4,10 +4,7 @@
 // Printers are asked about only here, when the user prints: never at
 // start-up.
 
-#include <QString>
-
-#include "ui/forms/page_painter.h"
-#include "ui/forms/print_report.h"
+#include <QtGlobal>
 
 QT_BEGIN_NAMESPACE
 class QWidget;
@@ -16,22 +13,12 @@ QT_END_NAMESPACE
 namespace wagelyn {
 
 class FormSurface;
+struct FormDef;
 
-struct PrintOutcome {
-    PrintResult kind;
-    QString printer;  // the default printer's name, when there is one
-};
-
-// How the form on `surface` looks now: each control's text and colours,
-// in the order of the form's table.
-page::FormLook LookOf(const FormSurface& surface, const FormDef& form);
-
-// Prints `look` scaled to fill the page with its aspect kept. A missing
-// default printer is reported as such: Qt would otherwise silently pick the
-// first printer or write a nameless PDF.
-PrintOutcome PrintOnDefaultPrinter(const page::FormLook& look);
-
-// What to tell the user about an outcome; empty when there is nothing to say.
-QString DescribePrintOutcome(const PrintOutcome& outcome);
+// Prints the form on `surface`, built from `form`, scaled to fill the page
+// with its aspect kept, while `window` is busy; a problem is told in a
+// message box over `window`. A missing default printer is reported as such:
+// Qt would otherwise silently pick the first printer or write a nameless PDF.
+void PrintForm(QWidget& window, const FormSurface& surface, const FormDef& form);
 
 }  // namespace wagelyn

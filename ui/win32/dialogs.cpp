@@ -81,10 +81,8 @@ private:
     // application object.
     void Load() {
         SetWindowTextW(Handle(), Widen(about_form::Caption(kApplicationTitle)).c_str());
-        SetWindowTextW(
-            Control(about_form::kVersionLabel),
-            Widen(about_form::VersionLine(version::kMajor, version::kMinor, version::kRevision))
-                .c_str());
+        SetWindowTextW(Control(about_form::kVersionLabel),
+                       Widen(about_form::VersionLine()).c_str());
         SetWindowTextW(Control(about_form::kTitleLabel), Widen(kApplicationTitle).c_str());
         FitFonts();  // to the texts just set, not the form's stand-ins
     }

@@ -154,16 +154,10 @@ void FormWindow::FitClientArea() {
 void FormWindow::PaintLines(HDC dc) {
     for (const LineDef& line : form_.lines) {
         const COLORREF colour = colours_.ForLine(line, form_.background);
-        // Whole pixels, as the design counts them: a line w pixels wide
-        // covers the pixels from its coordinate - (w - 1) / 2 on.
         const int width = std::max(1, MulDiv(line.widthPixels, dpi_, USER_DEFAULT_SCREEN_DPI));
-        const int before = (width - 1) / 2;
-        const int x1 = Scaled(std::min(line.x1, line.x2)) - before;
-        const int y1 = Scaled(std::min(line.y1, line.y2)) - before;
-        const int x2 = Scaled(std::max(line.x1, line.x2)) + width - before;
-        const int y2 = Scaled(std::max(line.y1, line.y2)) + width - before;
-        const RECT area{x1, y1, line.y1 == line.y2 ? x2 : x1 + width,
-                        line.x1 == line.x2 ? y2 : y1 + width};
+        const LineCover cover = CoverOf(
+            line, [this](int twips) { return Scaled(twips); }, width);
+        const RECT area{cover.left, cover.top, cover.left + cover.width, cover.top + cover.height};
         FillRect(dc, &area, BrushFor(colour));
     }
 }

@@ -65,10 +65,6 @@ FormWindow::~FormWindow() {
     }
 }
 
-int FormWindow::OpenWindows() {
-    return static_cast<int>(OpenSet().size());
-}
-
 void FormWindow::WhenAllClosed(void (*callback)()) {
     whenAllClosed = callback;
 }

@@ -55,9 +55,7 @@ public:
     // there, its client area where and as large as it was.
     void EnterTaskbar();
 
-    // Windows of the program that are open, and what happens when the last
-    // of them has gone.
-    static int OpenWindows();
+    // What happens when the last of the program's open windows has gone.
     static void WhenAllClosed(void (*callback)());
 
     struct Frame {

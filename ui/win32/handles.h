@@ -27,21 +27,15 @@ struct MenuDeleter {
 struct ModuleDeleter {
     void operator()(HMODULE module) const { FreeLibrary(module); }
 };
-struct KernelHandleCloser {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
 
 using Font = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
 using Brush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectDeleter>;
-using Bitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>;
 using Icon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 using OwnedDc =
     std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;  // CreateDC, CreateCompatibleDC
 // A menu owned here until a window takes it with SetMenu (then release()).
 using Menu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
 using Module = std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleDeleter>;  // LoadLibraryEx
-// A process or thread handle; not for the INVALID_HANDLE_VALUE of file calls.
-using KernelHandle = std::unique_ptr<void, KernelHandleCloser>;
 template <typename Interface>
 using ComPtr = std::unique_ptr<Interface, ComReleaser>;
 

@@ -169,12 +169,7 @@ void MainWindow::ShowError() {
 }
 
 void MainWindow::Print() {
-    const PrintOutcome outcome = PrintForm(Handle(), main_form::Form());
-    const std::string problem = PrintReport(outcome.result, outcome.printer);
-    if (!problem.empty()) {
-        MessageBoxW(Handle(), Widen(problem).c_str(), Widen(kApplicationTitle).c_str(),
-                    MB_OK | MB_ICONWARNING);
-    }
+    PrintForm(Handle(), main_form::Form());
 }
 
 }  // namespace wagelyn::win32

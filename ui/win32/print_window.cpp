@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/application_info.h"
-#include "ui/forms/page_painter.h"
+#include "ui/forms/print_command.h"
 #include "ui/win32/form_window.h"
 #include "ui/win32/handles.h"
 #include "ui/win32/text.h"
@@ -74,30 +74,6 @@ private:
     }
 
     Module module_;
-};
-
-// The window takes no input, and the pointer waits, while the page is made;
-// the focus comes back where it was.
-class BusyWindow {
-public:
-    explicit BusyWindow(HWND window)
-        : window_(window), focus_(GetFocus()), cursor_(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {
-        EnableWindow(window_, FALSE);
-    }
-    ~BusyWindow() {
-        EnableWindow(window_, TRUE);
-        if (focus_ != nullptr && IsWindow(focus_)) {
-            SetFocus(focus_);
-        }
-        SetCursor(cursor_);
-    }
-    BusyWindow(const BusyWindow&) = delete;
-    BusyWindow& operator=(const BusyWindow&) = delete;
-
-private:
-    HWND window_;
-    HWND focus_;
-    HCURSOR cursor_;
 };
 
 // Colours are kept as 0x00BBGGRR, which is what a COLORREF is.
@@ -228,22 +204,57 @@ PrintResult PrintPage(const std::wstring& printer, const page::FormLook& look) {
     return EndDoc(dc.get()) > 0 ? PrintResult::Printed : PrintResult::Failed;
 }
 
+// A window as the Print command sees it.
+class PrintingWindow final : public PrintableWindow {
+public:
+    PrintingWindow(HWND window, const FormDef& form) : window_(window), form_(form) {}
+
+    page::FormLook CurrentLook() const override { return LookOf(window_, form_); }
+
+    void SetBusy(bool busy) override {
+        if (busy) {
+            focus_ = GetFocus();
+            cursor_ = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+            EnableWindow(window_, FALSE);
+            return;
+        }
+        EnableWindow(window_, TRUE);
+        if (focus_ != nullptr && IsWindow(focus_)) {
+            SetFocus(focus_);
+        }
+        SetCursor(cursor_);
+    }
+
+    PrintOutcome PrintLook(const page::FormLook& look) override {
+        const Spooler spooler;
+        const std::wstring printer = spooler.DefaultPrinter();
+        if (printer.empty()) {
+            return {PrintResult::NoDefaultPrinter, {}};
+        }
+        const PrintResult result = PrintPage(printer, look);
+        if (result == PrintResult::Printed && spooler.ReportsAProblem(printer)) {
+            return {PrintResult::PrintedWithWarning, Narrow(printer)};
+        }
+        return {result, Narrow(printer)};
+    }
+
+    void ShowPrintProblem(std::string_view message) override {
+        MessageBoxW(window_, Widen(message).c_str(), Widen(kApplicationTitle).c_str(),
+                    MB_OK | MB_ICONWARNING);
+    }
+
+private:
+    HWND window_;
+    const FormDef& form_;
+    HWND focus_ = nullptr;
+    HCURSOR cursor_ = nullptr;
+};
+
 }  // namespace
 
-PrintOutcome PrintForm(HWND window, const FormDef& form) {
-    // The look is taken first: a disabled window may be drawn otherwise.
-    const page::FormLook look = LookOf(window, form);
-    const BusyWindow busy(window);
-    const Spooler spooler;
-    const std::wstring printer = spooler.DefaultPrinter();
-    if (printer.empty()) {
-        return {PrintResult::NoDefaultPrinter, {}};
-    }
-    const PrintResult result = PrintPage(printer, look);
-    if (result == PrintResult::Printed && spooler.ReportsAProblem(printer)) {
-        return {PrintResult::PrintedWithWarning, Narrow(printer)};
-    }
-    return {result, Narrow(printer)};
+void PrintForm(HWND window, const FormDef& form) {
+    PrintingWindow printing(window, form);
+    RunPrintCommand(printing);
 }
 
 }  // namespace wagelyn::win32

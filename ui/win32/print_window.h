@@ -6,21 +6,13 @@
 
 #include <windows.h>
 
-#include <string>
-
 #include "ui/forms/form_data.h"
-#include "ui/forms/print_report.h"
 
 namespace wagelyn::win32 {
 
-struct PrintOutcome {
-    PrintResult result;
-    std::string printer;  // the default printer's name, when there is one
-};
-
 // Prints `window`, built from `form`, scaled to fill the printable area with
-// its aspect kept. The window takes no input, under a wait cursor, until
-// the page is made.
-PrintOutcome PrintForm(HWND window, const FormDef& form);
+// its aspect kept; the window takes no input, under a wait cursor, until the
+// page is made, and a problem is told in a message box over it.
+void PrintForm(HWND window, const FormDef& form);
 
 }  // namespace wagelyn::win32

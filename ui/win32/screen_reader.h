@@ -5,6 +5,11 @@
 // control answers WM_GETOBJECT for its client object with the system's own
 // object for its class, but for the name and the description; Windows'
 // screen readers and UI Automation read that, and so does Wine.
+//
+// Why a wrapper and not Dynamic Annotation (IAccPropServices), which does the
+// same in a few calls: that service is a COM object, and starting COM for it
+// at start-up costs about 30 ms under Wine, of a start of about 230 ms. The
+// wrapper needs only oleacc, loaded when a screen reader first asks.
 
 #include <windows.h>
 

@@ -40,6 +40,7 @@
 #include <cstdlib>
 #include <functional>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <utility>
@@ -68,6 +69,12 @@ namespace {
 using namespace wagelyn;
 using win32::Narrow;
 using win32::Widen;
+
+struct KernelHandleCloser {
+    void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+// A thread handle, closed when it goes.
+using KernelHandle = std::unique_ptr<void, KernelHandleCloser>;
 
 int failures = 0;
 
@@ -714,7 +721,7 @@ void CheckHeardAcrossAConversion(HWND main, const NumberFormat& format) {
     expected.SetTaxText("0");
     Recalculate(source, expected, factor, format);
     std::set<HWND> describedAnew;
-    for (const AccessibleDef& def : main_form::Accessible()) {
+    for (const AccessibleDef& def : main_form::Form().accessible) {
         const ControlDef& control = *FindControl(main_form::Controls(), def.control);
         if (DescriptionOf(def, colourIn(opening, control)) !=
             DescriptionOf(def, colourOf(control))) {
@@ -1241,7 +1248,7 @@ struct PrintPress {
 PrintPress PressPrint(const Program& program, HWND main) {
     PostMessageW(MainControl(main, "Command15"), BM_CLICK, 0, 0);
     // Answered once the click's handler has returned, or while a message box waits.
-    const win32::KernelHandle answered(CreateThread(
+    const KernelHandle answered(CreateThread(
         nullptr, 0,
         [](void* window) -> DWORD {
             DWORD_PTR ignored = 0;
@@ -1357,35 +1364,34 @@ void CheckLanguage(const Program& program, HWND main, const std::string& shots) 
     Check(printed.find(noPrinter) != std::string::npos,
           "Print without a printer says \"" + noPrinter + "\": \"" + printed + "\"");
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
-    WithEachDialog(
-        program, main, [&](HWND dialog, const FormDef& form, const std::string& caption) {
-            const bool about = &form == &about_form::Form();
-            std::map<std::string_view, std::string> loaded;
-            if (about) {
-                loaded[about_form::kTitleLabel] = kApplicationTitle;
-                loaded[about_form::kVersionLabel] =
-                    about_form::VersionLine(version::kMajor, version::kMinor, version::kRevision);
-            }
-            CheckWords(dialog, form, caption, loaded);
-            CheckHeard(caption, dialog, form, DesignColour);
-            if (about && !shots.empty()) {
-                SaveScreenshot(dialog, (shots + "-about.bmp").c_str());
-            }
-            CheckTextFits(dialog, form.controls);
-            if (!about) {
-                return;
-            }
-            PostMessageW(ControlAt(dialog, form.controls, about_form::kSysInfoButton), BM_CLICK, 0,
-                         0);
-            HWND box = program.Window(kApplicationTitle, 5000);
-            const std::string said = box != nullptr ? SaidIn(box) : std::string();
-            Check(said.find(Translate(kSysInfoUnavailable)) != std::string::npos,
-                  "System Info without a tool says so: \"" + said + "\"");
-            if (box != nullptr) {
-                SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-                WaitFor([&] { return !IsWindow(box); }, 5000);
-            }
-        });
+    WithEachDialog(program, main,
+                   [&](HWND dialog, const FormDef& form, const std::string& caption) {
+                       const bool about = &form == &about_form::Form();
+                       std::map<std::string_view, std::string> loaded;
+                       if (about) {
+                           loaded[about_form::kTitleLabel] = kApplicationTitle;
+                           loaded[about_form::kVersionLabel] = about_form::VersionLine();
+                       }
+                       CheckWords(dialog, form, caption, loaded);
+                       CheckHeard(caption, dialog, form, DesignColour);
+                       if (about && !shots.empty()) {
+                           SaveScreenshot(dialog, (shots + "-about.bmp").c_str());
+                       }
+                       CheckTextFits(dialog, form.controls);
+                       if (!about) {
+                           return;
+                       }
+                       PostMessageW(ControlAt(dialog, form.controls, about_form::kSysInfoButton),
+                                    BM_CLICK, 0, 0);
+                       HWND box = program.Window(kApplicationTitle, 5000);
+                       const std::string said = box != nullptr ? SaidIn(box) : std::string();
+                       Check(said.find(Translate(kSysInfoUnavailable)) != std::string::npos,
+                             "System Info without a tool says so: \"" + said + "\"");
+                       if (box != nullptr) {
+                           SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+                           WaitFor([&] { return !IsWindow(box); }, 5000);
+                       }
+                   });
 }
 
 }  // namespace
@@ -1412,7 +1418,7 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     // The words expected: the program chooses its catalogue from the same list.
-    UseLanguage(platform::PreferredLanguages());
+    const std::string_view chosen = UseLanguage(platform::PreferredLanguages());
     const Program program(argv[1]);
     HWND main = program.Window(Translate(main_form::kCaption));
     Check(main != nullptr, "the main window appears");
@@ -1421,9 +1427,9 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (mode == "words" || mode == "fit") {
         const std::string language = argc > 4 ? Narrow(argv[4]) : "";
-        Check(CurrentLanguage() == (language == "en" ? "" : language),
+        Check(chosen == (language == "en" ? "" : language),
               "the system's preferred language gives the catalogue \"" + language + "\", not \"" +
-                  std::string(CurrentLanguage()) + "\"");
+                  std::string(chosen) + "\"");
         if (mode == "words") {
             CheckLanguage(program, main, argc > 5 ? Narrow(argv[5]) : "");
         } else {

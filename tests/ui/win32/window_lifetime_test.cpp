@@ -51,6 +51,21 @@ struct Window {
     bool (*open)();  // true when the window now stands on the screen
 };
 
+// The program's windows standing now: every dialog-class window of this thread.
+int OpenWindows() {
+    int count = 0;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM counted) {
+            char name[8] = {};
+            GetClassNameA(window, name, sizeof name);
+            *reinterpret_cast<int*>(counted) += std::string_view(name) == "#32770" ? 1 : 0;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
 HWND Find(const Window& window) {
     return FindWindowA("#32770", window.caption.c_str());
 }
@@ -83,13 +98,13 @@ void RefuseEachCreation(const Window& window, int openBefore) {
         const HWND frame = Find(window);
         const bool opened = frame != nullptr;
         Check(reported == opened, row + "opening reports what the screen shows");
-        Check(FormWindow::OpenWindows() == openBefore + (opened ? 1 : 0),
-              row + "open windows counted: " + std::to_string(FormWindow::OpenWindows()));
+        Check(OpenWindows() == openBefore + (opened ? 1 : 0),
+              row + "open windows counted: " + std::to_string(OpenWindows()));
         Check(ends == 0, row + "the program is not ended");
         if (opened) {
             Check(Whole(window, frame), row + "the window that opened has every control");
             DestroyWindow(frame);
-            Check(ends == (openBefore == 0 ? 1 : 0) && FormWindow::OpenWindows() == openBefore,
+            Check(ends == (openBefore == 0 ? 1 : 0) && OpenWindows() == openBefore,
                   row + "closing it ends the program only if it was the last");
         }
     }
@@ -129,9 +144,9 @@ int main() {
     win32::ShowAboutDialog();
     ends = 0;
     DestroyWindow(Find(main));
-    Check(ends == 0 && FormWindow::OpenWindows() == 1, "About keeps the program after Quit");
+    Check(ends == 0 && OpenWindows() == 1, "About keeps the program after Quit");
     DestroyWindow(Find(about));
-    Check(ends == 1 && FormWindow::OpenWindows() == 0, "closing About then ends it, once");
+    Check(ends == 1 && OpenWindows() == 0, "closing About then ends it, once");
 
     UnhookWindowsHookEx(hook);
     std::printf("%s\n", failed == 0 ? "all passed" : "FAILED");
