@@ -18,6 +18,7 @@
 #include "ui/forms/face_preferences.h"
 #include "ui/forms/tab_order.h"
 #include "ui/forms/translation.h"
+#include "ui/qt/figure_box.h"
 #include "ui/qt/legible_colours.h"
 
 namespace wagelyn {
@@ -139,7 +140,7 @@ QWidget* CreateControl(const ControlDef& def, QWidget* surface) {
             return label;
         }
         case ControlKind::TextBox: {
-            auto* box = new QLineEdit(ToQString(def.text), surface);
+            auto* box = new FigureBox(ToQString(def.text), surface);
             box->setMaxLength(kNoLengthLimit);
             SetDesignColours(box, def.foreground, def.background);
             return box;

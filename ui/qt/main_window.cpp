@@ -18,6 +18,7 @@
 #include "ui/qt/accessible_texts.h"
 #include "ui/qt/application.h"
 #include "ui/qt/error_dialog.h"
+#include "ui/qt/figure_box.h"
 #include "ui/qt/form_builder.h"
 #include "ui/qt/print_window.h"
 #include "ui/qt/shared_dialog.h"
@@ -88,7 +89,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
 void MainWindow::BindControls() {
     for (const main_form::PeriodControls& info : main_form::kPeriodControls) {
-        QLineEdit* box = findChild<QLineEdit*>(ToQString(info.box));
+        auto* box = findChild<FigureBox*>(ToQString(info.box));
         boxColours_[IndexOf(info.period)] =
             FindControl(main_form::Controls(), info.box)->foreground;
         boxes_[IndexOf(info.period)] = box;
@@ -172,13 +173,8 @@ std::string MainWindow::BoxText(Period period) const {
     return boxes_[IndexOf(period)]->text().toStdString();
 }
 
-// A written figure shows from its first digit, as a native text box does:
-// a line edit would leave its caret, and so its view, at the text's end, and
-// a figure too long for its box would show only its last digits.
 void MainWindow::SetBoxText(Period period, std::string_view text) {
-    QLineEdit* box = boxes_[IndexOf(period)];
-    box->setText(ToQString(text));
-    box->setCursorPosition(0);
+    boxes_[IndexOf(period)]->SetFigure(ToQString(text));
 }
 
 void MainWindow::SetBoxColour(Period period, Colour colour) {
@@ -186,7 +182,7 @@ void MainWindow::SetBoxColour(Period period, Colour colour) {
         return;
     }
     boxColours_[IndexOf(period)] = colour;
-    QLineEdit* box = boxes_[IndexOf(period)];
+    FigureBox* box = boxes_[IndexOf(period)];
     SetDesignTextColour(box, colour);
     DescribeByColour(main_form::Form(), box, colour);
 }
