@@ -372,12 +372,6 @@ private slots:
         convert->click();
         // No box keeps the focus: each shows its figure as a reader sees it.
         convert->setFocus(Qt::OtherFocusReason);
-        const QString shots = qEnvironmentVariable("WAGELYN_FIGURE_SHOTS");
-        if (!shots.isEmpty()) {
-            window->grab().save(QStringLiteral("%1/%2.png")
-                                    .arg(shots, QTest::currentDataTag())
-                                    .replace(QLatin1Char(' '), QLatin1Char('-')));
-        }
         CheckEveryFigure(window.get());
     }
 
