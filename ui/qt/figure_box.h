@@ -18,9 +18,6 @@ public:
     // Replaces the figure and shows it from its first character, fitted.
     void SetFigure(const QString& figure);
 
-    // Whether the box shows its figure cut, with an ellipsis.
-    bool Elided() const { return elided_; }
-
 protected:
     void changeEvent(QEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
