@@ -34,6 +34,16 @@ clang_runtime() {
     esac
 }
 
+# KDE's Breeze style and Plasma's platform theme exist for Qt 6 from Debian
+# 13 on; Debian 12 has them for Qt 5 only.
+kde_looks() {
+    local release=
+    [ -r /etc/os-release ] && release=$(. /etc/os-release && echo "${VERSION_ID:-}")
+    if [ -n "$release" ] && [ "$release" -ge 13 ] 2>/dev/null; then
+        echo kde-style-breeze plasma-integration fonts-noto-core
+    fi
+}
+
 packages=(
     g++ cmake ninja-build pkg-config          # toolchain
     qt6-base-dev                              # Widgets, PrintSupport, Test
@@ -57,7 +67,11 @@ if [ "$with_tests" = yes ]; then
         qt6ct qt6-gtk-platformtheme gnome-themes-extra  # dark colour schemes
         python3-pyatspi at-spi2-core dbus-daemon  # a screen reader's view, over AT-SPI
         qt6-wayland weston                    # Wayland, on a headless compositor
+        adwaita-qt6 fonts-cantarell           # GNOME's style and font for Qt programs
     )
+    for package in $(kde_looks); do
+        packages+=("$package")
+    done
 fi
 
 missing=()

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyleFactory>
+#include <QStyleOptionComboBox>
 #include <cstdint>
 #include <limits>
 #include <string_view>
@@ -17,6 +19,7 @@
 #include "ui/forms/face_preferences.h"
 #include "ui/forms/tab_order.h"
 #include "ui/forms/translation.h"
+#include "ui/qt/figure_box.h"
 #include "ui/qt/legible_colours.h"
 
 namespace wagelyn {
@@ -116,6 +119,25 @@ void SetDesignColours(QWidget* control, Colour text, Colour background) {
     ApplyDesignColours(control, Moment::Built);
 }
 
+// Some styles (Adwaita's) draw neither frame nor arrow for a combo box
+// lower than they would make it: the box would look like a plain field.
+// Such a box is drawn by Qt's own Fusion, which draws both at any size.
+void KeepDropDownLook(QComboBox* combo) {
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = combo->isEditable();
+    option.frame = combo->hasFrame();
+    const QSize needed = combo->style()->sizeFromContents(
+        QStyle::CT_ComboBox, &option, QSize(0, combo->fontMetrics().height()), combo);
+    if (needed.height() <= combo->height()) {
+        return;
+    }
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
+        fusion->setParent(combo);  // a widget's own style is not deleted with it
+        combo->setStyle(fusion);
+    }
+}
+
 QWidget* CreateControl(const ControlDef& def, QWidget* surface) {
     switch (def.kind) {
         case ControlKind::Label: {
@@ -127,6 +149,9 @@ QWidget* CreateControl(const ControlDef& def, QWidget* surface) {
             if (def.bordered) {
                 label->setFrameStyle(QFrame::Box | QFrame::Plain);
                 label->setLineWidth(1);
+                // A framed label would indent its text from the top by half
+                // an "x": the title's descenders would fall off its bottom.
+                label->setIndent(0);
             }
             // Opaque: a label without a colour of its own shows the button face
             // (or the form's face). Its text is drawn in WindowText whatever
@@ -138,7 +163,7 @@ QWidget* CreateControl(const ControlDef& def, QWidget* surface) {
             return label;
         }
         case ControlKind::TextBox: {
-            auto* box = new QLineEdit(ToQString(def.text), surface);
+            auto* box = new FigureBox(ToQString(def.text), surface);
             box->setMaxLength(kNoLengthLimit);
             SetDesignColours(box, def.foreground, def.background);
             return box;
@@ -221,6 +246,9 @@ void BuildForm(std::span<const ControlDef> controls, QWidget* surface) {
         widget->setGeometry(TwipsToPixels(def.left), TwipsToPixels(def.top),
                             TwipsToPixels(def.width), TwipsToPixels(def.height));
         widget->setFont(FontFor(def.font, formFont));
+        if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+            KeepDropDownLook(combo);
+        }
         widgets.push_back(widget);
     }
     QWidget* previous = nullptr;

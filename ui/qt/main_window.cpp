@@ -16,6 +16,7 @@
 #include "ui/qt/accessible_texts.h"
 #include "ui/qt/application.h"
 #include "ui/qt/error_dialog.h"
+#include "ui/qt/figure_box.h"
 #include "ui/qt/form_builder.h"
 #include "ui/qt/print_window.h"
 #include "ui/qt/shared_dialog.h"
@@ -63,7 +64,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
 void MainWindow::BindControls() {
     for (const main_form::PeriodControls& info : main_form::kPeriodControls) {
-        boxes_[IndexOf(info.period)] = findChild<QLineEdit*>(ToQString(info.box));
+        boxes_[IndexOf(info.period)] = findChild<FigureBox*>(ToQString(info.box));
     }
 
     tax_ = findChild<QComboBox*>(ToQString(main_form::kTaxEntry));
@@ -131,17 +132,12 @@ std::string MainWindow::BoxText(Period period) const {
     return boxes_[IndexOf(period)]->text().toStdString();
 }
 
-// A written figure shows from its first digit, as a native text box does:
-// a line edit would leave its caret, and so its view, at the text's end, and
-// a figure too long for its box would show only its last digits.
 void MainWindow::SetBoxText(Period period, std::string_view text) {
-    QLineEdit* box = boxes_[IndexOf(period)];
-    box->setText(ToQString(text));
-    box->setCursorPosition(0);
+    boxes_[IndexOf(period)]->SetFigure(ToQString(text));
 }
 
 void MainWindow::SetBoxColour(Period period, Colour colour) {
-    QLineEdit* box = boxes_[IndexOf(period)];
+    FigureBox* box = boxes_[IndexOf(period)];
     if (SetDesignTextColour(box, colour)) {
         DescribeByColour(main_form::Form(), box, colour);
     }

@@ -13,11 +13,12 @@ QT_BEGIN_NAMESPACE
 class QAction;
 class QCloseEvent;
 class QComboBox;
-class QLineEdit;
 class QPushButton;
 QT_END_NAMESPACE
 
 namespace wagelyn {
+
+class FigureBox;
 
 class MainWindow final : public QMainWindow, public WindowOperations, public main_form::Commands {
     Q_OBJECT
@@ -49,7 +50,7 @@ protected:
 private:
     void BindControls();
 
-    std::array<QLineEdit*, kPeriodCount> boxes_{};
+    std::array<FigureBox*, kPeriodCount> boxes_{};
     QComboBox* tax_ = nullptr;
 };
 

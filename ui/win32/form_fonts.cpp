@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "ui/forms/face_preferences.h"
+#include "ui/forms/text_fitting.h"
 #include "ui/forms/translation.h"
 #include "ui/win32/form_window.h"
 #include "ui/win32/text.h"
@@ -77,13 +78,19 @@ bool TextFits(HDC dc, const std::wstring& text, HFONT font, const RECT& room, UI
 }
 
 Font FittedDesignFont(HDC dc, const std::wstring& text, const FontDef& def, int dpi,
-                      const RECT& room, UINT flags) {
-    int tried = dpi;
-    Font font = CreateDesignFont(def, tried);
-    while (tried > dpi * 4 / 5 && !TextFits(dc, text, font.get(), room, flags)) {
-        tried = tried * 19 / 20;
-        font = CreateDesignFont(def, tried);
-    }
+                      const RECT& room, UINT flags, double smallest) {
+    Font font;
+    int tried = 0;
+    const auto fitsAt = [&](double scale) {
+        const int scaled = static_cast<int>(std::lround(dpi * scale));
+        if (scaled != tried || !font) {
+            tried = scaled;
+            font = CreateDesignFont(def, tried);
+        }
+        return TextFits(dc, text, font.get(), room, flags);
+    };
+    const TextFitting fitting = FitText(fitsAt, smallest);
+    fitsAt(fitting.scale);  // the font of the scale chosen, made last or now
     return font;
 }
 
@@ -94,8 +101,12 @@ HFONT FormWindow::FontFor(const FontDef& def) const {
 }
 
 HFONT FormWindow::ControlFont(std::size_t index) const {
-    const auto found = fitted_.find(index);
-    return found != fitted_.end() ? found->second.get() : FontFor(form_.controls[index].font);
+    for (const auto* fonts : {&fitted_, &figureFonts_}) {
+        if (const auto found = fonts->find(index); found != fonts->end()) {
+            return found->second.get();
+        }
+    }
+    return FontFor(form_.controls[index].font);
 }
 
 // A smaller font for each label or button whose text, as the control draws
@@ -132,7 +143,8 @@ std::map<std::size_t, Font> FormWindow::FitLabelsAndButtons() const {
             InflateRect(&room, -frame, -frame);
         }
         if (!TextFits(dc.get(), text, FontFor(def.font), room, flags)) {
-            fitted[i] = FittedDesignFont(dc.get(), text, def.font, dpi_, room, flags);
+            fitted[i] =
+                FittedDesignFont(dc.get(), text, def.font, dpi_, room, flags, kSmallestLabelScale);
         }
     }
     return fitted;

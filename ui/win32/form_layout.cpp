@@ -69,6 +69,7 @@ void FormWindow::OnDpiChanged(int dpi, const RECT* suggested) {
     MakeFonts();
     MakeIcons();
     Layout();
+    RefitFigureBoxes();
     SIZE size = FrameSize(dpi_);
     POINT corner{};
     if (suggested != nullptr) {

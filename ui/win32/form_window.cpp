@@ -213,8 +213,21 @@ INT_PTR FormWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             EndPaint(window_, &paint);
             return TRUE;
         }
-        case WM_COMMAND:
-            return OnCommand(LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
+        case WM_COMMAND: {
+            // A figure box's figure is fitted once the user leaves it, and
+            // whenever it changes while the user is elsewhere (written by a
+            // conversion or by another program).
+            auto* control = reinterpret_cast<HWND>(lParam);
+            const int notification = HIWORD(wParam);
+            if (notification == EN_KILLFOCUS ||
+                (notification == EN_CHANGE && GetFocus() != control)) {
+                if (const auto index = TableIndex(control);
+                    index && form_.controls[*index].kind == ControlKind::TextBox) {
+                    FitFigureBox(*index);
+                }
+            }
+            return OnCommand(LOWORD(wParam), notification) ? TRUE : FALSE;
+        }
         case WM_CLOSE:
             // The close box closes; Escape (IDCANCEL) is each window's own affair.
             DestroyWindow(window_);

@@ -10,6 +10,7 @@
 
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -31,11 +32,10 @@ Font CreateDesignFont(const FontDef& def, int dpi);
 // within its width.
 bool TextFits(HDC dc, const std::wstring& text, HFONT font, const RECT& room, UINT flags);
 // The design's font at `dpi` where the text fits in it; otherwise the
-// largest a little smaller that fits, down to four fifths of it. Rounded
-// sizes and hinting make text at another resolution (a monitor's, a
-// printer's, or a wider face) a few pixels wider than the design's room.
+// largest a little smaller that fits, down to `smallest` of it (the shared
+// rule of ui/forms/text_fitting.h), or that smallest where none fits.
 Font FittedDesignFont(HDC dc, const std::wstring& text, const FontDef& def, int dpi,
-                      const RECT& room, UINT flags);
+                      const RECT& room, UINT flags, double smallest);
 
 class FormWindow {
 public:
@@ -101,6 +101,15 @@ private:
     HFONT FontFor(const FontDef& def) const;
     HFONT ControlFont(std::size_t index) const;
     std::map<std::size_t, Font> FitLabelsAndButtons() const;
+    // Figure boxes: each figure shown whole in the box's inner width, in a
+    // smaller font where needed, or cut with an ellipsis while the box has
+    // no focus, the whole figure in its tooltip (figure_boxes.cpp).
+    void SetFigureMargins(HWND box) const;
+    void FitFigureBox(std::size_t index);
+    void RefitFigureBoxes();
+    void ShowFigureTip(HWND box, bool elided);
+    static LRESULT CALLBACK ElidedFigureProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
+                                             UINT_PTR id, DWORD_PTR data);
     void TakeOverDpiScaling();
     RECT PlaceOf(const ControlDef& def) const;
     void Layout();
@@ -124,6 +133,10 @@ private:
     std::vector<Colour> textColours_;  // each control's text colour now
     std::map<std::tuple<Face, double, bool>, Font> fonts_;
     std::map<std::size_t, Font> fitted_;  // by table index: text too wide for the design's font
+    std::map<std::size_t, Font> figureFonts_;  // by table index: figures shrunk to fit
+    std::set<HWND> elided_;                    // figure boxes showing their figure cut
+    std::set<HWND> subclassed_;                // boxes that paint an elided figure
+    HWND figureTips_ = nullptr;                // made at the first figure cut
     SystemColours colours_;
     std::map<COLORREF, Brush> brushes_;
     Icon bigIcon_, smallIcon_, pictureIcon_;

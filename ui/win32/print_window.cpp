@@ -8,6 +8,7 @@
 
 #include "app/application_info.h"
 #include "ui/forms/print_command.h"
+#include "ui/forms/text_fitting.h"
 #include "ui/win32/form_window.h"
 #include "ui/win32/handles.h"
 #include "ui/win32/text.h"
@@ -152,7 +153,8 @@ public:
         // The printer may stand in a wider face than the screen shows: a
         // text that fits its control on the screen is made a little smaller
         // rather than cut.
-        const Font printed = FittedDesignFont(dc_, wide, font, fontDpi_, r, flags);
+        const Font printed =
+            FittedDesignFont(dc_, wide, font, fontDpi_, r, flags, kSmallestLabelScale);
         const Selection selected(dc_, printed.get());
         SetTextColor(dc_, colour);
         DrawTextW(dc_, wide.c_str(), static_cast<int>(wide.size()), &r, flags);

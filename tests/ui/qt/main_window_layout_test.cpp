@@ -72,7 +72,7 @@ private slots:
         QFETCH(bool, bold);
         QWidget* control = Control(name.toLatin1());
         QVERIFY2(control, qPrintable(name));
-        QCOMPARE(control->metaObject()->className(), kind);
+        QVERIFY2(control->inherits(qPrintable(kind)), control->metaObject()->className());
         QCOMPARE(control->geometry(), geometry);
         QCOMPARE(control->font().pointSizeF(), points);
         QCOMPARE(control->font().bold(), bold);

@@ -1,17 +1,31 @@
-// At every scale factor the desktop may set (QT_SCALE_FACTOR), and in English
-// and every language the program has a catalogue for, no label or button of
-// the three windows clips its text: the text's ink, laid out and rendered the
-// way the widget draws it, falls inside the widget's text room.
+// At every scale factor the desktop may set (QT_SCALE_FACTOR), under the
+// styles Linux desktops give Qt programs (QT_STYLE_OVERRIDE,
+// QT_QPA_PLATFORMTHEME), and in English and every language the program has
+// a catalogue for, no label or button of the three windows clips its text:
+// the text's ink, laid out and rendered the way the widget draws it, falls
+// inside the widget's text room. Every figure a conversion writes shows
+// whole, or visibly cut with the whole figure in its tooltip and in what a
+// screen reader reads; the tax entry shows its frame and drop-down arrow.
+#include <QAccessible>
+#include <QComboBox>
+#include <QDir>
 #include <QImage>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "open_main_window.h"
+#include "pixels.h"
 #include "ui/forms/embedded_catalogues.h"
 #include "ui/forms/translation.h"
 #include "ui/qt/about_dialog.h"
@@ -30,7 +44,20 @@ struct TextRoom {
 TextRoom RoomOf(QWidget* widget) {
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         const int margin = label->margin();
-        return {label->contentsRect().adjusted(margin, margin, -margin, -margin),
+        QRect room = label->contentsRect().adjusted(margin, margin, -margin, -margin);
+        // A framed label indents its text on its aligned sides by half an
+        // "x", unless told otherwise.
+        int indent = label->indent();
+        if (indent < 0 && label->frameWidth() > 0) {
+            indent = label->fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - margin;
+        }
+        if (indent > 0) {
+            const Qt::Alignment align = label->alignment();
+            room.adjust(align & Qt::AlignLeft ? indent : 0, align & Qt::AlignTop ? indent : 0,
+                        align & Qt::AlignRight ? -indent : 0,
+                        align & Qt::AlignBottom ? -indent : 0);
+        }
+        return {room,
                 static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0)};
     }
     auto* button = qobject_cast<QPushButton*>(widget);
@@ -43,7 +70,7 @@ TextRoom RoomOf(QWidget* widget) {
 
 // The text's ink, drawn as the widget lays it out at the screen's pixel
 // ratio but without clipping, in the room's coordinates.
-QRectF InkOf(QWidget* widget, const QString& text, const TextRoom& room) {
+QRectF InkOf(const QWidget* widget, const QString& text, const TextRoom& room) {
     const qreal ratio = widget->devicePixelRatioF();
     // The room, with as much space again on every side for ink to spill into.
     const QRect canvas = room.room.adjusted(-room.room.width(), -room.room.height(),
@@ -92,6 +119,97 @@ void UseRowLanguage() {
              language == QStringLiteral("C") ? QString() : language);
 }
 
+// Whether the style or platform theme the environment asks for is there:
+// Qt falls back to its own without a word when it is not.
+QString MissingLook() {
+    const QString style = qEnvironmentVariable("QT_STYLE_OVERRIDE");
+    if (!style.isEmpty() &&
+        QApplication::style()->name().compare(style, Qt::CaseInsensitive) != 0) {
+        return QStringLiteral("style %1 is not installed").arg(style);
+    }
+    const QString theme = qEnvironmentVariable("QT_QPA_PLATFORMTHEME");
+    if (!theme.isEmpty()) {
+        const QDir themes(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
+                          QStringLiteral("/platformthemes"));
+        const QStringList plugins = themes.entryList(QDir::Files);
+        if (!std::any_of(plugins.begin(), plugins.end(), [&](const QString& plugin) {
+                return plugin.contains(theme, Qt::CaseInsensitive);
+            })) {
+            return QStringLiteral("platform theme %1 is not installed").arg(theme);
+        }
+    }
+    return {};
+}
+
+// Where a line edit draws its text: the style's contents rectangle less the
+// text margins.
+QRect TextAreaOf(const QLineEdit* box) {
+    QStyleOptionFrame option;
+    option.initFrom(box);
+    option.rect = box->rect();
+    option.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box);
+    option.state |= QStyle::State_Sunken;
+    return box->style()
+        ->subElementRect(QStyle::SE_LineEditContents, &option, box)
+        .marginsRemoved(box->textMargins());
+}
+
+// Whether a pixel stands out from the colour around it.
+bool IsInk(const QImage& image, QRgb fill, int x, int y) {
+    const QRgb pixel = image.pixel(x, y);
+    return std::abs(qRed(pixel) - qRed(fill)) + std::abs(qGreen(pixel) - qGreen(fill)) +
+               std::abs(qBlue(pixel) - qBlue(fill)) >
+           120;
+}
+
+// The bounds of the ink in `area`.
+QRect InkIn(const QImage& image, const QRect& area) {
+    const QRgb fill = testing::FillColour(image, area).rgb();
+    QRect ink;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (IsInk(image, fill, x, y)) {
+                ink |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return ink;
+}
+
+// The box's whole text, drawn in its font and colours without any
+// clipping: its ink, in device pixels.
+QRect WholeInkOf(const QLineEdit* box) {
+    const qreal ratio = box->devicePixelRatioF();
+    const QFontMetrics metrics(box->font());
+    const QSize size(metrics.horizontalAdvance(box->text()) * 2, metrics.height() * 2);
+    QImage image(size * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(box->palette().color(QPalette::Base));
+    {
+        QPainter painter(&image);
+        painter.setFont(box->font());
+        painter.setPen(box->palette().color(QPalette::Text));
+        painter.drawText(QRect(QPoint(size.width() / 4, 0), size), Qt::AlignLeft | Qt::AlignVCenter,
+                         box->text());
+    }
+    return InkIn(image, image.rect());
+}
+
+// Whether the ink ends in an ellipsis: its last columns, an ellipsis wide,
+// hold only dots on the baseline, where a cut digit reaches up.
+bool EndsInEllipsis(const QImage& image, const QRect& area, const QRect& ink, int ellipsisWidth) {
+    const QRgb fill = testing::FillColour(image, area).rgb();
+    const int dotsTop = ink.bottom() - ink.height() / 3;
+    for (int x = ink.right() - ellipsisWidth + 1; x <= ink.right(); ++x) {
+        for (int y = ink.top(); y < dotsTop; ++y) {
+            if (IsInk(image, fill, x, y)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 class TextFitsTest : public QObject {
@@ -130,8 +248,94 @@ private:
         QVERIFY(checked > 0);
     }
 
+    // Each figure box shows its whole figure, or shows it cut with an
+    // ellipsis and gives the whole figure in its tooltip and to a screen
+    // reader.
+    static void CheckEveryFigure(QWidget* window) {
+        for (int n = 1; n <= 12; ++n) {
+            QLineEdit* box = testing::FigureBox(window, n);
+            const QString figure = box->text();
+            QVERIFY2(!figure.isEmpty(), qPrintable(box->objectName()));
+            const qreal ratio = box->devicePixelRatioF();
+            const QImage image = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            // The line the box draws its text on, clear of its frame.
+            const QRect text = TextAreaOf(box);
+            const int lineHeight = box->fontMetrics().height();
+            const QRect logical = QRect(text.x(), text.y() + (text.height() - lineHeight + 1) / 2,
+                                        text.width(), lineHeight) &
+                                  box->rect().adjusted(2, 2, -2, -2);
+            // Whole device pixels only: a partly covered one at the edge is clipped.
+            const QRect area(QPoint(qCeil(logical.left() * ratio), qCeil(logical.top() * ratio)),
+                             QPoint(qFloor((logical.right() + 1) * ratio) - 1,
+                                    qFloor((logical.bottom() + 1) * ratio) - 1));
+            const QRect shown = InkIn(image, area);
+            const QRect whole = WholeInkOf(box);
+            const QString where =
+                QStringLiteral("%1 \"%2\" under %3 at scale %4: %5 of %6 pixels shown")
+                    .arg(box->objectName(), figure, QApplication::style()->name())
+                    .arg(ratio)
+                    .arg(shown.width())
+                    .arg(whole.width());
+            if (shown.width() + 1 >= whole.width()) {
+                continue;  // all of it shows
+            }
+            const int ellipsis =
+                qRound(box->fontMetrics().horizontalAdvance(QChar(0x2026)) * ratio * 0.6);
+            QVERIFY2(EndsInEllipsis(image, area, shown, ellipsis),
+                     qPrintable(where + QStringLiteral(", cut without an ellipsis")));
+            QVERIFY2(box->toolTip() == figure,
+                     qPrintable(where + QStringLiteral(", tooltip ") + box->toolTip()));
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box);
+            const QString heard = accessible->textInterface()
+                                      ? accessible->textInterface()->text(
+                                            0, accessible->textInterface()->characterCount())
+                                      : accessible->text(QAccessible::Value);
+            QVERIFY2(heard == figure, qPrintable(where + QStringLiteral(", heard ") + heard));
+        }
+    }
+
+    // The tax entry shows it is a drop-down: a frame set apart from the
+    // form, and an arrow.
+    static void CheckTaxEntryLook(QWidget* window) {
+        QComboBox* combo = testing::TaxEntry(window);
+        const qreal ratio = combo->devicePixelRatioF();
+        const QImage image = combo->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.editable = true;
+        option.frame = combo->hasFrame();
+        option.subControls = QStyle::SC_All;
+        const QRect arrow = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                           QStyle::SC_ComboBoxArrow, combo);
+        const QRect arrowArea(arrow.topLeft() * ratio, arrow.size() * ratio);
+        const QRect arrowInk = InkIn(image, arrowArea & image.rect());
+        QVERIFY2(arrowInk.width() >= 3 * ratio && arrowInk.height() >= 2 * ratio,
+                 qPrintable(QStringLiteral("no drop-down arrow under %1 at scale %2")
+                                .arg(QApplication::style()->name())
+                                .arg(ratio)));
+        // The frame: the left edge's pixels, halfway down, differ from the
+        // form behind the box and from the field inside it.
+        const QRgb form = combo->parentWidget()->palette().color(QPalette::Window).rgb();
+        const QRgb field = testing::FillColour(image, QRect(image.width() / 4, image.height() / 3,
+                                                            image.width() / 4, image.height() / 3))
+                               .rgb();
+        bool framed = false;
+        for (int x = 0; x < qCeil(3 * ratio); ++x) {
+            const int y = image.height() / 2;
+            framed = framed || (IsInk(image, form, x, y) && IsInk(image, field, x, y));
+        }
+        QVERIFY2(framed, qPrintable(QStringLiteral("no frame around the tax entry under %1 at "
+                                                   "scale %2")
+                                        .arg(QApplication::style()->name())
+                                        .arg(ratio)));
+    }
+
 private slots:
     void initTestCase() {
+        const QString missing = MissingLook();
+        if (!missing.isEmpty()) {
+            QSKIP(qPrintable(missing));
+        }
         const QByteArray scale = qgetenv("QT_SCALE_FACTOR");
         QCOMPARE(QApplication::primaryScreen() ? qApp->devicePixelRatio() : 0.0,
                  scale.isEmpty() ? 1.0 : scale.toDouble());
@@ -142,6 +346,33 @@ private slots:
         UseRowLanguage();
         std::unique_ptr<MainWindow> window(testing::OpenMainWindow());
         CheckEveryText(window.get());
+        CheckTaxEntryLook(window.get());
+    }
+
+    // Annual salaries whose figures run from 4 to 14 characters, converted
+    // in English and in a long language.
+    void figures_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("annual");
+        for (const char* language : {"C", "de"}) {
+            for (const char* annual : {"52000", "130000", "1250000", "5200000", "520000000000"}) {
+                QTest::addRow("%s %s", language, annual) << language << annual;
+            }
+        }
+    }
+    void figures() {
+        UseRowLanguage();
+        QFETCH(QString, annual);
+        std::unique_ptr<MainWindow> window(testing::OpenMainWindow());
+        // Active, as under the user's hands: the focus leaves the typed box.
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClicks(testing::FigureBox(window.get(), 1), annual);
+        auto* convert = window->findChild<QPushButton*>(QStringLiteral("Command1"));
+        convert->click();
+        // No box keeps the focus: each shows its figure as a reader sees it.
+        convert->setFocus(Qt::OtherFocusReason);
+        CheckEveryFigure(window.get());
     }
 
     void errorDialog_data() { AddLanguageRows(); }

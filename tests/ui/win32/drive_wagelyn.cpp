@@ -644,6 +644,60 @@ void CheckRedrawnOnColourChange(HWND main) {
     }
 }
 
+RECT InkBounds(const RECT& r, POINT blank);
+
+// The box shows its whole figure, or shows that it goes on: its last ink,
+// an ellipsis wide, is dots on the baseline where a cut digit reaches up.
+void CheckFigureShown(HWND box) {
+    const std::wstring figure = TextOf(box);
+    RECT client{};
+    GetClientRect(box, &client);
+    const int rightMargin = HIWORD(SendMessageW(box, EM_GETMARGINS, 0, 0));
+    const int roomRight = client.right - rightMargin;
+    // Where the text, as the box lays it out from its start, ends: its last
+    // character's place and, above it, the widest advance of those before
+    // (a digit's; no box tells where its text ends).
+    const auto xOf = [box](std::size_t i) {
+        return static_cast<short>(LOWORD(SendMessageW(box, EM_POSFROMCHAR, i, 0)));
+    };
+    int widest = 0;
+    for (std::size_t i = 1; i < figure.size(); ++i) {
+        widest = std::max(widest, xOf(i) - xOf(i - 1));
+    }
+    const int endX = figure.empty() ? 0 : xOf(figure.size() - 1) + widest;
+    RECT r = client;
+    MapWindowPoints(box, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    const POINT blank{r.left + 1, r.bottom - 2};
+    const RECT ink = InkBounds(r, blank);
+    const std::string what = std::string(Narrow(figure)) + " (its text ends at " +
+                             std::to_string(endX) + ", its room at " + std::to_string(roomRight) +
+                             ", its ink " + std::to_string(ink.left) + ".." +
+                             std::to_string(ink.right) + ")";
+    // The advances are whole pixels here: one more may be rounding.
+    if (endX <= roomRight + 1) {
+        Check(ink.right >= endX - 3 && ink.right <= roomRight + 1, "shown whole: " + what);
+        return;
+    }
+    const int width = r.right - r.left;
+    const std::vector<std::uint32_t> pixels = ScreenPixels(r);
+    const std::uint32_t face =
+        pixels[static_cast<std::size_t>(blank.y - r.top) * width + (blank.x - r.left)];
+    const int dotsTop = ink.bottom - (ink.bottom - ink.top) / 3;
+    bool dots = ink.right > ink.left;
+    for (int y = ink.top; y < dotsTop; ++y) {
+        for (int x = ink.right - (ink.bottom - ink.top) * 7 / 10; x < ink.right; ++x) {
+            const std::uint32_t c = pixels[static_cast<std::size_t>(y) * width + x];
+            int distance = 0;
+            for (int shift = 0; shift < 24; shift += 8) {
+                distance += std::abs(static_cast<int>((c >> shift) & 0xFF) -
+                                     static_cast<int>((face >> shift) & 0xFF));
+            }
+            dots = dots && distance <= 96;
+        }
+    }
+    Check(dots, "shown cut with an ellipsis: " + what);
+}
+
 NumberFormat ExpectedFormat(std::string_view mode) {
     return mode == "german" ? NumberFormat{",", "."} : NumberFormat{".", ","};
 }
@@ -660,6 +714,10 @@ void CheckConversions(HWND main, const NumberFormat& format) {
         {Period::Hourly35, "28" + decimal + "57", "12" + decimal + "5"},
         {Period::Second40, "0" + decimal + "0069", "20"},
         {Period::Monthly, "4333" + decimal + "33", "150"},
+        // Salaries whose figures run to 9 and 14 characters.
+        {Period::Annual, "1250000", "0"},
+        {Period::Annual, "5200000", "0"},
+        {Period::Annual, "520000000000", "0"},
         {Period::Annual, "52" + format.group + "000", "0"},  // last: what the screenshot shows
     };
     for (const Case& c : cases) {
@@ -694,6 +752,7 @@ void CheckConversions(HWND main, const NumberFormat& format) {
         for (const main_form::PeriodControls& box : main_form::kPeriodControls) {
             Check(drawnRight(box),
                   std::string(box.box) + " is drawn " + (box.period == c.source ? "blue" : "red"));
+            CheckFigureShown(MainControl(main, box.box));
         }
     }
 }
@@ -759,6 +818,29 @@ void CheckLeadingDigits(HWND main) {
         Check(lastX > client.right && LOWORD(atLeft) == 0,
               std::string(name) + " shows \"" + Narrow(TextOf(box)) + "\" from character " +
                   std::to_string(LOWORD(atLeft)) + ", its last at x " + std::to_string(lastX));
+        CheckFigureShown(box);
+        // Under the pointer, its tooltip gives the whole figure.
+        RECT r{};
+        GetWindowRect(box, &r);
+        SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        DWORD process = 0;
+        GetWindowThreadProcessId(box, &process);
+        std::wstring tip;
+        WaitFor(
+            [&] {
+                HWND shown = nullptr;
+                while ((shown = FindWindowExW(nullptr, shown, L"tooltips_class32", nullptr))) {
+                    DWORD owner = 0;
+                    GetWindowThreadProcessId(shown, &owner);
+                    if (owner == process && IsWindowVisible(shown)) {
+                        tip = TextOf(shown);
+                    }
+                }
+                return tip == TextOf(box);
+            },
+            5000);
+        Check(tip == TextOf(box), std::string(name) + "'s tooltip says \"" + Narrow(tip) + "\"");
+        SetCursorPos(0, 0);
     }
 }
 
