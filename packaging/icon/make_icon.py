@@ -3,7 +3,7 @@
 a green banknote: the 32 x 32, 16-colour image the windows carry (XPM), the
 same image as a Windows icon (ICO), and the scalable design (SVG).
 
-    python3 packaging/icon/make_icon.py xpm > app/resources/wagelyn.xpm
+    python3 packaging/icon/make_icon.py xpm > packaging/icon/wagelyn.xpm
     python3 packaging/icon/make_icon.py ico > packaging/icon/wagelyn.ico
     python3 packaging/icon/make_icon.py svg > packaging/icon/wagelyn.svg
 

@@ -7,6 +7,7 @@
 
 #include "formats.h"
 #include "tests/support/memory_window.h"
+#include "tests/support/row_names.h"
 
 namespace wagelyn {
 namespace {
@@ -142,22 +143,25 @@ TEST(Recalculate, Hourly40At25LeavesTheSameTextsAsWeekly1000) {
     }
 }
 
-TEST(Recalculate, SameButtonTwiceWritesTheSameTexts) {
-    for (const PeriodInfo& source : kPeriods) {
-        MemoryWindow window;
-        window.SetTaxText("23");
-        window.SetBoxText(source.period, "1234.5678");
-        double factor = 1.0;
-        Recalculate(source.period, window, factor, kEnglish);
-        const MemoryWindow first = window;
-        Recalculate(source.period, window, factor, kEnglish);
-        for (const PeriodInfo& info : kPeriods) {
-            EXPECT_EQ(window.BoxText(info.period), first.BoxText(info.period))
-                << source.name << " -> " << info.name;
-        }
-        EXPECT_EQ(window.ErrorsShown(), 0);
+class SameButtonTwiceTest : public ::testing::TestWithParam<PeriodInfo> {};
+
+TEST_P(SameButtonTwiceTest, WritesTheSameTexts) {
+    const Period source = GetParam().period;
+    MemoryWindow window;
+    window.SetTaxText("23");
+    window.SetBoxText(source, "1234.5678");
+    double factor = 1.0;
+    Recalculate(source, window, factor, kEnglish);
+    const MemoryWindow first = window;
+    Recalculate(source, window, factor, kEnglish);
+    for (const PeriodInfo& info : kPeriods) {
+        EXPECT_EQ(window.BoxText(info.period), first.BoxText(info.period)) << info.name;
     }
+    EXPECT_EQ(window.ErrorsShown(), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Periods, SameButtonTwiceTest, ::testing::ValuesIn(kPeriods),
+                         testing::RowName{});
 
 // What a failed run leaves behind, by where it stopped.
 struct Failure {

@@ -9,7 +9,7 @@
 
 // The icon as compiled-in XPM data: reading it needs no image-format plugin,
 // so none is looked for or loaded at start-up.
-#include "app/resources/wagelyn.xpm"
+#include "packaging/icon/wagelyn.xpm"
 
 namespace wagelyn {
 

@@ -10,13 +10,17 @@
 #include <vector>
 
 #include "platform/languages.h"
+#include "tests/support/row_names.h"
 #include "ui/forms/compiled_catalogue.h"
 #include "ui/forms/main_form.h"
 
 namespace wagelyn {
 namespace {
 
+using testing::RowName;
+
 struct LocaleCase {
+    const char* name;
     const char* language;
     const char* lcAll;
     const char* lcMessages;
@@ -24,44 +28,57 @@ struct LocaleCase {
     std::vector<std::string> expected;
 };
 
-TEST(PreferredLanguages, FollowGettextsOrder) {
-    const LocaleCase cases[] = {
-        {"", "", "", "", {"C"}},
-        {"de", "C", "", "de_DE.UTF-8", {"C"}},  // a C locale keeps English
-        {"fr:de", "", "", "nl_NL.UTF-8", {"fr", "de", "nl_NL.UTF-8"}},
-        {"", "es_ES.UTF-8", "it_IT.UTF-8", "de_DE.UTF-8", {"es_ES.UTF-8"}},
-        {"", "", "it_IT.UTF-8", "de_DE.UTF-8", {"it_IT.UTF-8"}},
-        {"de", "", "", "POSIX", {"C"}},
-        {"de", "", "", "C.UTF-8", {"de", "C.UTF-8"}},  // only C itself ignores LANGUAGE
-        {"::pt_BR:", "", "", "C.UTF-8", {"pt_BR", "C.UTF-8"}},
-        {"::pt_BR:", "", "", "en_GB.UTF-8", {"pt_BR", "en_GB.UTF-8"}},
-    };
-    for (const LocaleCase& c : cases) {
-        EXPECT_EQ(platform::LanguagesFromLocaleVariables(c.language, c.lcAll, c.lcMessages, c.lang),
-                  c.expected)
-            << "LANGUAGE=" << c.language << " LC_ALL=" << c.lcAll << " LANG=" << c.lang;
-    }
+class PreferredLanguages : public ::testing::TestWithParam<LocaleCase> {};
+
+TEST_P(PreferredLanguages, FollowGettextsOrder) {
+    const LocaleCase& c = GetParam();
+    EXPECT_EQ(platform::LanguagesFromLocaleVariables(c.language, c.lcAll, c.lcMessages, c.lang),
+              c.expected);
 }
 
+INSTANTIATE_TEST_SUITE_P(
+    Locales, PreferredLanguages,
+    ::testing::Values(
+        LocaleCase{"nothing set", "", "", "", "", {"C"}},
+        LocaleCase{"C keeps English", "de", "C", "", "de_DE.UTF-8", {"C"}},
+        LocaleCase{
+            "LANGUAGE then LANG", "fr:de", "", "", "nl_NL.UTF-8", {"fr", "de", "nl_NL.UTF-8"}},
+        LocaleCase{
+            "LC_ALL first", "", "es_ES.UTF-8", "it_IT.UTF-8", "de_DE.UTF-8", {"es_ES.UTF-8"}},
+        LocaleCase{"LC_MESSAGES next", "", "", "it_IT.UTF-8", "de_DE.UTF-8", {"it_IT.UTF-8"}},
+        LocaleCase{"POSIX keeps English", "de", "", "", "POSIX", {"C"}},
+        // Only C itself ignores LANGUAGE.
+        LocaleCase{"C.UTF-8 takes LANGUAGE", "de", "", "", "C.UTF-8", {"de", "C.UTF-8"}},
+        LocaleCase{"empty entries skipped", "::pt_BR:", "", "", "C.UTF-8", {"pt_BR", "C.UTF-8"}},
+        LocaleCase{"LANGUAGE before an English LANG",
+                   "::pt_BR:",
+                   "",
+                   "",
+                   "en_GB.UTF-8",
+                   {"pt_BR", "en_GB.UTF-8"}}),
+    RowName{});
+
 struct ChoiceCase {
+    const char* name;
     std::vector<std::string> preferred;
     const char* chosen;
 };
 
-TEST(UseLanguage, TakesTheFirstLanguageWithACatalogue) {
-    const ChoiceCase cases[] = {
-        {{}, ""},
-        {{"C"}, ""},
-        {{"de_DE.UTF-8@euro"}, "de"},
-        {{"de-AT"}, "de"},
-        {{"xx_YY", "de"}, "de"},      // no catalogue: the next language
-        {{"en_US.UTF-8", "de"}, ""},  // English is the design's own
-        {{"POSIX", "de"}, ""},
-    };
-    for (const ChoiceCase& c : cases) {
-        EXPECT_EQ(UseLanguage(c.preferred), c.chosen) << ::testing::PrintToString(c.preferred);
-    }
+class UseLanguageTest : public ::testing::TestWithParam<ChoiceCase> {};
+
+TEST_P(UseLanguageTest, TakesTheFirstLanguageWithACatalogue) {
+    EXPECT_EQ(UseLanguage(GetParam().preferred), GetParam().chosen);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Choices, UseLanguageTest,
+    ::testing::Values(ChoiceCase{"none", {}, ""}, ChoiceCase{"C", {"C"}, ""},
+                      ChoiceCase{"locale with codeset and modifier", {"de_DE.UTF-8@euro"}, "de"},
+                      ChoiceCase{"tag with hyphen", {"de-AT"}, "de"},
+                      ChoiceCase{"no catalogue takes the next", {"xx_YY", "de"}, "de"},
+                      ChoiceCase{"English is the design's own", {"en_US.UTF-8", "de"}, ""},
+                      ChoiceCase{"POSIX ends the search", {"POSIX", "de"}, ""}),
+    RowName{});
 
 TEST(Translate, ShowsTheCataloguesTextAndFallsBackToEnglish) {
     const std::vector<std::string> german{"de"};
@@ -124,12 +141,29 @@ MoFile With(std::string english) {
     return MoFile::Of(entries);
 }
 
-TEST(CompiledCatalogue, ReadsWhatMsgfmtWritesAndRefusesTheRest) {
-    const auto none = [](MoFile&) {};
-    // Where the second entry's English text is described.
-    constexpr std::size_t kLength = 28 + 8;
-    constexpr std::size_t kOffset = kLength + 4;
-    const ReadCase cases[] = {
+const auto none = [](MoFile&) {};
+// Where the second entry's English text is described.
+constexpr std::size_t kLength = 28 + 8;
+constexpr std::size_t kOffset = kLength + 4;
+
+class CompiledCatalogueTest : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(CompiledCatalogueTest, ReadsWhatMsgfmtWritesAndRefusesTheRest) {
+    const ReadCase& c = GetParam();
+    MoFile file = c.file;
+    c.change(file);
+    const auto catalogue = CompiledCatalogue::Read(file.bytes);
+    EXPECT_EQ(catalogue.has_value(), c.read);
+    if (catalogue && catalogue->Count() > 0) {
+        EXPECT_EQ(catalogue->Find("Help"), "Hilfe");
+        EXPECT_EQ(catalogue->Find("Quit"), "Beenden");
+        EXPECT_EQ(catalogue->Find("Print"), std::nullopt);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, CompiledCatalogueTest,
+    ::testing::ValuesIn(std::vector<ReadCase>{
         {"little-endian", MoFile::Of(kEntries), none, true},
         {"big-endian", MoFile::Of(kEntries, true), none, true},
         {"no entries", MoFile::Of({}), none, true},
@@ -154,19 +188,8 @@ TEST(CompiledCatalogue, ReadsWhatMsgfmtWritesAndRefusesTheRest) {
          false},
         {"an entry with a context", With("menu\x04Zoom"), none, false},
         {"an entry with plural forms", With(std::string("file\0files", 10)), none, false},
-    };
-    for (const ReadCase& c : cases) {
-        MoFile file = c.file;
-        c.change(file);
-        const auto catalogue = CompiledCatalogue::Read(file.bytes);
-        EXPECT_EQ(catalogue.has_value(), c.read) << c.name;
-        if (catalogue && catalogue->Count() > 0) {
-            EXPECT_EQ(catalogue->Find("Help"), "Hilfe") << c.name;
-            EXPECT_EQ(catalogue->Find("Quit"), "Beenden") << c.name;
-            EXPECT_EQ(catalogue->Find("Print"), std::nullopt) << c.name;
-        }
-    }
-}
+    }),
+    RowName{});
 
 }  // namespace
 }  // namespace wagelyn

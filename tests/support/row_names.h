@@ -1,0 +1,30 @@
+#pragma once
+// Table rows as GoogleTest cases of their own, each named after its row.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+
+namespace wagelyn::testing {
+
+// A row's name as a test name: letters and digits kept, anything else "_".
+inline std::string TestName(std::string_view name) {
+    std::string out(name);
+    for (char& c : out) {
+        const bool alphanumeric =
+            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        c = alphanumeric ? c : '_';
+    }
+    return out;
+}
+
+// For INSTANTIATE_TEST_SUITE_P over rows that carry a `name`.
+struct RowName {
+    template <typename Row>
+    std::string operator()(const ::testing::TestParamInfo<Row>& info) const {
+        return TestName(info.param.name);
+    }
+};
+
+}  // namespace wagelyn::testing
