@@ -36,6 +36,11 @@ struct FontDef {
 // What Face::FormDefault stands for: MS Sans Serif 8.25 pt.
 inline constexpr FontDef kFormFont{Face::SansSerif, 8.25, false};
 
+// The font a control's text is drawn in: its own, or the form's.
+constexpr const FontDef& ResolvedFont(const FontDef& font) {
+    return font.face == Face::FormDefault ? kFormFont : font;
+}
+
 struct ControlDef {
     std::string_view name;
     ControlKind kind;

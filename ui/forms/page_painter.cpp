@@ -42,14 +42,10 @@ Area LineArea(const LineDef& line) {
     return {cover.left, cover.top, cover.width, cover.height};
 }
 
-const FontDef& Resolved(const FontDef& font) {
-    return font.face == Face::FormDefault ? kFormFont : font;
-}
-
 void PaintControl(const ControlDef& def, const ControlLook& look, const FormLook& form,
                   Canvas& canvas) {
     const Area area{def.left, def.top, def.width, def.height};
-    const FontDef& font = Resolved(def.font);
+    const FontDef& font = ResolvedFont(def.font);
     switch (def.kind) {
         case ControlKind::Label: {
             canvas.Fill(area, look.paper);

@@ -222,7 +222,7 @@ QColor ToQColor(Colour colour) {
 }
 
 QFont DefaultFormFont() {
-    return FontFor({Face::SansSerif, 8.25, false}, QFont());
+    return FontFor(kFormFont, QFont());
 }
 
 QFont FontFor(const FontDef& def, const QFont& formFont) {

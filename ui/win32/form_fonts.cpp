@@ -18,9 +18,6 @@
 namespace wagelyn::win32 {
 namespace {
 
-// The form's default font: MS Sans Serif 8.25 pt.
-constexpr FontDef kFormFont{Face::SansSerif, 8.25, false};
-
 // Whether the font mapper gives the face itself when asked for it, rather
 // than a stand-in, and a scalable one: a bitmap face stays at its one size
 // at any DPI. Cheaper than enumerating every installed font.
@@ -54,14 +51,10 @@ const wchar_t* FaceFor(Face face) {
     return face == Face::Arial ? arial.c_str() : sansSerif.c_str();
 }
 
-const FontDef& Effective(const FontDef& def) {
-    return def.face == Face::FormDefault ? kFormFont : def;
-}
-
 }  // namespace
 
 Font CreateDesignFont(const FontDef& def, int dpi) {
-    const FontDef& font = Effective(def);
+    const FontDef& font = ResolvedFont(def);
     const int hundredths = static_cast<int>(std::lround(font.points * 100));
     return Font(CreateFontW(-MulDiv(hundredths, dpi, 7200), 0, 0, 0,
                             font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
@@ -95,7 +88,7 @@ Font FittedDesignFont(HDC dc, const std::wstring& text, const FontDef& def, int 
 }
 
 HFONT FormWindow::FontFor(const FontDef& def) const {
-    const FontDef& font = Effective(def);
+    const FontDef& font = ResolvedFont(def);
     const auto found = fonts_.find({font.face, font.points, font.bold});
     return found == fonts_.end() ? nullptr : found->second.get();
 }
@@ -155,7 +148,7 @@ std::map<std::size_t, Font> FormWindow::FitLabelsAndButtons() const {
 void FormWindow::MakeFonts() {
     std::map<std::tuple<Face, double, bool>, Font> fonts;
     const auto make = [this, &fonts](const FontDef& def) {
-        const FontDef& font = Effective(def);
+        const FontDef& font = ResolvedFont(def);
         auto& slot = fonts[{font.face, font.points, font.bold}];
         if (!slot) {
             slot = CreateDesignFont(font, dpi_);
