@@ -5,7 +5,9 @@
 # silent install puts the program and its Start menu shortcut in place and
 # registers it in Apps & features, under the machine or the current user; the
 # program starts from the shortcut's target; the silent uninstall leaves
-# nothing of Wagelyn. A newer MSI replaces an older one.
+# nothing of Wagelyn, and no other product's file. A newer MSI replaces an
+# older one; a reinstall leaves one copy. Per machine, a folder outside Program
+# Files or one that every user may change is refused.
 # Exit 77 (skipped) where Wine, Xvfb, NSIS, wixl, mingw-w64 or python3-yaml is
 # missing.
 #
@@ -90,27 +92,39 @@ run_registered() {
     # shellcheck disable=SC2086 # the switches are words
     wine "$program" ${1#\"*\"} </dev/null
 }
+# Runs the NSIS installer with a command line as winget writes it, with /D=
+# last and unquoted, spaces and all (cmd passes it on as it is).
+nsis() { wine cmd /c "$(winepath -w "$installer") $*" </dev/null; }
 install() { # KIND SCOPE [FOLDER]: as winget installs, into FOLDER if given
     if [ "$1" = msi ]; then
         # shellcheck disable=SC2046 # the switches are words
         wine msiexec /i "$(winepath -w "$msi")" $(manifest switches "$2" wix) </dev/null
     else
-        # shellcheck disable=SC2046
-        wine "$installer" $(manifest switches "$2") ${3:+"/D=$3"} </dev/null
+        nsis "$(manifest switches "$2")" ${3:+"/D=$3"}
     fi
 }
 
 # A folder given (winget's --location) is the folder used, in place of the
-# mode's own; "-" gives none. Wine's msiexec puts a per-machine MSI's shortcut
-# in the user's Start menu, Windows in the machine's: "any" takes either.
-#     kind scope    hive  the other  folder given        program folder                     Start menu folder
-rows="nsis machine HKLM  HKCU       -                   %ProgramFiles%\\Wagelyn            %ProgramData%\\Microsoft\\Windows\\Start?Menu\\Programs
-      nsis user    HKCU  HKLM       -                   %LOCALAPPDATA%\\Programs\\Wagelyn  %APPDATA%\\Microsoft\\Windows\\Start?Menu\\Programs
-      nsis user    HKCU  HKLM       C:\\Tools\\Wagelyn  C:\\Tools\\Wagelyn                 %APPDATA%\\Microsoft\\Windows\\Start?Menu\\Programs
-      msi  machine HKLM  HKCU       -                   %ProgramFiles%\\Wagelyn            any"
-while read -r kind scope hive other given folder menu; do
+# mode's own, if it is named for Wagelyn and empty; otherwise Wagelyn goes in
+# a folder of its own inside it. "-" gives none. Another product's file, if
+# one is named, is there before and must be there after. Wine's msiexec puts
+# a per-machine MSI's shortcut in the user's Start menu, Windows in the
+# machine's: "any" takes either. "?" stands for a space.
+#     kind scope    hive  other  folder given                program folder                               Start menu folder                                    another product's file
+rows="nsis machine HKLM  HKCU   -                           %ProgramFiles%\\Wagelyn                      %ProgramData%\\Microsoft\\Windows\\Start?Menu\\Programs  -
+      nsis machine HKLM  HKCU   C:\\Program?Files           %ProgramFiles%\\Wagelyn                      %ProgramData%\\Microsoft\\Windows\\Start?Menu\\Programs  -
+      nsis machine HKLM  HKCU   C:\\Program?Files\\Vendor   %ProgramFiles%\\Vendor\\Wagelyn              %ProgramData%\\Microsoft\\Windows\\Start?Menu\\Programs  C:\\Program?Files\\Vendor\\LICENSE.txt
+      nsis user    HKCU  HKLM   -                           %LOCALAPPDATA%\\Programs\\Wagelyn            %APPDATA%\\Microsoft\\Windows\\Start?Menu\\Programs      -
+      nsis user    HKCU  HKLM   C:\\Tools\\Wagelyn          C:\\Tools\\Wagelyn                           %APPDATA%\\Microsoft\\Windows\\Start?Menu\\Programs      -
+      msi  machine HKLM  HKCU   -                           %ProgramFiles%\\Wagelyn                      any                                                  -"
+while read -r kind scope hive other given folder menu foreign; do
     [ "$given" = - ] && given=
+    given=${given//\?/ }
     row="$kind $scope${given:+ in $given}"
+    if [ "$foreign" != - ]; then
+        foreign=$(winepath -u "${foreign//\?/ }")
+        mkdir -p "$(dirname "$foreign")" && echo "another product's licence" >"$foreign"
+    fi
     key=Wagelyn && [ "$kind" = nsis ] || key=$code
     folder=$(windows_path "$folder") program=$(winepath -u "$folder")
     check "$row: the silent install succeeds" install "$kind" "$scope" "$given"
@@ -145,7 +159,25 @@ while read -r kind scope hive other given folder menu; do
     for _ in $(seq 150); do gone && break; sleep 0.2; done
     check "$row: the uninstall removes the program, the shortcut and the entry" gone
     check "$row: no file and no registry entry of Wagelyn is left" nothing_left
+    if [ "$foreign" != - ]; then
+        check "$row: another product's file in the folder given is kept" \
+            grep -qx "another product's licence" "$foreign"
+    fi
 done <<<"$rows"
+
+# Reinstalls per user: with no folder given, into the existing install's
+# folder; into another folder, after the first copy has gone.
+reinstall() { # FOLDER [FOLDER GIVEN]
+    install nsis user "${@:2}" &&
+        [ -s "$(winepath -u "$1")/Wagelyn.exe" ] && [ "$(copies)" -eq 1 ] && one_entry HKCU Wagelyn &&
+        [ "$(value HKCU Wagelyn InstallLocation)" = "$1" ]
+}
+check "reinstall: a first install in C:\\Apps\\Wagelyn" reinstall 'C:\Apps\Wagelyn' 'C:\Apps\Wagelyn'
+check "reinstall: with no folder given, over it: one copy, one entry" reinstall 'C:\Apps\Wagelyn'
+check "reinstall: to C:\\Tools\\Wagelyn: one copy, one entry" reinstall 'C:\Tools\Wagelyn' 'C:\Tools\Wagelyn'
+run_registered "$(value HKCU Wagelyn QuietUninstallString)"
+for _ in $(seq 150); do unregistered HKCU && [ "$(copies)" -eq 0 ] && break; sleep 0.2; done
+check "reinstall: the uninstall leaves nothing of Wagelyn" nothing_left
 
 # The next version's MSI replaces this one: one copy, one entry, the new one.
 install msi machine
@@ -159,8 +191,17 @@ check "msi upgrade: msiexec removes it, and nothing of Wagelyn is left" nothing_
 
 refused() {
     local status=0
-    wine "$installer" /S /AllUsers '/D=C:\Wagelyn' </dev/null || status=$?
+    nsis /S /AllUsers "/D=$1" || status=$?
     [ "$status" -eq 2 ] && nothing_left
 }
-check "per machine, a folder outside Program Files is refused" refused
+# Wine gives a folder without permissions of its own an access list from its
+# Unix mode: with write for others, every user may change it.
+shared="$drive_c/Program Files/Shared"
+mkdir "$shared" && chmod 777 "$shared"
+while IFS='|' read -r what folder; do
+    check "per machine, a folder $what is refused" refused "$folder"
+done <<'EOF_REFUSED'
+outside Program Files|C:\Wagelyn
+that every user may change|C:\Program Files\Shared
+EOF_REFUSED
 report "installer under Wine"
