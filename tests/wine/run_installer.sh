@@ -75,8 +75,10 @@ unregistered() { [ -z "$(entries "$1")" ]; }
 one_entry() { [ "$(entries "$1")" = "$2" ]; }
 nothing_left() {
     wineserver -w # the registry is written to its files when the server ends
-    ! find "$drive_c" -ipath '*wagelyn*' | grep -q . &&
-        ! grep -qi wagelyn "$WINEPREFIX/system.reg" "$WINEPREFIX/user.reg"
+    local left # by name below drive_c: the work folder's own name holds "wagelyn"
+    left=$(find "$drive_c" -mindepth 1 -iname '*wagelyn*'
+        grep -il wagelyn "$WINEPREFIX/system.reg" "$WINEPREFIX/user.reg")
+    [ -z "$left" ] || { echo "left: $left" >&2; false; }
 }
 # The Start menu shortcuts to Wagelyn, the machine's and the user's.
 menus=("$(windows_path '%ProgramData%\Microsoft\Windows\Start Menu\Programs')"
