@@ -188,8 +188,19 @@ check "msi upgrade: one copy of Wagelyn.exe is left" test "$(copies)" -eq 1
 check "msi upgrade: Apps & features lists only the new version" \
     one_entry HKLM "$(product_code "$next_msi")"
 check "msi upgrade: at $next" registered HKLM "$(product_code "$next_msi")" DisplayVersion "^$next\$"
+# The MSI and the installer's install for every user share a folder: either
+# refuses to install over the other.
+status=0 && nsis /S /AllUsers || status=$?
+check "with the MSI installed, the installer refuses to install for every user" \
+    test "$status" -eq 2 -a "$(copies)" -eq 1
 wine msiexec /x "$(winepath -w "$next_msi")" /qn </dev/null
 check "msi upgrade: msiexec removes it, and nothing of Wagelyn is left" nothing_left
+install nsis machine
+status=0 && install msi machine || status=$?
+check "with the installer's install for every user, the MSI refuses to install" \
+    test "$status" -ne 0 -a "$(copies)" -eq 1 -a "$(entries HKLM)" = Wagelyn
+run_registered "$(value HKLM Wagelyn QuietUninstallString)"
+for _ in $(seq 150); do unregistered HKLM && [ "$(copies)" -eq 0 ] && break; sleep 0.2; done
 
 refused() {
     local status=0
