@@ -182,8 +182,8 @@ for _ in $(seq 150); do unregistered HKCU && [ "$(copies)" -eq 0 ] && break; sle
 check "reinstall: the uninstall leaves nothing of Wagelyn" nothing_left
 
 # The next version's MSI replaces this one: one copy, one entry, the new one.
-install msi machine
-wine msiexec /i "$(winepath -w "$next_msi")" /qn </dev/null
+check "msi upgrade: this version installs" install msi machine
+check "msi upgrade: the next installs over it" wine msiexec /i "$(winepath -w "$next_msi")" /qn </dev/null
 check "msi upgrade: one copy of Wagelyn.exe is left" test "$(copies)" -eq 1
 check "msi upgrade: Apps & features lists only the new version" \
     one_entry HKLM "$(product_code "$next_msi")"
@@ -193,9 +193,9 @@ check "msi upgrade: at $next" registered HKLM "$(product_code "$next_msi")" Disp
 status=0 && nsis /S /AllUsers || status=$?
 check "with the MSI installed, the installer refuses to install for every user" \
     test "$status" -eq 2 -a "$(copies)" -eq 1
-wine msiexec /x "$(winepath -w "$next_msi")" /qn </dev/null
-check "msi upgrade: msiexec removes it, and nothing of Wagelyn is left" nothing_left
-install nsis machine
+check "msi upgrade: msiexec removes it" wine msiexec /x "$(winepath -w "$next_msi")" /qn </dev/null
+check "msi upgrade: nothing of Wagelyn is left" nothing_left
+check "the installer installs for every user again" install nsis machine
 status=0 && install msi machine || status=$?
 check "with the installer's install for every user, the MSI refuses to install" \
     test "$status" -ne 0 -a "$(copies)" -eq 1 -a "$(entries HKLM)" = Wagelyn
