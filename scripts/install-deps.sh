@@ -61,6 +61,7 @@ if [ "$with_tests" = yes ]; then
         g++-mingw-w64-x86-64-win32 nsis      # Wagelyn.exe and its installer
         python3-yaml                          # reading its winget manifests
         osslsigncode                          # signing it, where a certificate is given
+        wixl msitools faketime                # its MSI, the same from the same source
         wine64 wine fonts-wine                # the Windows program, under Wine
         desktop-file-utils appstream dpkg-dev file  # desktop files and the Debian package
         clang "$(clang_runtime)"              # the fuzzers

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # A release signed with a code-signing certificate: a throwaway self-signed
-# one, made here and given at configure time, signs Wagelyn.exe, the installer
-# and the uninstaller the installer puts in place (installed under Wine);
-# osslsigncode verifies each against that certificate. Exit 77 (skipped) where
-# openssl, osslsigncode, NSIS, mingw-w64 or Wine is missing.
+# one, made here and given at configure time, signs Wagelyn.exe, the installer,
+# the MSI and the uninstaller the installer puts in place (installed under
+# Wine); osslsigncode verifies each against that certificate. Exit 77 (skipped)
+# where openssl, osslsigncode, NSIS, wixl, mingw-w64 or Wine is missing.
 #
 #   run_signing.sh SOURCE_DIR WORK_PARENT_DIR
 set -euo pipefail
@@ -11,7 +11,7 @@ source_dir=$1
 here=$(dirname "$0")
 source "$here/../support/wine.sh"
 source "$here/../support/checks.sh"
-require_tools openssl osslsigncode makensis cmake cpack python3 wine wineserver winepath \
+require_tools openssl osslsigncode makensis wixl msibuild cmake cpack python3 wine wineserver winepath \
     x86_64-w64-mingw32-g++
 mkdir -p "$2"
 work=$(mktemp -d "$(cd "$2" && pwd)/signing.XXXXXX")
@@ -49,6 +49,7 @@ while IFS='|' read -r what file; do
     check "$what is signed by the given certificate" signed "$file"
 done <<EOF_FILES
 the installer|$installer
+the MSI|$work/packages/Wagelyn-$version-win64.msi
 Wagelyn.exe in the archive|$work/archive/Wagelyn-$version-win64/Wagelyn.exe
 the installed Wagelyn.exe|$folder/Wagelyn.exe
 the uninstaller it installs|$folder/Uninstall.exe

@@ -1,13 +1,14 @@
 #!/usr/bin/env python3
 """The winget manifests CPack writes beside the installer.
 
-  winget_manifest.py check WINGET_DIR INSTALLER
+  winget_manifest.py check WINGET_DIR INSTALLER MSI PRODUCT_CODE
       each file is valid YAML with the fields winget requires, all name the
-      same package and version, and both scopes' installer is INSTALLER (its
-      SHA-256); prints each failure, exits 1 if any
-  winget_manifest.py switches WINGET_DIR SCOPE
-      prints the command line winget gives the installer for a silent install
-      in SCOPE (user or machine)
+      same package and version, both scopes' nullsoft installer is INSTALLER
+      and the machine's wix installer is MSI (their SHA-256), with the MSI's
+      PRODUCT_CODE; prints each failure, exits 1 if any
+  winget_manifest.py switches WINGET_DIR SCOPE [TYPE]
+      prints the command line winget gives the installer of TYPE (nullsoft,
+      the default, or wix) for a silent install in SCOPE (user or machine)
 """
 import hashlib
 import pathlib
@@ -36,7 +37,11 @@ def load(folder):
     return manifests
 
 
-def check(folder, installer):
+def installer_type(document, entry):
+    return entry.get("InstallerType", document.get("InstallerType"))
+
+
+def check(folder, installer, msi, product_code):
     failures = []
     manifests = load(folder)
     if sorted(manifests) != sorted(REQUIRED):
@@ -47,26 +52,37 @@ def check(folder, installer):
             failures.append(f"the {kind} manifest lacks {missing}")
     if len({(d["PackageIdentifier"], str(d["PackageVersion"])) for d in manifests.values()}) != 1:
         failures.append("the manifests name different packages or versions")
-    digest = hashlib.sha256(pathlib.Path(installer).read_bytes()).hexdigest().upper()
-    installers = manifests.get("installer", {}).get("Installers", [])
-    if sorted(entry.get("Scope", "") for entry in installers) != ["machine", "user"]:
-        failures.append("the installer manifest has not one installer per scope")
+    document = manifests.get("installer", {})
+    installers = document.get("Installers", [])
+    kinds = sorted((installer_type(document, e), e.get("Scope", "")) for e in installers)
+    if kinds != [("nullsoft", "machine"), ("nullsoft", "user"), ("wix", "machine")]:
+        failures.append(f"the installers are {kinds}, not one nullsoft per scope and a wix one")
+    files = {"nullsoft": pathlib.Path(installer), "wix": pathlib.Path(msi)}
     for entry in installers:
+        kind = installer_type(document, entry)
+        name = f"the {entry.get('Scope')} {kind} installer"
+        file = files.get(kind, files["nullsoft"])
         missing = [field for field in INSTALLER_REQUIRED if not entry.get(field)]
         if missing:
-            failures.append(f"the {entry.get('Scope')} installer lacks {missing}")
-        if str(entry.get("InstallerSha256")) != digest:
-            failures.append(f"the {entry.get('Scope')} installer's SHA-256 is not {installer}'s")
-        if not str(entry.get("InstallerUrl", "")).endswith("/" + pathlib.Path(installer).name):
-            failures.append(f"the {entry.get('Scope')} installer's URL names another file")
+            failures.append(f"{name} lacks {missing}")
+        if str(entry.get("InstallerSha256")) != hashlib.sha256(file.read_bytes()).hexdigest().upper():
+            failures.append(f"{name}'s SHA-256 is not {file}'s")
+        if not str(entry.get("InstallerUrl", "")).endswith("/" + file.name):
+            failures.append(f"{name}'s URL names another file")
+        if kind == "wix":
+            codes = [entry.get("ProductCode")]
+            codes += [e.get("ProductCode") for e in entry.get("AppsAndFeaturesEntries", [])]
+            if len(codes) < 2 or any(code != product_code for code in codes):
+                failures.append(f"{name}'s product codes {codes} are not the MSI's {product_code}")
     for failure in failures:
         print("FAILED:", failure, file=sys.stderr)
     return 1 if failures else 0
 
 
-def switches(folder, scope):
+def switches(folder, scope, kind="nullsoft"):
     document = load(folder)["installer"]
-    entry = next(e for e in document["Installers"] if e["Scope"] == scope)
+    entry = next(e for e in document["Installers"]
+                 if e["Scope"] == scope and installer_type(document, e) == kind)
     merged = dict(document.get("InstallerSwitches", {}), **entry.get("InstallerSwitches", {}))
     print(merged["Silent"], merged.get("Custom", ""))
     return 0
@@ -74,5 +90,5 @@ def switches(folder, scope):
 
 if __name__ == "__main__":
     if sys.argv[1] == "check":
-        sys.exit(check(sys.argv[2], sys.argv[3]))
-    sys.exit(switches(sys.argv[2], sys.argv[3]))
+        sys.exit(check(*sys.argv[2:6]))
+    sys.exit(switches(*sys.argv[2:5]))
