@@ -53,6 +53,7 @@ if [ "$with_tests" = yes ]; then
         osslsigncode                          # signing it, where a certificate is given
         wine64 wine fonts-wine                # the Windows program, under Wine
         desktop-file-utils appstream dpkg-dev file  # desktop files and the Debian package
+        lintian devscripts diffoscope-minimal  # judging the package, hardening, reproducibility
         clang "$(clang_runtime)"              # the fuzzers
         qt6ct qt6-gtk-platformtheme gnome-themes-extra  # dark colour schemes
         python3-pyatspi at-spi2-core dbus-daemon  # a screen reader's view, over AT-SPI
