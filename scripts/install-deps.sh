@@ -48,7 +48,7 @@ if [ "$with_tests" = yes ]; then
         libx11-dev libxdamage-dev             # the start-up benchmark's first-paint timer
         xvfb xauth x11-utils                  # tests that need a real X server
         cups cups-client printer-driver-cups-pdf poppler-utils  # a private print server
-        g++-mingw-w64-x86-64-win32 nsis      # Wagelyn.exe and its installer
+        g++-mingw-w64-x86-64-win32 nsis python3  # Wagelyn.exe, its installer and archive
         python3-yaml                          # reading its winget manifests
         osslsigncode                          # signing it, where a certificate is given
         wine64 wine fonts-wine                # the Windows program, under Wine
