@@ -58,12 +58,13 @@ if [ "$with_tests" = yes ]; then
         libx11-dev libxdamage-dev             # the start-up benchmark's first-paint timer
         xvfb xauth x11-utils                  # tests that need a real X server
         cups cups-client printer-driver-cups-pdf poppler-utils  # a private print server
-        g++-mingw-w64-x86-64-win32 nsis      # Wagelyn.exe and its installer
+        g++-mingw-w64-x86-64-win32 nsis python3  # Wagelyn.exe, its installer and archive
         python3-yaml                          # reading its winget manifests
         osslsigncode                          # signing it, where a certificate is given
         wixl msitools faketime                # its MSI, the same from the same source
         wine64 wine fonts-wine                # the Windows program, under Wine
         desktop-file-utils appstream dpkg-dev file  # desktop files and the Debian package
+        lintian devscripts diffoscope-minimal  # judging the package, hardening, reproducibility
         clang "$(clang_runtime)"              # the fuzzers
         qt6ct qt6-gtk-platformtheme gnome-themes-extra  # dark colour schemes
         python3-pyatspi at-spi2-core dbus-daemon  # a screen reader's view, over AT-SPI

@@ -28,6 +28,12 @@ only_system_dlls() {
 }
 check "a Windows GUI program" grep -q 'Subsystem.*(Windows GUI)' "$work/headers"
 check "that needs only system DLLs" only_system_dlls
+# Hardened: loaded at a random address (high-entropy), no code run from data,
+# and its stack protector's run time (libssp) linked in.
+for flag in HIGH_ENTROPY_VA DYNAMIC_BASE NX_COMPAT; do
+    check "built with $flag" grep -qx "\s*$flag" "$work/headers"
+done
+check "with a stack protector" grep -qF '*** stack smashing detected ***' "$exe"
 check "its version record names it" sh -c "strings -el '$exe' | grep -A1 -x ProductName | grep -qx Wagelyn"
 for setting in 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' '>PerMonitorV2<' \
     '>UTF-8</activeCodePage>' '{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}'; do
