@@ -7,6 +7,7 @@
 #include <span>
 #include <string_view>
 
+#include "app/application_info.h"
 #include "conversion/period.h"
 #include "ui/forms/form_data.h"
 #include "ui/forms/translation.h"
@@ -81,7 +82,11 @@ inline constexpr std::string_view kTaxPrompt = N_("Enter if any Total Estmated  
 // TRANSLATORS: heard by screen-reader users only, for the box they typed in.
 inline constexpr std::string_view kGrossDescription = N_("Gross pay, as entered");
 // TRANSLATORS: heard by screen-reader users only, for a box with a result.
-inline constexpr std::string_view kNetDescription = N_("Net (take-home) pay");
+// Screen readers say brackets, slashes and hyphens aloud: use none.
+inline constexpr std::string_view kNetDescription = N_("Net take home pay");
+// What screen readers call the main window: the program's name, not the
+// caption's full stops and date.
+inline constexpr std::string_view kWindowName = kApplicationTitle;
 
 // The procedures a control runs.
 enum class Command : std::uint8_t { Recalculate, Reset, Quit, Print, About };
@@ -93,6 +98,7 @@ struct Binding {
 };
 
 inline constexpr std::string_view kAboutItemName = "About";
+inline constexpr std::string_view kResetButton = "Command7";
 inline constexpr std::size_t kBindingCount = kPeriodCount + 4;
 
 // Each period button runs the recalculation from its period; Command7
@@ -104,7 +110,7 @@ inline constexpr std::array<Binding, kBindingCount> kBindings = [] {
     for (const PeriodControls& period : kPeriodControls) {
         bindings[i++] = {period.button, Command::Recalculate, period.period};
     }
-    bindings[i++] = {"Command7", Command::Reset};
+    bindings[i++] = {kResetButton, Command::Reset};
     bindings[i++] = {"Command14", Command::Quit};
     bindings[i++] = {"Command15", Command::Print};
     bindings[i++] = {kAboutItemName, Command::About};

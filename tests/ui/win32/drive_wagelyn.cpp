@@ -715,7 +715,11 @@ void CheckHeardAcrossAConversion(HWND main, const NumberFormat& format) {
     Recalculate(source, expected, factor, format);
     std::set<HWND> describedAnew;
     for (const AccessibleDef& def : main_form::Accessible()) {
-        const ControlDef& control = *FindControl(main_form::Controls(), def.control);
+        const ControlDef* found = FindControl(main_form::Controls(), def.control);
+        if (found == nullptr) {
+            continue;  // the window itself, whose description never changes
+        }
+        const ControlDef& control = *found;
         if (DescriptionOf(def, colourIn(opening, control)) !=
             DescriptionOf(def, colourOf(control))) {
             describedAnew.insert(MainControl(main, def.control));

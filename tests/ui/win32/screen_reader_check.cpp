@@ -3,6 +3,9 @@
 #include <initguid.h>  // IID_IAccessible defined here: Wine rejects the import library's
 #include <oleacc.h>
 
+#include <map>
+
+#include "ui/forms/spoken_text.h"
 #include "ui/forms/translation.h"
 #include "ui/win32/handles.h"
 #include "ui/win32/text.h"
@@ -98,7 +101,7 @@ std::vector<std::string> HeardDifferences(
     const std::function<Colour(const ControlDef&)>& colourOf) {
     std::vector<std::string> differences;
     const auto compare = [&](const std::string& what, HWND hwnd, const std::string& name,
-                             const std::string& description, long role) {
+                             const std::string& description, long role, bool annotated) {
         const Heard heard = Hear(hwnd);
         if (!heard.read) {
             differences.push_back(what + " gives no accessible object");
@@ -112,6 +115,14 @@ std::vector<std::string> HeardDifferences(
             differences.push_back(what + " is described " + Quoted(heard.description) + ", not " +
                                   Quoted(description));
         }
+        // Screen readers would say these marks aloud in a name of the
+        // program's own ("left paren", "slash", "dash").
+        for (const std::string& text : {heard.name, heard.description}) {
+            if (annotated && (text.find_first_of("()[]/") != std::string::npos ||
+                              text.find(" - ") != std::string::npos)) {
+                differences.push_back(what + " is heard with punctuation noise: " + Quoted(text));
+            }
+        }
         // Where the system has no object for the class (Wine 8), every
         // window is a plain client; the program's object must not differ.
         if (heard.role != role &&
@@ -123,24 +134,26 @@ std::vector<std::string> HeardDifferences(
     // The window itself: named by its caption, described as the form says.
     const AccessibleDef* own = FindAccessible(form.accessible, "");
     compare(
-        "the window", window, Spoken(TextOf(window)),
-        own != nullptr ? std::string(Translate(DescriptionOf(*own, kSystemColour))) : std::string(),
-        ROLE_SYSTEM_CLIENT);
+        "the window", window,
+        own != nullptr && !own->name.empty() ? ScreenReaderText(own->name) : Spoken(TextOf(window)),
+        own != nullptr ? ScreenReaderText(DescriptionOf(*own, kSystemColour)) : std::string(),
+        ROLE_SYSTEM_CLIENT, own != nullptr);
     for (const ControlDef& def : form.controls) {
         HWND control = controlOf(def.name);
         const AccessibleDef* texts = FindAccessible(form.accessible, def.name);
         const std::string name = texts != nullptr && !texts->name.empty()
-                                     ? std::string(Translate(texts->name))
+                                     ? ScreenReaderText(texts->name)
                                      : Spoken(TextOf(control));
-        const std::string description =
-            texts != nullptr ? std::string(Translate(DescriptionOf(*texts, colourOf(def))))
-                             : std::string();
-        compare(std::string(def.name), control, name, description, RoleOf(def.kind));
+        const std::string description = texts != nullptr
+                                            ? ScreenReaderText(DescriptionOf(*texts, colourOf(def)))
+                                            : std::string();
+        compare(std::string(def.name), control, name, description, RoleOf(def.kind),
+                texts != nullptr);
         if (def.kind == ControlKind::ComboBox) {
             // Where the focus is when the user is in it.
             compare(std::string(def.name) + "'s field",
                     FindWindowExW(control, nullptr, L"Edit", nullptr), name, description,
-                    ROLE_SYSTEM_TEXT);
+                    ROLE_SYSTEM_TEXT, texts != nullptr);
         }
     }
     return differences;
