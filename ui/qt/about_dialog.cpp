@@ -40,9 +40,12 @@ void AboutDialog::Load() {
     const QString title = QApplication::applicationName();
     const QVersionNumber version = QVersionNumber::fromString(QApplication::applicationVersion());
     setWindowTitle(ToQString(about_form::Caption(title.toStdString())));
-    findChild<QLabel*>(ToQString(about_form::kVersionLabel))
-        ->setText(ToQString(about_form::VersionLine(version.majorVersion(), version.minorVersion(),
-                                                    version.microVersion())));
+    const QString versionLine = ToQString(about_form::VersionLine(
+        version.majorVersion(), version.minorVersion(), version.microVersion()));
+    findChild<QLabel*>(ToQString(about_form::kVersionLabel))->setText(versionLine);
+    // Orca reads a dialog's labels of three words or more when it opens, and
+    // then its description: the version line has two.
+    setAccessibleDescription(versionLine);
     findChild<QLabel*>(ToQString(about_form::kTitleLabel))->setText(title);
 }
 
