@@ -1,8 +1,10 @@
 #include "ui/qt/main_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
@@ -81,6 +83,13 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     help->setObjectName(QStringLiteral("Help"));
     QAction* aboutItem = help->addAction(ShownText(main_form::kAboutItem));
     aboutItem->setObjectName(ToQString(main_form::kAboutItemName));
+    // F10 opens the menu, as on Windows and in GNOME: the captions carry no
+    // access keys to reach it by.
+    auto* menuKey = new QAction(this);
+    menuKey->setShortcut(Qt::Key_F10);
+    addAction(menuKey);
+    connect(menuKey, &QAction::triggered, this,
+            [this, help] { menuBar()->setActiveAction(help->menuAction()); });
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     BindControls();
@@ -95,6 +104,9 @@ void MainWindow::BindControls() {
     }
 
     tax_ = findChild<QComboBox*>(ToQString(main_form::kTaxEntry));
+    for (QLineEdit* field : findChildren<QLineEdit*>()) {
+        field->installEventFilter(this);
+    }
     for (std::string_view entry : main_form::kTaxList) {
         tax_->addItem(ToQString(entry));
     }
@@ -122,6 +134,20 @@ void MainWindow::FocusAnnual() {
 
 void MainWindow::RecalculateFrom(Period source) {
     Recalculate(source, *this, process::TakeHomeFactor, RegionalFormat());
+}
+
+// A line edit types an Alt+letter that no shortcut claims as the letter
+// itself, over the figure: the text fields take none.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers held = key->modifiers();
+        if (held.testFlag(Qt::AltModifier) && !held.testFlag(Qt::ControlModifier) &&
+            !key->text().isEmpty() && key->text().at(0).isPrint()) {
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::Reset() {
