@@ -84,6 +84,9 @@ inline constexpr std::string_view kGrossDescription = N_("Gross pay, as entered"
 // TRANSLATORS: heard by screen-reader users only, for a box with a result.
 // Screen readers say brackets, slashes and hyphens aloud: use none.
 inline constexpr std::string_view kNetDescription = N_("Net take home pay");
+// TRANSLATORS: heard by screen-reader users only, when a period button has
+// filled the other boxes.
+inline constexpr std::string_view kComputedAnnouncement = N_("Figures computed");
 // What screen readers call the main window: the program's name, not the
 // caption's full stops and date.
 inline constexpr std::string_view kWindowName = kApplicationTitle;

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "ui/qt/accessible_line_edit.h"
+#include "ui/qt/announcer.h"
 #include "ui/qt/startup_style.h"
 
 // The icon as compiled-in XPM data: reading it needs no image-format plugin,
@@ -22,6 +23,7 @@ void ConfigureApplication(QApplication& app) {
     QApplication::setDesktopFileName(QStringLiteral("io.github.wagelyn.Wagelyn"));
     app.setWindowIcon(ApplicationIcon());
     InstallAccessibleLineEdits();
+    InstallAccessibleAnnouncers();
     InstallStartupStyle();
 }
 

@@ -18,6 +18,7 @@
 #include "ui/forms/main_form.h"
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/accessible_texts.h"
+#include "ui/qt/announcer.h"
 #include "ui/qt/application.h"
 #include "ui/qt/error_dialog.h"
 #include "ui/qt/form_builder.h"
@@ -91,6 +92,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     connect(menuKey, &QAction::triggered, this,
             [this, help] { menuBar()->setActiveAction(help->menuAction()); });
 
+    announcer_ = new Announcer(surface);
+
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     BindControls();
 }
@@ -132,8 +135,14 @@ void MainWindow::FocusAnnual() {
     boxes_[IndexOf(Period::Annual)]->setFocus(Qt::OtherFocusReason);
 }
 
+// A run that fails says so through the error dialog; one that succeeds
+// moves no focus, so screen readers are told in words.
 void MainWindow::RecalculateFrom(Period source) {
+    runFailed_ = false;
     Recalculate(source, *this, process::TakeHomeFactor, RegionalFormat());
+    if (!runFailed_) {
+        announcer_->Announce(ShownText(main_form::kComputedAnnouncement));
+    }
 }
 
 // A line edit types an Alt+letter that no shortcut claims as the letter
@@ -226,6 +235,7 @@ void MainWindow::SetTaxText(std::string_view text) {
 }
 
 void MainWindow::ShowError() {
+    runFailed_ = true;
     ErrorDialog::Show();
 }
 

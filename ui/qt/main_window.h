@@ -19,6 +19,8 @@ QT_END_NAMESPACE
 
 namespace wagelyn {
 
+class Announcer;
+
 class MainWindow final : public QMainWindow, public WindowOperations, public main_form::Commands {
     Q_OBJECT
 public:
@@ -55,6 +57,8 @@ private:
     // colour as it was costs nothing (most runs repaint red boxes red).
     std::array<Colour, kPeriodCount> boxColours_{};
     QComboBox* tax_ = nullptr;
+    Announcer* announcer_ = nullptr;
+    bool runFailed_ = false;  // the running recalculation showed the error
 };
 
 }  // namespace wagelyn

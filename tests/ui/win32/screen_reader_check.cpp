@@ -161,33 +161,33 @@ std::vector<std::string> HeardDifferences(
 
 namespace {
 
-std::set<HWND>& Changed() {
-    static std::set<HWND> changed;
-    return changed;
+std::map<DWORD, std::set<HWND>>& Raised() {
+    static std::map<DWORD, std::set<HWND>> raised;
+    return raised;
 }
 
-void CALLBACK OnDescriptionChange(HWINEVENTHOOK /*hook*/, DWORD /*event*/, HWND window, LONG object,
-                                  LONG child, DWORD /*thread*/, DWORD /*time*/) {
+void CALLBACK OnEvent(HWINEVENTHOOK /*hook*/, DWORD event, HWND window, LONG object, LONG child,
+                      DWORD /*thread*/, DWORD /*time*/) {
     if (object == OBJID_CLIENT && child == CHILDID_SELF) {
-        Changed().insert(window);
+        Raised()[event].insert(window);
     }
 }
 
 }  // namespace
 
-DescriptionChanges::DescriptionChanges(DWORD process)
-    : hook_(SetWinEventHook(EVENT_OBJECT_DESCRIPTIONCHANGE, EVENT_OBJECT_DESCRIPTIONCHANGE, nullptr,
-                            OnDescriptionChange, process, 0, WINEVENT_OUTOFCONTEXT)) {
-    Changed().clear();
+WinEvents::WinEvents(DWORD process, DWORD event)
+    : event_(event),
+      hook_(SetWinEventHook(event, event, nullptr, OnEvent, process, 0, WINEVENT_OUTOFCONTEXT)) {
+    Raised()[event].clear();
 }
 
-DescriptionChanges::~DescriptionChanges() {
+WinEvents::~WinEvents() {
     if (hook_ != nullptr) {
         UnhookWinEvent(hook_);
     }
 }
 
-const std::set<HWND>& DescriptionChanges::Collect(int milliseconds) {
+const std::set<HWND>& WinEvents::Collect(int milliseconds) {
     const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
     MSG message{};
     while (GetTickCount64() < end) {
@@ -196,7 +196,11 @@ const std::set<HWND>& DescriptionChanges::Collect(int milliseconds) {
         }
         Sleep(10);
     }
-    return Changed();
+    return Raised()[event_];
+}
+
+std::string NameHeard(HWND window) {
+    return Hear(window).name;
 }
 
 }  // namespace wagelyn::test
