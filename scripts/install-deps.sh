@@ -68,6 +68,8 @@ if [ "$with_tests" = yes ]; then
         clang "$(clang_runtime)"              # the fuzzers
         qt6ct qt6-gtk-platformtheme gnome-themes-extra  # dark colour schemes
         python3-pyatspi at-spi2-core dbus-daemon  # a screen reader's view, over AT-SPI
+        orca openbox xdotool                  # a real screen reader, its window manager, real keys
+        speech-dispatcher speech-dispatcher-espeak-ng  # the speech it writes to its log
         qt6-wayland weston                    # Wayland, on a headless compositor
         adwaita-qt6 fonts-cantarell           # GNOME's style and font for Qt programs
     )

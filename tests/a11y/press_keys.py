@@ -65,10 +65,10 @@ def closes(title):
 ROWS = [
     (None, fill("Annual Salary", "52000"), "Annual Salary", RETURN,
      lambda: wait_for(lambda: text("Monthly") == "4333.33")),
-    (None, fill("Bi-Weekly", "1000"), "Bi-Weekly", ENTER,
+    (None, fill("Bi Weekly", "1000"), "Bi Weekly", ENTER,
      lambda: wait_for(lambda: text("Annual Salary") == "26000")),
-    (None, lambda: None, "Reset/Clear All Value", RETURN,
-     lambda: wait_for(lambda: text("Bi-Weekly") == "")),
+    (None, lambda: None, "Reset Clear All Value", RETURN,
+     lambda: wait_for(lambda: text("Bi Weekly") == "")),
     (ERROR, fail_a_run, None, RETURN, closes(ERROR)),
     (ERROR, fail_a_run, None, ENTER, closes(ERROR)),
     (ERROR, fail_a_run, "Cancel", RETURN, closes(ERROR)),

@@ -71,6 +71,15 @@ def texts_of(window):
     return said
 
 
+def spoken(text):
+    """A caption as the program names a control by it for screen readers:
+    no brackets, slashes, dashes or word-ending full stops."""
+    text = re.sub(r"[()\[\]]", "", text).replace("/", " ")
+    text = re.sub(r"(?<=[^\W\d_])\.(?= |$)", "", text)
+    text = re.sub(r" +- ", ", ", text)
+    return re.sub(r"(?<=[^\W\d_])-(?=[^\W\d_])", " ", text)
+
+
 class Words:
     """A catalogue's translation of what English shows: a text as it
     stands, a button's text whose access-key "&" Qt leaves out of its name,
@@ -81,6 +90,9 @@ class Words:
         messages = getattr(catalogue, "_catalog", {})
         self.exact = {k: v for k, v in messages.items() if k}
         self.exact.update({k.replace("&", ""): v.replace("&", "") for k, v in self.exact.items()})
+        self.captions = set(self.exact)
+        for k, v in list(self.exact.items()):  # a caption as a name
+            self.exact.setdefault(spoken(k), v)
         self.forms = [(re.compile("^" + re.escape(k).replace("%s", "(.*)") + "$"), v)
                       for k, v in self.exact.items() if "%s" in k]
 
@@ -95,8 +107,14 @@ class Words:
         return english
 
     def said(self, english_said):
-        return Counter({tuple(self(text) if i else text for i, text in enumerate(key)): n
-                        for key, n in english_said.items()})
+        """What the translated windows say: labels, and buttons named by
+        their own captions, show the translation as it stands; names the
+        program gives and descriptions are said as spoken."""
+        def translated(role, name, description, labels):
+            own = role == "label" or (role == "push button" and name in self.captions)
+            name = self(name) if own else spoken(self(name))
+            return role, name, spoken(self(description)), self(labels)
+        return Counter({translated(*key): n for key, n in english_said.items()})
 
 
 class Program:

@@ -80,7 +80,11 @@ if [ "${WAGELYN_CLIENT_STARTS:-}" != 1 ]; then
     app_pid=$!
 fi
 
-if ! /usr/bin/python3 "$here/$client"; then
+status=0
+/usr/bin/python3 "$here/$client" || status=$?
+if [ "$status" = 77 ]; then
+    exit 77
+elif [ "$status" != 0 ]; then
     echo "--- program output" >&2
     cat "$work/program.log" >&2 2>/dev/null || true
     exit 1

@@ -9,12 +9,14 @@ import time
 
 import pyatspi
 
+# Each box by its name: its button's caption as screen readers should say
+# it, without stray full stops and dashes.
 EXPECTED = {
-    "Monthly": "4333.33", "Bi-Weekly": "2000", "Weekly": "1000",
-    "Hourly - 40 hr.": "25", "Hourly - 35 hr.": "28.57",
-    "Daily - 40 hr": "200", "Daily - 35 hr": "199.99",
-    "Minute. - 40 hr": "0.4167", "Minute - 35 hr": "0.4762",
-    "Second. - 40 hr": "0.0069", "Second. - 35 hr": "0.0079",
+    "Monthly": "4333.33", "Bi Weekly": "2000", "Weekly": "1000",
+    "Hourly, 40 hr": "25", "Hourly, 35 hr": "28.57",
+    "Daily, 40 hr": "200", "Daily, 35 hr": "199.99",
+    "Minute, 40 hr": "0.4167", "Minute, 35 hr": "0.4762",
+    "Second, 40 hr": "0.0069", "Second, 35 hr": "0.0079",
 }
 failures = []
 

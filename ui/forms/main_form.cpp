@@ -94,13 +94,19 @@ constexpr LineDef kLines[] = {
 // clang-format on
 static_assert(StraightLines(kLines));
 
+// The window is named by the program alone: its caption's run of full
+// stops and its date would be spelt out. Buttons are named by their captions
+// as spoken, without their stray full stops, dashes and slashes.
 constexpr auto kAccessible = [] {
-    std::array<AccessibleDef, kPeriodCount + 1> table{};
+    std::array<AccessibleDef, 2 * kPeriodCount + 3> table{};
     std::size_t i = 0;
+    table[i++] = {"", kWindowName};
     for (const PeriodControls& period : kPeriodControls) {
         table[i++] = {period.box, period.caption, kNetDescription, kGrossDescription};
+        table[i++] = {period.button, period.caption};
     }
     table[i++] = {kTaxEntry, kTaxPrompt};
+    table[i++] = {kResetButton, FindControl(kControls, kResetButton)->text};
     return table;
 }();
 

@@ -7,6 +7,7 @@
 #include <span>
 #include <string_view>
 
+#include "app/application_info.h"
 #include "conversion/period.h"
 #include "ui/forms/form_data.h"
 #include "ui/forms/translation.h"
@@ -87,7 +88,14 @@ inline constexpr std::string_view kTaxPrompt = N_("Enter if any Total Estmated  
 // TRANSLATORS: heard by screen-reader users only, for the box they typed in.
 inline constexpr std::string_view kGrossDescription = N_("Gross pay, as entered");
 // TRANSLATORS: heard by screen-reader users only, for a box with a result.
-inline constexpr std::string_view kNetDescription = N_("Net (take-home) pay");
+// Screen readers say brackets, slashes and hyphens aloud: use none.
+inline constexpr std::string_view kNetDescription = N_("Net take home pay");
+// TRANSLATORS: heard by screen-reader users only, when a period button has
+// filled the other boxes.
+inline constexpr std::string_view kComputedAnnouncement = N_("Figures computed");
+// What screen readers call the main window: the program's name, not the
+// caption's full stops and date.
+inline constexpr std::string_view kWindowName = kApplicationTitle;
 
 // The procedures a control runs.
 enum class Command : std::uint8_t { Recalculate, Reset, Quit, Print, About };

@@ -38,8 +38,11 @@ AboutDialog::AboutDialog() {
 void AboutDialog::Load() {
     const QString title = QApplication::applicationName();
     setWindowTitle(ToQString(about_form::Caption(title.toStdString())));
-    findChild<QLabel*>(ToQString(about_form::kVersionLabel))
-        ->setText(ToQString(about_form::VersionLine()));
+    const QString versionLine = ToQString(about_form::VersionLine());
+    findChild<QLabel*>(ToQString(about_form::kVersionLabel))->setText(versionLine);
+    // Orca reads a dialog's labels of three words or more when it opens, and
+    // then its description: the version line has two.
+    setAccessibleDescription(versionLine);
     findChild<QLabel*>(ToQString(about_form::kTitleLabel))->setText(title);
 }
 

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <string_view>
 
+#include "ui/forms/spoken_text.h"
 #include "ui/qt/form_builder.h"
 
 namespace wagelyn {
@@ -37,17 +38,17 @@ void ApplyAccessibleTexts(const FormDef& form, QWidget* window, QWidget* surface
             colour = control->foreground;
         }
         if (!def.name.empty()) {
-            target->setAccessibleName(ShownText(def.name));
+            target->setAccessibleName(ToQString(ScreenReaderText(def.name)));
             LabelBy(form, def.name, surface, target);
         }
-        target->setAccessibleDescription(ShownText(DescriptionOf(def, colour)));
+        target->setAccessibleDescription(ToQString(ScreenReaderText(DescriptionOf(def, colour))));
     }
 }
 
 void DescribeByColour(const FormDef& form, QWidget* control, Colour colour) {
     if (const AccessibleDef* def =
             FindAccessible(form.accessible, control->objectName().toStdString())) {
-        control->setAccessibleDescription(ShownText(DescriptionOf(*def, colour)));
+        control->setAccessibleDescription(ToQString(ScreenReaderText(DescriptionOf(*def, colour))));
     }
 }
 

@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <QString>
 
+#include "ui/qt/accessible_line_edit.h"
+#include "ui/qt/announcer.h"
 #include "ui/qt/startup_style.h"
 
 // The icon as compiled-in XPM data: reading it needs no image-format plugin,
@@ -20,6 +22,8 @@ void ConfigureApplication(QApplication& app) {
     QApplication::setOrganizationName(QStringLiteral("Wagelyn"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.wagelyn.Wagelyn"));
     app.setWindowIcon(ApplicationIcon());
+    InstallAccessibleLineEdits();
+    InstallAccessibleAnnouncers();
     InstallStartupStyle();
 }
 

@@ -1,8 +1,10 @@
 #include "ui/qt/main_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
@@ -14,6 +16,7 @@
 #include "ui/forms/main_form.h"
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/accessible_texts.h"
+#include "ui/qt/announcer.h"
 #include "ui/qt/application.h"
 #include "ui/qt/error_dialog.h"
 #include "ui/qt/figure_box.h"
@@ -57,6 +60,15 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     help->setObjectName(QStringLiteral("Help"));
     QAction* aboutItem = help->addAction(ShownText(main_form::kAboutItem));
     aboutItem->setObjectName(ToQString(main_form::kAboutItemName));
+    // F10 opens the menu, as on Windows and in GNOME: the captions carry no
+    // access keys to reach it by.
+    auto* menuKey = new QAction(this);
+    menuKey->setShortcut(Qt::Key_F10);
+    addAction(menuKey);
+    connect(menuKey, &QAction::triggered, this,
+            [this, help] { menuBar()->setActiveAction(help->menuAction()); });
+
+    announcer_ = new Announcer(surface);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     BindControls();
@@ -68,6 +80,9 @@ void MainWindow::BindControls() {
     }
 
     tax_ = findChild<QComboBox*>(ToQString(main_form::kTaxEntry));
+    for (QLineEdit* field : findChildren<QLineEdit*>()) {
+        field->installEventFilter(this);
+    }
     for (std::string_view entry : main_form::kTaxList) {
         tax_->addItem(ToQString(entry));
     }
@@ -93,8 +108,28 @@ void MainWindow::FocusAnnual() {
     boxes_[IndexOf(Period::Annual)]->setFocus(Qt::OtherFocusReason);
 }
 
+// A run that fails says so through the error dialog; one that succeeds
+// moves no focus, so screen readers are told in words.
 void MainWindow::RecalculateFrom(Period source) {
+    runFailed_ = false;
     Recalculate(source, *this, process::TakeHomeFactor, RegionalFormat());
+    if (!runFailed_) {
+        announcer_->Announce(ShownText(main_form::kComputedAnnouncement));
+    }
+}
+
+// A line edit types an Alt+letter that no shortcut claims as the letter
+// itself, over the figure: the text fields take none.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers held = key->modifiers();
+        if (held.testFlag(Qt::AltModifier) && !held.testFlag(Qt::ControlModifier) &&
+            !key->text().isEmpty() && key->text().at(0).isPrint()) {
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::Reset() {
@@ -152,6 +187,7 @@ void MainWindow::SetTaxText(std::string_view text) {
 }
 
 void MainWindow::ShowError() {
+    runFailed_ = true;
     ErrorDialog::Show();
 }
 

@@ -18,6 +18,7 @@ QT_END_NAMESPACE
 
 namespace wagelyn {
 
+class Announcer;
 class FigureBox;
 
 class MainWindow final : public QMainWindow, public WindowOperations, public main_form::Commands {
@@ -46,12 +47,15 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BindControls();
 
     std::array<FigureBox*, kPeriodCount> boxes_{};
     QComboBox* tax_ = nullptr;
+    Announcer* announcer_ = nullptr;
+    bool runFailed_ = false;  // the running recalculation showed the error
 };
 
 }  // namespace wagelyn

@@ -79,6 +79,7 @@ MainWindow::MainWindow() : FormWindow(main_form::Form()) {
         boxes_[IndexOf(info.period)] = Control(info.box);
     }
     tax_ = Control(main_form::kTaxEntry);
+    announcer_ = Announcer(Handle());
     for (std::string_view entry : main_form::kTaxList) {
         SendMessageW(tax_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(entry).c_str()));
     }
@@ -123,8 +124,14 @@ bool MainWindow::OnCommand(int id, int notification) {
     return false;
 }
 
+// A run that fails says so through the error dialog; one that succeeds
+// moves no focus, so screen readers are told in words.
 void MainWindow::RecalculateFrom(Period source) {
+    runFailed_ = false;
     Recalculate(source, *this, process::TakeHomeFactor, RegionalFormat());
+    if (!runFailed_) {
+        announcer_.Announce(Widen(Translate(main_form::kComputedAnnouncement)));
+    }
 }
 
 void MainWindow::Reset() {
@@ -165,6 +172,7 @@ void MainWindow::SetTaxText(std::string_view text) {
 }
 
 void MainWindow::ShowError() {
+    runFailed_ = true;
     ShowErrorDialog();
 }
 

@@ -8,6 +8,7 @@
 
 #include "conversion/window_operations.h"
 #include "ui/forms/main_form.h"
+#include "ui/win32/announcement.h"
 #include "ui/win32/form_window.h"
 
 namespace wagelyn::win32 {
@@ -44,6 +45,8 @@ private:
 
     std::array<HWND, kPeriodCount> boxes_{};
     HWND tax_ = nullptr;
+    Announcer announcer_{nullptr};
+    bool runFailed_ = false;  // the running recalculation showed the error
 };
 
 }  // namespace wagelyn::win32

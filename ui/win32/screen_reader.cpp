@@ -5,6 +5,7 @@
 
 #include <map>
 
+#include "ui/forms/spoken_text.h"
 #include "ui/forms/translation.h"
 #include "ui/win32/handles.h"
 #include "ui/win32/text.h"
@@ -390,8 +391,9 @@ void ScreenReaderTexts::Attach(const FormDef& form, HWND window, std::span<const
             target = controls[static_cast<std::size_t>(control - form.controls.data())];
             colour = control->foreground;
         }
-        auto& texts = *texts_.emplace_back(std::make_unique<Texts>(
-            Texts{&def, Widen(Translate(def.name)), Widen(Translate(DescriptionOf(def, colour)))}));
+        auto& texts = *texts_.emplace_back(
+            std::make_unique<Texts>(Texts{&def, Widen(ScreenReaderText(def.name)),
+                                          Widen(ScreenReaderText(DescriptionOf(def, colour)))}));
         Annotate(target, texts);
         // The focus of a combo box is in its edit field: it says the same.
         COMBOBOXINFO combo{};
@@ -426,7 +428,7 @@ void ScreenReaderTexts::ColourChanged(HWND control, Colour colour) {
     if (texts == nullptr) {
         return;
     }
-    std::wstring description = Widen(Translate(DescriptionOf(*texts->def, colour)));
+    std::wstring description = Widen(ScreenReaderText(DescriptionOf(*texts->def, colour)));
     if (description != texts->description) {
         texts->description = std::move(description);
         NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, control, OBJID_CLIENT, CHILDID_SELF);

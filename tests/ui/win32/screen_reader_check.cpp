@@ -3,6 +3,9 @@
 #include <initguid.h>  // IID_IAccessible defined here: Wine rejects the import library's
 #include <oleacc.h>
 
+#include <map>
+
+#include "ui/forms/spoken_text.h"
 #include "ui/forms/translation.h"
 #include "ui/win32/handles.h"
 #include "ui/win32/text.h"
@@ -119,7 +122,8 @@ std::vector<std::string> HeardDifferences(
     const std::function<Colour(const ControlDef&)>& colourOf) {
     std::vector<std::string> differences;
     const auto compare = [&](const std::string& what, HWND hwnd, const std::string& name,
-                             const std::string& description, long role, bool ownName = false) {
+                             const std::string& description, long role, bool annotated,
+                             bool ownName = false) {
         const Heard heard = Hear(hwnd);
         if (!heard.read) {
             differences.push_back(what + " gives no accessible object");
@@ -139,6 +143,14 @@ std::vector<std::string> HeardDifferences(
             differences.push_back(what + " is described " + Quoted(heard.description) + ", not " +
                                   Quoted(description));
         }
+        // Screen readers would say these marks aloud in a name of the
+        // program's own ("left paren", "slash", "dash").
+        for (const std::string& text : {heard.name, heard.description}) {
+            if (annotated && (text.find_first_of("()[]/") != std::string::npos ||
+                              text.find(" - ") != std::string::npos)) {
+                differences.push_back(what + " is heard with punctuation noise: " + Quoted(text));
+            }
+        }
         // Where the system has no object for the class (Wine 8), every
         // window is a plain client; the program's object must not differ.
         if (heard.role != role &&
@@ -150,25 +162,27 @@ std::vector<std::string> HeardDifferences(
     // The window itself: named by its caption, described as the form says.
     const AccessibleDef* own = FindAccessible(form.accessible, "");
     compare(
-        "the window", window, Spoken(TextOf(window)),
-        own != nullptr ? std::string(Translate(DescriptionOf(*own, kSystemColour))) : std::string(),
-        ROLE_SYSTEM_CLIENT);
+        "the window", window,
+        own != nullptr && !own->name.empty() ? ScreenReaderText(own->name) : Spoken(TextOf(window)),
+        own != nullptr ? ScreenReaderText(DescriptionOf(*own, kSystemColour)) : std::string(),
+        ROLE_SYSTEM_CLIENT, own != nullptr);
     for (const ControlDef& def : form.controls) {
         HWND control = controlOf(def.name);
         const AccessibleDef* texts = FindAccessible(form.accessible, def.name);
         const std::string name = texts != nullptr && !texts->name.empty()
-                                     ? std::string(Translate(texts->name))
+                                     ? ScreenReaderText(texts->name)
                                      : Spoken(TextOf(control));
-        const std::string description =
-            texts != nullptr ? std::string(Translate(DescriptionOf(*texts, colourOf(def))))
-                             : std::string();
+        const std::string description = texts != nullptr
+                                            ? ScreenReaderText(DescriptionOf(*texts, colourOf(def)))
+                                            : std::string();
         const bool ownName = texts != nullptr && !texts->name.empty();
-        compare(std::string(def.name), control, name, description, RoleOf(def.kind), ownName);
+        compare(std::string(def.name), control, name, description, RoleOf(def.kind),
+                texts != nullptr, ownName);
         if (def.kind == ControlKind::ComboBox) {
             // Where the focus is when the user is in it.
             compare(std::string(def.name) + "'s field",
                     FindWindowExW(control, nullptr, L"Edit", nullptr), name, description,
-                    ROLE_SYSTEM_TEXT, ownName);
+                    ROLE_SYSTEM_TEXT, texts != nullptr, ownName);
         }
     }
     return differences;
@@ -176,33 +190,33 @@ std::vector<std::string> HeardDifferences(
 
 namespace {
 
-std::set<HWND>& Changed() {
-    static std::set<HWND> changed;
-    return changed;
+std::map<DWORD, std::set<HWND>>& Raised() {
+    static std::map<DWORD, std::set<HWND>> raised;
+    return raised;
 }
 
-void CALLBACK OnDescriptionChange(HWINEVENTHOOK /*hook*/, DWORD /*event*/, HWND window, LONG object,
-                                  LONG child, DWORD /*thread*/, DWORD /*time*/) {
+void CALLBACK OnEvent(HWINEVENTHOOK /*hook*/, DWORD event, HWND window, LONG object, LONG child,
+                      DWORD /*thread*/, DWORD /*time*/) {
     if (object == OBJID_CLIENT && child == CHILDID_SELF) {
-        Changed().insert(window);
+        Raised()[event].insert(window);
     }
 }
 
 }  // namespace
 
-DescriptionChanges::DescriptionChanges(DWORD process)
-    : hook_(SetWinEventHook(EVENT_OBJECT_DESCRIPTIONCHANGE, EVENT_OBJECT_DESCRIPTIONCHANGE, nullptr,
-                            OnDescriptionChange, process, 0, WINEVENT_OUTOFCONTEXT)) {
-    Changed().clear();
+WinEvents::WinEvents(DWORD process, DWORD event)
+    : event_(event),
+      hook_(SetWinEventHook(event, event, nullptr, OnEvent, process, 0, WINEVENT_OUTOFCONTEXT)) {
+    Raised()[event].clear();
 }
 
-DescriptionChanges::~DescriptionChanges() {
+WinEvents::~WinEvents() {
     if (hook_ != nullptr) {
         UnhookWinEvent(hook_);
     }
 }
 
-const std::set<HWND>& DescriptionChanges::Collect(int milliseconds) {
+const std::set<HWND>& WinEvents::Collect(int milliseconds) {
     const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
     MSG message{};
     while (GetTickCount64() < end) {
@@ -211,7 +225,11 @@ const std::set<HWND>& DescriptionChanges::Collect(int milliseconds) {
         }
         Sleep(10);
     }
-    return Changed();
+    return Raised()[event_];
+}
+
+std::string NameHeard(HWND window) {
+    return Hear(window).name;
 }
 
 }  // namespace wagelyn::test

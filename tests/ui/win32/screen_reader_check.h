@@ -23,21 +23,25 @@ std::vector<std::string> HeardDifferences(HWND window, const FormDef& form,
                                           const std::function<HWND(std::string_view)>& controlOf,
                                           const std::function<Colour(const ControlDef&)>& colourOf);
 
-// The windows of a process whose description changed while this lives, as
-// screen readers are told (EVENT_OBJECT_DESCRIPTIONCHANGE).
-class DescriptionChanges {
+// The windows of a process that raised `event` while this lives, as screen
+// readers are told (EVENT_OBJECT_DESCRIPTIONCHANGE, EVENT_SYSTEM_ALERT).
+class WinEvents {
 public:
-    explicit DescriptionChanges(DWORD process);
-    ~DescriptionChanges();
-    DescriptionChanges(const DescriptionChanges&) = delete;
-    DescriptionChanges& operator=(const DescriptionChanges&) = delete;
+    WinEvents(DWORD process, DWORD event);
+    ~WinEvents();
+    WinEvents(const WinEvents&) = delete;
+    WinEvents& operator=(const WinEvents&) = delete;
 
     // Takes the events that arrive within `milliseconds`; the windows so far.
     const std::set<HWND>& Collect(int milliseconds);
     bool Hooked() const { return hook_ != nullptr; }
 
 private:
+    DWORD event_;
     HWINEVENTHOOK hook_ = nullptr;
 };
+
+// The name a screen reader hears of a window's client object.
+std::string NameHeard(HWND window);
 
 }  // namespace wagelyn::test

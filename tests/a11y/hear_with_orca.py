@@ -1,0 +1,253 @@
+"""Runs the Orca screen reader headless against Wagelyn, in English and in
+German, presses real keys (xdotool) as a blind user does, and checks what
+Orca says, read from the utterances it writes to its debug log: each figure
+heard whole when its box takes the focus, a period button's result, the error
+message once, the menu reached by F10, the About dialog's version line, and
+no bracket, slash, dash or dot noise in names. Exit 77 (skipped) without Orca
+and its helpers, or while another Orca of this user runs past a minute."""
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+import pyatspi
+
+# Speech Dispatcher says these aloud at Orca's default punctuation level
+# ("most"); a full stop only where it neither ends a sentence nor stands in a
+# number.
+NOISE = re.compile(r"[()\[\]{}/\\|_~^*#@&<>=+]|(?<![\d\s])-|-(?![\d\s])| - |\.(?=[^\s\d])")
+# An utterance in Orca's log runs to the last quote before the next entry.
+ENTRY = re.compile(r"^\d\d:\d\d:\d\d\.\d+ - ", re.M)
+SAID = re.compile(r"SPEECH OUTPUT: '(.*)' ?(?:\{.*\}|None)?\s*$", re.S)
+
+# What each language's user hears: the figures as the region writes them.
+LANGUAGES = {
+    "en": dict(LANG="C.UTF-8", monthly="4333.33", second="0.0079", selected="selected",
+               computed="Figures computed", error="You Have entered", menu="Help.",
+               about="About the program.", version="Version 1.0.0"),
+    "de": dict(LANG="de_DE.UTF-8", monthly="4333,33", second="0,0079", selected="ausgewählt",
+               computed="Zahlen berechnet", error="Sie haben einen", menu="Hilfe.",
+               about="Über das Programm.", version="Version 1.0.0"),
+}
+
+
+def heard_whole(figure):
+    """The box that takes the focus is heard with its whole figure, from the
+    selection and with the focus, and with nothing shorter."""
+    def check(said, words):
+        figures = [m.group(1) for s in said
+                   if (m := re.fullmatch(rf"(\S+) {words['selected']}\.", s))]
+        return figures == [words[figure] if figure in words else figure]
+    return check
+
+
+def heard(key, times=None):  # in any number of utterances, or in exactly `times`
+    def check(said, words):
+        count = sum(words[key] in s for s in said)
+        return count == times if times else count > 0
+    return check
+
+
+def box_kept(figure):  # read over AT-SPI: the box still holds the figure alone
+    return lambda said, words: focused_text() == words[figure]
+
+
+# Keys pressed, in order, and what Orca must say after them. Tab order from
+# the Annual box: Monthly, Bi-Weekly, Weekly, then the Annual button; back
+# from the Annual box: Print, Quit, then the last per-second box. Alt+H may
+# open the menu by Qt's Alt navigation: Escape twice closes it again.
+STEPS = [
+    ("type 52000", None, None),
+    ("Tab Tab Tab Tab", None, None),
+    ("space", "the period button's result", heard("computed")),
+    ("shift+Tab shift+Tab", None, None),
+    ("shift+Tab", "4333.33 whole", heard_whole("monthly")),
+    ("shift+Tab", "52000 whole", heard_whole("52000")),
+    ("shift+Tab shift+Tab shift+Tab", "0.0079 whole", heard_whole("second")),
+    ("alt+h Escape Escape", "Alt+H typing nothing", box_kept("second")),
+    ("type abc", None, None),
+    ("shift+Tab space", "the error message once", heard("error", times=1)),
+    ("Return", None, None),
+    ("F10", "F10 opening the menu", heard("menu")),
+    ("Down", "its item", heard("about")),
+    ("Return", "the About version line", heard("version")),
+    ("Escape", None, None),
+]
+# Steps whose utterances are design texts read out (dialogs opening): names
+# and descriptions everywhere else must carry no punctuation noise.
+READS_DIALOG = {"shift+Tab space", "Return"}
+
+failures = []
+processes = []
+
+
+def skip(why):
+    print(f"orca: {why}; skipped", file=sys.stderr)
+    sys.exit(77)
+
+
+def check(what, ok, said=None):
+    print(("ok   " if ok else "FAIL ") + what + ("" if ok or said is None else f"; heard {said!r}"))
+    if not ok:
+        failures.append(what)
+
+
+def start(command, env, log):
+    process = subprocess.Popen(command, env=env, stdin=subprocess.DEVNULL,
+                               stdout=open(log, "w"), stderr=subprocess.STDOUT)
+    processes.append(process)
+    return process
+
+
+def stop(process):
+    process.terminate()
+    try:
+        process.wait(5)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
+
+
+def no_orca_running():  # Orca refuses to start beside another of this user
+    return subprocess.run(["pgrep", "-x", "-u", str(os.getuid()), "orca"],
+                          stdout=subprocess.DEVNULL).returncode != 0
+
+
+def wait_for(find, seconds=20):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        try:
+            if found := find():
+                return found
+        except Exception:  # the tree changes while it is walked
+            pass
+        time.sleep(0.2)
+    return None
+
+
+def focused_text():
+    app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name.lower() == "wagelyn")
+    box = pyatspi.findDescendant(app, lambda a: a.getRole() == pyatspi.ROLE_TEXT and
+                                 a.getState().contains(pyatspi.STATE_FOCUSED))
+    text = box.queryText()
+    return text.getText(0, text.characterCount)
+
+
+def private_session(home, language, lang):
+    """A home of its own: Orca starts with its defaults, speech goes nowhere,
+    and Orca's log is written line by line."""
+    env = {k: v for k, v in os.environ.items() if not k.startswith(("LC_", "LANG"))}
+    env.update(HOME=home, XDG_CONFIG_HOME=f"{home}/config", XDG_DATA_HOME=f"{home}/data",
+               XDG_CACHE_HOME=f"{home}/cache", GSETTINGS_BACKEND="memory",
+               LANGUAGE=language, LANG=lang)
+    os.makedirs(f"{home}/data/orca")
+    with open(f"{home}/.libao", "w") as ao:
+        ao.write("default_driver=null\n")
+    speechd = f"{home}/config/speech-dispatcher"
+    shutil.copytree("/etc/speech-dispatcher", speechd)
+    with open(f"{speechd}/speechd.conf", "a") as conf:
+        conf.write(f'\nAudioOutputMethod "libao"\nDefaultModule espeak-ng\nLogDir "{home}"\n')
+    with open(f"{home}/data/orca/orca-customizations.py", "w") as custom:
+        custom.write("from orca import debug\n"
+                     "if debug.debugFile:\n"
+                     "    debug.debugFile.reconfigure(line_buffering=True)\n")
+    return env
+
+
+class Orca:
+    def __init__(self, home, env):
+        self.log = f"{home}/orca.log"
+        # Speech Dispatcher stops on a locale the C library lacks.
+        start(["speech-dispatcher", "--run-single", "--config-dir",
+               f"{home}/config/speech-dispatcher", "--timeout", "0"],
+              dict(env, LANG="C.UTF-8"), f"{home}/speechd.out")
+        socket = f"{os.environ['XDG_RUNTIME_DIR']}/speech-dispatcher/speechd.sock"
+        wait_for(lambda: os.path.exists(socket), 10)
+        self.process = start(["orca", "--debug-file", self.log], env, f"{home}/orca.out")
+        self.seen = 0
+
+    def utterances(self):
+        if not os.path.exists(self.log):
+            return []
+        with open(self.log, errors="replace") as log:
+            entries = ENTRY.split(log.read())
+        return [m.group(1) for e in entries if (m := SAID.match(e.split("\n\n")[0]))]
+
+    def new(self, quiet=1.0, longest=10.0):
+        """What Orca says from now until its log has been still for `quiet` s:
+        after a period button it works through the run's events for a second
+        or more before it speaks."""
+        start_at = changed = time.monotonic()
+        size = os.path.getsize(self.log)
+        while time.monotonic() - changed < quiet and time.monotonic() - start_at < longest:
+            time.sleep(0.1)
+            if (now := os.path.getsize(self.log)) != size:
+                size, changed = now, time.monotonic()
+        said = self.utterances()
+        new, self.seen = said[self.seen:], len(said)
+        # Without the echo of each key ("tab ", "left shift ").
+        return [s for s in new if s.strip() and not (s.endswith(" ") and len(s.split()) <= 2)]
+
+
+def run(work, language, words):
+    home = f"{work}/{language}"
+    env = private_session(home, language, words["LANG"])
+    wait_for(no_orca_running, 10)
+    orca = Orca(home, env)
+    if not wait_for(orca.utterances, 30):
+        check(f"{language}: Orca speaks", False)
+        return
+    orca.new()
+    program = start([os.environ["WAGELYN_PROGRAM"]], env, f"{home}/program.log")
+    wait_for(lambda: len(orca.utterances()) > orca.seen, 30)  # the window appears
+    said = orca.new(quiet=1.5, longest=15)
+    print(f"[{language}] opening: {said}")
+    check(f"{language}: the window is heard by its name alone",
+          bool(said) and said[0] == "Wagelyn frame.", said)
+    for keys, what, heard_right in STEPS:
+        for key in keys.split():
+            if key == "type":
+                continue
+            if keys.startswith("type"):
+                subprocess.run(["xdotool", "type", "--delay", "60", key], env=env, check=True)
+            else:
+                subprocess.run(["xdotool", "key", key], env=env, check=True)
+                time.sleep(0.2)
+        said = orca.new()
+        print(f"[{language}] {keys}: {said}")
+        if heard_right:
+            check(f"{language}: {what}", bool(wait_for(lambda: heard_right(said, words), 1)), said)
+        if keys not in READS_DIALOG:
+            noisy = [s for s in said if NOISE.search(s)]
+            check(f"{language}: {keys} heard without punctuation noise", not noisy, noisy)
+    stop(program)
+    stop(orca.process)
+
+
+def main():
+    for tool in ("orca", "openbox", "xdotool", "xprop", "speech-dispatcher"):
+        if not shutil.which(tool):
+            skip(f"{tool} is missing")
+    # Another test's Orca may be running: wait up to a minute for it to end.
+    if not wait_for(no_orca_running, 60):
+        skip("another Orca of this user kept running")
+    work = tempfile.mkdtemp(prefix="wagelyn-orca.")
+    try:
+        # Without a window manager the focus is lost once a dialog closes.
+        start(["openbox", "--sm-disable"], dict(os.environ, HOME=work), f"{work}/openbox.log")
+        wait_for(lambda: "window id" in subprocess.run(
+            ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], capture_output=True, text=True).stdout)
+        for language, words in LANGUAGES.items():
+            run(work, language, words)
+    finally:
+        for process in reversed(processes):
+            stop(process)
+        shutil.rmtree(work, ignore_errors=True)
+    print(f"{len(failures)} failed" if failures else "Orca heard everything right")
+    return 1 if failures else 0
+
+
+sys.exit(main())
