@@ -10,7 +10,7 @@ output=$(realpath -m "$1")
 cd "$(dirname "$0")/.."
 common=(--from-code=UTF-8 --add-comments=TRANSLATORS: --sort-by-file --package-name=Wagelyn
     --msgid-bugs-address="the project's issue tracker")
-xgettext "${common[@]}" --language=C++ --keyword=N_ -o "$output" ui/forms/*.h ui/forms/*.cpp
+xgettext "${common[@]}" --language=C++ --keyword=N_ -o "$output" ui/forms/*.h ui/forms/*.cpp system_info/*.h system_info/*.cpp
 xgettext "${common[@]}" --join-existing -o "$output" \
     packaging/linux/io.github.wagelyn.Wagelyn.desktop.in \
     packaging/linux/io.github.wagelyn.Wagelyn.metainfo.xml.in

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <span>
 
-#include "ui/forms/compiled_catalogue.h"
+#include "i18n/compiled_catalogue.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto catalogue = wagelyn::CompiledCatalogue::Read(std::span(data, size));

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "i18n/translation.h"
 #include "ui/forms/form_data.h"
-#include "ui/forms/translation.h"
 
 namespace wagelyn::about_form {
 

@@ -4,8 +4,8 @@
 
 #include <string_view>
 
+#include "i18n/translation.h"
 #include "ui/forms/form_data.h"
-#include "ui/forms/translation.h"
 
 namespace wagelyn::error_form {
 

@@ -9,8 +9,8 @@
 
 #include "app/application_info.h"
 #include "conversion/period.h"
+#include "i18n/translation.h"
 #include "ui/forms/form_data.h"
-#include "ui/forms/translation.h"
 
 namespace wagelyn::main_form {
 

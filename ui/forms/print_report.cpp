@@ -1,6 +1,6 @@
 #include "ui/forms/print_report.h"
 
-#include "ui/forms/translation.h"
+#include "i18n/translation.h"
 
 namespace wagelyn {
 

@@ -1,6 +1,6 @@
 #include "ui/forms/spoken_text.h"
 
-#include "ui/forms/translation.h"
+#include "i18n/translation.h"
 
 namespace wagelyn {
 namespace {

@@ -6,8 +6,8 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include "system_info/system_info_launcher.h"
 #include "ui/forms/about_form.h"
-#include "ui/forms/system_info_launcher.h"
 #include "ui/qt/application.h"
 #include "ui/qt/form_builder.h"
 #include "ui/qt/shared_dialog.h"

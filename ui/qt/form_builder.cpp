@@ -16,9 +16,9 @@
 #include <string_view>
 #include <vector>
 
+#include "i18n/translation.h"
 #include "ui/forms/face_preferences.h"
 #include "ui/forms/tab_order.h"
-#include "ui/forms/translation.h"
 #include "ui/qt/figure_box.h"
 #include "ui/qt/legible_colours.h"
 

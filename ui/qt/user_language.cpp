@@ -6,8 +6,8 @@
 #include <QTranslator>
 #include <string_view>
 
+#include "i18n/translation.h"
 #include "platform/languages.h"
-#include "ui/forms/translation.h"
 #include "ui/qt/form_builder.h"
 
 namespace wagelyn {

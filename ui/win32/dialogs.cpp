@@ -3,10 +3,10 @@
 #include <memory>
 
 #include "app/application_info.h"
+#include "i18n/translation.h"
+#include "system_info/system_info_launcher.h"
 #include "ui/forms/about_form.h"
 #include "ui/forms/error_form.h"
-#include "ui/forms/system_info_launcher.h"
-#include "ui/forms/translation.h"
 #include "ui/win32/form_window.h"
 #include "ui/win32/text.h"
 

@@ -9,9 +9,9 @@
 #include <tuple>
 #include <utility>
 
+#include "i18n/translation.h"
 #include "ui/forms/face_preferences.h"
 #include "ui/forms/text_fitting.h"
-#include "ui/forms/translation.h"
 #include "ui/win32/form_window.h"
 #include "ui/win32/text.h"
 

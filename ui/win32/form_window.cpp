@@ -5,8 +5,8 @@
 #include <optional>
 #include <set>
 
+#include "i18n/translation.h"
 #include "ui/forms/tab_order.h"
-#include "ui/forms/translation.h"
 #include "ui/win32/text.h"
 
 namespace wagelyn::win32 {

@@ -8,9 +8,9 @@
 #include <string>
 
 #include "app/application_info.h"
+#include "i18n/translation.h"
 #include "platform/languages.h"
 #include "ui/forms/main_form.h"
-#include "ui/forms/translation.h"
 #include "ui/win32/handles.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/text.h"

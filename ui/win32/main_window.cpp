@@ -8,7 +8,7 @@
 #include "app/application_info.h"
 #include "app/process_factor.h"
 #include "conversion/recalculation.h"
-#include "ui/forms/translation.h"
+#include "i18n/translation.h"
 #include "ui/win32/dialogs.h"
 #include "ui/win32/print_window.h"
 #include "ui/win32/text.h"

@@ -15,7 +15,7 @@
 #include "platform/files.h"
 #include "platform/programs.h"
 #include "platform/registry.h"
-#include "ui/forms/system_info_launcher.h"
+#include "system_info/system_info_launcher.h"
 
 namespace {
 

@@ -24,10 +24,10 @@
 #include <cmath>
 #include <string>
 
+#include "i18n/embedded_catalogues.h"
+#include "i18n/translation.h"
 #include "open_main_window.h"
 #include "pixels.h"
-#include "ui/forms/embedded_catalogues.h"
-#include "ui/forms/translation.h"
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/error_dialog.h"
 

@@ -5,8 +5,8 @@
 
 #include <map>
 
+#include "i18n/translation.h"
 #include "ui/forms/spoken_text.h"
-#include "ui/forms/translation.h"
 #include "ui/win32/handles.h"
 #include "ui/win32/text.h"
 

@@ -6,11 +6,11 @@
 #include <string>
 #include <string_view>
 
+#include "i18n/translation.h"
 #include "platform/environment.h"
 #include "platform/files.h"
 #include "platform/programs.h"
 #include "platform/registry.h"
-#include "ui/forms/translation.h"
 
 namespace wagelyn {
 

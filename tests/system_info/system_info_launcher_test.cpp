@@ -1,11 +1,11 @@
-#include "ui/forms/system_info_launcher.h"
+#include "system_info/system_info_launcher.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <optional>
 
-#include "../../platform/fake_platform.h"
+#include "tests/platform/fake_platform.h"
 
 namespace wagelyn {
 namespace {

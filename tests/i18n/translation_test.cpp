@@ -1,5 +1,5 @@
 // Which catalogue the user's languages choose, and what it then shows.
-#include "ui/forms/translation.h"
+#include "i18n/translation.h"
 
 #include <gtest/gtest.h>
 
@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
+#include "i18n/compiled_catalogue.h"
 #include "platform/languages.h"
 #include "tests/support/row_names.h"
-#include "ui/forms/compiled_catalogue.h"
 #include "ui/forms/main_form.h"
 
 namespace wagelyn {

@@ -1,4 +1,4 @@
-#include "ui/forms/system_info_launcher.h"
+#include "system_info/system_info_launcher.h"
 
 #include <algorithm>
 #include <array>

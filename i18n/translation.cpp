@@ -1,9 +1,9 @@
-#include "ui/forms/translation.h"
+#include "i18n/translation.h"
 
 #include <optional>
 
-#include "ui/forms/compiled_catalogue.h"
-#include "ui/forms/embedded_catalogues.h"
+#include "i18n/compiled_catalogue.h"
+#include "i18n/embedded_catalogues.h"
 
 namespace wagelyn {
 namespace {

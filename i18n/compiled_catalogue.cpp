@@ -1,4 +1,4 @@
-#include "ui/forms/compiled_catalogue.h"
+#include "i18n/compiled_catalogue.h"
 
 namespace wagelyn {
 namespace {
