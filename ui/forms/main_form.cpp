@@ -1,5 +1,8 @@
 #include "ui/forms/main_form.h"
 
+#include "app/process_factor.h"
+#include "conversion/recalculation.h"
+
 namespace wagelyn::main_form {
 namespace {
 
@@ -119,13 +122,49 @@ constexpr FormDef kForm{.controls = kControls,
 
 }  // namespace
 
+namespace {
+
+// The window, as the conversion sees it, noting whether the run failed.
+class WatchedWindow final : public WindowOperations {
+public:
+    explicit WatchedWindow(WindowOperations& window) : window_(window) {}
+
+    std::string BoxText(Period period) const override { return window_.BoxText(period); }
+    void SetBoxText(Period period, std::string_view text) override {
+        window_.SetBoxText(period, text);
+    }
+    void SetBoxColour(Period period, Colour colour) override {
+        window_.SetBoxColour(period, colour);
+    }
+    std::string TaxText() const override { return window_.TaxText(); }
+    void SetTaxText(std::string_view text) override { window_.SetTaxText(text); }
+    void ShowError() override {
+        showedError_ = true;
+        window_.ShowError();
+    }
+
+    bool ShowedError() const { return showedError_; }
+
+private:
+    WindowOperations& window_;
+    bool showedError_ = false;
+};
+
+}  // namespace
+
 void Run(const Binding& binding, Commands& window) {
     switch (binding.command) {
-        case Command::Recalculate:
-            window.RecalculateFrom(binding.source);
+        case Command::Recalculate: {
+            WatchedWindow watched(window.Operations());
+            Recalculate(binding.source, watched, process::TakeHomeFactor, window.RegionalFormat());
+            // A failed run speaks through the error dialog.
+            if (!watched.ShowedError()) {
+                window.Announce(Translate(kComputedAnnouncement));
+            }
             break;
+        }
         case Command::Reset:
-            window.Reset();
+            ResetBoxes(window.Operations());
             break;
         case Command::Quit:
             window.Quit();

@@ -8,7 +8,9 @@
 #include <string_view>
 
 #include "app/application_info.h"
+#include "conversion/number_format.h"
 #include "conversion/period.h"
+#include "conversion/window_operations.h"
 #include "i18n/translation.h"
 #include "ui/forms/form_data.h"
 
@@ -128,12 +130,17 @@ inline constexpr std::array<Binding, kBindingCount> kBindings = [] {
     return bindings;
 }();
 
-// What a front end's main window does for each command.
+// What a front end's main window gives the commands. Recalculating and
+// resetting are the same everywhere, over the window's operations; the rest
+// is each toolkit's own.
 class Commands {
 public:
     virtual ~Commands() = default;
-    virtual void RecalculateFrom(Period source) = 0;
-    virtual void Reset() = 0;
+    virtual WindowOperations& Operations() = 0;
+    // The user's regional separators, read at the moment of each run.
+    virtual NumberFormat RegionalFormat() const = 0;
+    // Tells screen-reader users, in words, what a command has done.
+    virtual void Announce(std::string_view message) = 0;
     virtual void Quit() = 0;  // closes the main window only
     virtual void Print() = 0;
     virtual void ShowAbout() = 0;

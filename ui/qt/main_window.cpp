@@ -28,7 +28,7 @@ namespace wagelyn {
 namespace {
 
 // The user's regional separators, read at the moment of each run.
-NumberFormat RegionalFormat() {
+NumberFormat ReadRegionalFormat() {
     const QLocale locale = QLocale::system();
     return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
 }
@@ -101,7 +101,7 @@ void MainWindow::BindControls() {
 }
 
 void MainWindow::Load() {
-    LoadDefaults(*this, process::TakeHomeFactor, RegionalFormat());
+    LoadDefaults(*this, process::TakeHomeFactor, ReadRegionalFormat());
 }
 
 void MainWindow::FocusAnnual() {
@@ -110,12 +110,16 @@ void MainWindow::FocusAnnual() {
 
 // A run that fails says so through the error dialog; one that succeeds
 // moves no focus, so screen readers are told in words.
-void MainWindow::RecalculateFrom(Period source) {
-    runFailed_ = false;
-    Recalculate(source, *this, process::TakeHomeFactor, RegionalFormat());
-    if (!runFailed_) {
-        announcer_->Announce(ShownText(main_form::kComputedAnnouncement));
-    }
+WindowOperations& MainWindow::Operations() {
+    return *this;
+}
+
+NumberFormat MainWindow::RegionalFormat() const {
+    return ReadRegionalFormat();
+}
+
+void MainWindow::Announce(std::string_view message) {
+    announcer_->Announce(ToQString(message));
 }
 
 // A line edit types an Alt+letter that no shortcut claims as the letter
@@ -130,10 +134,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-void MainWindow::Reset() {
-    ResetBoxes(*this);
 }
 
 // Closes only this window: an open dialog keeps the process until it closes.
@@ -187,7 +187,6 @@ void MainWindow::SetTaxText(std::string_view text) {
 }
 
 void MainWindow::ShowError() {
-    runFailed_ = true;
     ErrorDialog::Show();
 }
 

@@ -39,8 +39,9 @@ public:
     void ShowError() override;
 
     // The commands bound to the buttons and the menu.
-    void RecalculateFrom(Period source) override;
-    void Reset() override;
+    WindowOperations& Operations() override;
+    NumberFormat RegionalFormat() const override;
+    void Announce(std::string_view message) override;
     void Quit() override;
     void Print() override;
     void ShowAbout() override;
@@ -55,7 +56,6 @@ private:
     std::array<FigureBox*, kPeriodCount> boxes_{};
     QComboBox* tax_ = nullptr;
     Announcer* announcer_ = nullptr;
-    bool runFailed_ = false;  // the running recalculation showed the error
 };
 
 }  // namespace wagelyn

@@ -33,7 +33,7 @@ std::string LocaleText(LCTYPE item, std::string_view fallback) {
 // The user's regional separators, read at the moment of each run; the
 // invariant ones where the region cannot be read, so that figures still
 // read and show.
-NumberFormat RegionalFormat() {
+NumberFormat ReadRegionalFormat() {
     std::string decimal = LocaleText(LOCALE_SDECIMAL, ".");
     if (decimal.empty()) {
         // No figure could carry a fraction. (Appended rather than assigned:
@@ -92,7 +92,7 @@ bool MainWindow::Open() {
         Instance().reset();
         return false;
     }
-    LoadDefaults(window, process::TakeHomeFactor, RegionalFormat());
+    LoadDefaults(window, process::TakeHomeFactor, ReadRegionalFormat());
     window.ShowInFront(window.boxes_[IndexOf(Period::Annual)]);
     return true;
 }
@@ -126,16 +126,16 @@ bool MainWindow::OnCommand(int id, int notification) {
 
 // A run that fails says so through the error dialog; one that succeeds
 // moves no focus, so screen readers are told in words.
-void MainWindow::RecalculateFrom(Period source) {
-    runFailed_ = false;
-    Recalculate(source, *this, process::TakeHomeFactor, RegionalFormat());
-    if (!runFailed_) {
-        announcer_.Announce(Widen(Translate(main_form::kComputedAnnouncement)));
-    }
+WindowOperations& MainWindow::Operations() {
+    return *this;
 }
 
-void MainWindow::Reset() {
-    ResetBoxes(*this);
+NumberFormat MainWindow::RegionalFormat() const {
+    return ReadRegionalFormat();
+}
+
+void MainWindow::Announce(std::string_view message) {
+    announcer_.Announce(Widen(message));
 }
 
 // Closes only this window: an open dialog keeps the process.
@@ -172,7 +172,6 @@ void MainWindow::SetTaxText(std::string_view text) {
 }
 
 void MainWindow::ShowError() {
-    runFailed_ = true;
     ShowErrorDialog();
 }
 

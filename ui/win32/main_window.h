@@ -37,8 +37,9 @@ private:
     void OnDestroyed() override;
 
     // main_form::Commands
-    void RecalculateFrom(Period source) override;
-    void Reset() override;
+    WindowOperations& Operations() override;
+    NumberFormat RegionalFormat() const override;
+    void Announce(std::string_view message) override;
     void Quit() override;
     void Print() override;
     void ShowAbout() override;
@@ -46,7 +47,6 @@ private:
     std::array<HWND, kPeriodCount> boxes_{};
     HWND tax_ = nullptr;
     Announcer announcer_{nullptr};
-    bool runFailed_ = false;  // the running recalculation showed the error
 };
 
 }  // namespace wagelyn::win32
