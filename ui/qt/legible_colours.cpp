@@ -10,8 +10,4 @@ Colour ToColour(const QColor& colour) {
            (static_cast<Colour>(colour.blue()) << 16U);
 }
 
-double ContrastRatio(const QColor& a, const QColor& b) {
-    return ContrastRatio(ToColour(a), ToColour(b));
-}
-
 }  // namespace wagelyn

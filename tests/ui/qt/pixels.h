@@ -12,6 +12,11 @@
 
 namespace wagelyn::testing {
 
+// The WCAG 2 contrast ratio of two opaque colours, from 1 to 21.
+inline double ContrastRatio(const QColor& a, const QColor& b) {
+    return wagelyn::ContrastRatio(ToColour(a), ToColour(b));
+}
+
 // The widget as rendered, at one image pixel per device-independent pixel.
 inline QImage Grab(QWidget* widget) {
     QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);

@@ -17,6 +17,7 @@
 #include "ui/qt/error_dialog.h"
 
 using namespace wagelyn;
+using testing::ContrastRatio;
 using testing::FillColour;
 using testing::InkColour;
 
