@@ -15,6 +15,8 @@ import time
 
 import pyatspi
 
+from atspi_client import application, wait_for
+
 # Speech Dispatcher says these aloud at Orca's default punctuation level
 # ("most"); a full stop only where it neither ends a sentence nor stands in a
 # number.
@@ -116,20 +118,8 @@ def no_orca_running():  # Orca refuses to start beside another of this user
                           stdout=subprocess.DEVNULL).returncode != 0
 
 
-def wait_for(find, seconds=20):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        try:
-            if found := find():
-                return found
-        except Exception:  # the tree changes while it is walked
-            pass
-        time.sleep(0.2)
-    return None
-
-
 def focused_text():
-    app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name.lower() == "wagelyn")
+    app = application()
     box = pyatspi.findDescendant(app, lambda a: a.getRole() == pyatspi.ROLE_TEXT and
                                  a.getState().contains(pyatspi.STATE_FOCUSED))
     text = box.queryText()

@@ -6,25 +6,15 @@ import time
 
 import pyatspi
 
+from atspi_client import application, wait_for
+
 RETURN, ENTER, ESCAPE = 0xFF0D, 0xFF8D, 0xFF1B  # keypad Enter
 BUTTON, TEXT = pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TEXT
 ERROR, ABOUT = "Error Message", "About Wagelyn"
 
 
-def wait_for(find, seconds=10):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        try:
-            if found := find():
-                return found
-        except Exception:  # the tree changes while it is walked
-            pass
-        time.sleep(0.1)
-    return None
-
-
 def window(title=None):  # the main window when no title is given
-    app = next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name.lower() == "wagelyn")
+    app = application()
     return next((w for w in app
                  if (w.name == title if title else w.getRole() == pyatspi.ROLE_FRAME)), None)
 

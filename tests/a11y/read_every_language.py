@@ -16,32 +16,8 @@ from collections import Counter
 
 import pyatspi
 
+from atspi_client import application, check, failures, wait_for
 from qt_catalogue import QtTranslation
-
-failures = []
-
-
-def check(what, ok):
-    print(("ok   " if ok else "FAIL ") + what)
-    if not ok:
-        failures.append(what)
-
-
-def wait_for(find, seconds=15):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        try:
-            if found := find():
-                return found
-        except Exception:  # the tree changes while it is walked
-            pass
-        time.sleep(0.1)
-    return None
-
-
-def application():
-    return next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name.lower() == "wagelyn"), None)
-
 
 def top_level(roles):
     app = application()

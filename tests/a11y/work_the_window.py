@@ -9,6 +9,8 @@ import time
 
 import pyatspi
 
+from atspi_client import application, check, failures, wait_for
+
 # Each box by its name: its button's caption as screen readers should say
 # it, without stray full stops and dashes.
 EXPECTED = {
@@ -18,33 +20,6 @@ EXPECTED = {
     "Minute, 40 hr": "0.4167", "Minute, 35 hr": "0.4762",
     "Second, 40 hr": "0.0069", "Second, 35 hr": "0.0079",
 }
-failures = []
-
-
-def check(what, ok):
-    print(("ok   " if ok else "FAIL ") + what)
-    if not ok:
-        failures.append(what)
-
-
-def wait_for(find, seconds=15):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        try:
-            found = find()
-        except Exception:  # the tree changes while it is walked
-            found = None
-        if found:
-            return found
-        time.sleep(0.1)
-    return None
-
-
-def application():
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name.lower() == "wagelyn":
-            return app
-    return None
 
 
 def find(root, role, name=None):
