@@ -21,11 +21,13 @@ void CloseSharedInstance() {
 ErrorDialog::ErrorDialog() {
     setObjectName(QStringLiteral("errshow"));
     setWindowTitle(ShownText(error_form::kCaption));
-    FormSurface* surface = BuildOwnerlessDialog(*this, error_form::Form());
     // Orca reads a dialog's labels when it opens, and then its description:
     // the message label says it once, where Windows' readers need the
-    // description.
-    setAccessibleDescription(QString());
+    // description. Never set, rather than cleared: Orca may drop the
+    // clearing and say the message twice.
+    FormDef form = error_form::Form();
+    form.accessible = {};
+    FormSurface* surface = BuildOwnerlessDialog(*this, form);
     for (std::string_view name : {error_form::kOkButton, error_form::kCancelButton}) {
         connect(surface->findChild<QPushButton*>(ToQString(name)), &QPushButton::clicked, this,
                 &CloseSharedInstance);
