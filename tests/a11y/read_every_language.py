@@ -19,6 +19,10 @@ import pyatspi
 from atspi_client import application, check, failures, wait_for
 from qt_catalogue import QtTranslation
 
+# AT-SPI names the push button role "push button"; newer versions, "button".
+BUTTON_ROLES = ("push button", "button")
+
+
 def top_level(roles):
     app = application()
     return next((w for w in app if w and w.getRole() in roles), None) if app else None
@@ -87,7 +91,7 @@ class Words:
         their own captions, show the translation as it stands; names the
         program gives and descriptions are said as spoken."""
         def translated(role, name, description, labels):
-            own = role == "label" or (role == "push button" and name in self.captions)
+            own = role == "label" or (role in BUTTON_ROLES and name in self.captions)
             name = self(name) if own else spoken(self(name))
             return role, name, spoken(self(description)), self(labels)
         return Counter({translated(*key): n for key, n in english_said.items()})
@@ -185,7 +189,7 @@ for variables, language, figure in rows:
         got = said[window]
         if window == "message":  # its buttons are Qt's own: Qt's translations say them
             qt = QtTranslation(qt_translations, language) if language else None
-            want = Counter({(r, qt("QPlatformTheme", n) if qt and r == "push button" else n, d, l): c
+            want = Counter({(r, qt("QPlatformTheme", n) if qt and r in BUTTON_ROLES else n, d, l): c
                             for (r, n, d, l), c in want.items()})
         check(f"{where}: the {window} window reads in {language or 'English'}"
               + ("" if got == want else f": missing {dict(want - got)}, unexpected {dict(got - want)}"),

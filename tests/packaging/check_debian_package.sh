@@ -88,6 +88,13 @@ hardened() {
     local skip=(--nofortify)
     readelf -n "$(g++ -print-file-name=Scrt1.o)" 2>/dev/null | grep -q 'x86 feature: IBT, SHSTK' ||
         skip+=(--nocfprotection)
+    # Branch protection is arm64's; newer hardening-check asks it of every
+    # architecture (Debian's own programs fail it on amd64), older rejects
+    # the option.
+    if [ "$(dpkg --print-architecture)" != arm64 ] &&
+        hardening-check --help 2>&1 | grep -q -- --nobranchprotection; then
+        skip+=(--nobranchprotection)
+    fi
     hardening-check "${skip[@]}" /usr/bin/wagelyn >"$work/hardening.log" 2>&1 ||
         { sed 's/^/    /' "$work/hardening.log" >&2; false; }
 }
