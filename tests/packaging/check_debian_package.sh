@@ -90,9 +90,10 @@ hardened() {
         skip+=(--nocfprotection)
     # Branch protection is arm64's; newer hardening-check asks it of every
     # architecture (Debian's own programs fail it on amd64), older rejects
-    # the option.
-    if [ "$(dpkg --print-architecture)" != arm64 ] &&
-        hardening-check --help 2>&1 | grep -q -- --nobranchprotection; then
+    # the option. (Its help is read whole: grep -q would cut the pipe.)
+    local usage
+    usage=$(hardening-check --help 2>&1 || true)
+    if [ "$(dpkg --print-architecture)" != arm64 ] && [[ $usage == *--nobranchprotection* ]]; then
         skip+=(--nobranchprotection)
     fi
     hardening-check "${skip[@]}" /usr/bin/wagelyn >"$work/hardening.log" 2>&1 ||
