@@ -248,26 +248,20 @@ void TestLauncher() {
     CHECK(LaunchSystemInformation(system) == SysInfoOutcome::Started);
     CHECK(EndsWith(WaitForMarker(), "\\tool.exe"));
 
-    // A registered path with references to the environment, expanded.
-    tool = CreateKey("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
-    const char* expandable = "%SystemDrive%\\Program Files\\Wagelyn Test\\tool.exe";
-    SetRaw(tool, "PATH", REG_EXPAND_SZ, expandable, static_cast<DWORD>(strlen(expandable) + 1));
-    RegCloseKey(tool);
-    DeleteFileA(kMarker);
-    CHECK(LaunchSystemInformation(system) == SysInfoOutcome::Started);
-    CHECK(EndsWith(WaitForMarker(), "\\tool.exe"));
-
-    // One that expands to a folder outside ASCII.
+    // A registered path with references to the environment, expanded: one
+    // that grows, and one that expands to a folder outside ASCII.
     CreateDirectoryW(kAccentedFolder, nullptr);
     const std::wstring accentedTool = std::wstring(kAccentedFolder) + L"\\tool.exe";
     PRECONDITION(CopyFileA(kTool, Ansi(accentedTool).c_str(), FALSE));
-    tool = CreateKey("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
-    const char* accented = "%WAGELYN_ACCENTED%\\tool.exe";
-    SetRaw(tool, "PATH", REG_EXPAND_SZ, accented, static_cast<DWORD>(strlen(accented) + 1));
-    RegCloseKey(tool);
-    DeleteFileA(kMarker);
-    CHECK(LaunchSystemInformation(system) == SysInfoOutcome::Started);
-    CHECK(EndsWith(WaitForMarker(), "\\tool.exe"));
+    for (const char* expandable :
+         {"%SystemDrive%\\Program Files\\Wagelyn Test\\tool.exe", "%WAGELYN_ACCENTED%\\tool.exe"}) {
+        tool = CreateKey("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
+        SetRaw(tool, "PATH", REG_EXPAND_SZ, expandable, static_cast<DWORD>(strlen(expandable) + 1));
+        RegCloseKey(tool);
+        DeleteFileA(kMarker);
+        CHECK(LaunchSystemInformation(system) == SysInfoOutcome::Started);
+        CHECK(EndsWith(WaitForMarker(), "\\tool.exe"));
+    }
     RegCloseKey(folder);
 }
 
