@@ -8,6 +8,7 @@
 #include "formats.h"
 #include "tests/support/memory_window.h"
 #include "tests/support/row_names.h"
+#include "tests/support/worked_examples.h"
 
 namespace wagelyn {
 namespace {
@@ -19,32 +20,22 @@ using P = Period;
 
 constexpr Colour kDefault = MemoryWindow::kDefaultText;
 
-struct Example {
-    const char* name;
-    Period source;
-    std::string sourceText;
-    std::string tax;
-    std::map<Period, std::string> expected;  // the texts written, all eleven or a few
-};
+using testing::WorkedExample;
 
-void PrintTo(const Example& e, std::ostream* os) {
-    *os << e.name;
-}
-
-class WorkedExampleTest : public ::testing::TestWithParam<Example> {};
+class WorkedExampleTest : public ::testing::TestWithParam<WorkedExample> {};
 
 TEST_P(WorkedExampleTest, WritesExactTexts) {
-    const Example& e = GetParam();
+    const WorkedExample& e = GetParam();
     MemoryWindow window;
     window.SetTaxText(e.tax);
-    window.SetBoxText(e.source, e.sourceText);
+    window.SetBoxText(e.source, e.figure);
     double factor = 0.0;
 
     Recalculate(e.source, window, factor, kEnglish);
 
     EXPECT_EQ(window.ErrorsShown(), 0);
-    EXPECT_EQ(window.BoxText(e.source), e.sourceText);
-    for (const auto& [period, text] : e.expected) {
+    EXPECT_EQ(window.BoxText(e.source), e.figure);
+    for (const auto& [period, text] : e.texts) {
         EXPECT_EQ(window.BoxText(period), text) << InfoOf(period).name;
     }
     for (const PeriodInfo& info : kPeriods) {
@@ -54,79 +45,8 @@ TEST_P(WorkedExampleTest, WritesExactTexts) {
     }
 }
 
-// clang-format off
-const Example kExamples[] = {
-    {"Annual52000", P::Annual, "52000", "0",
-     {{P::Monthly, "4333.33"}, {P::BiWeekly, "2000"}, {P::Weekly, "1000"}, {P::Hourly40, "25"},
-      {P::Hourly35, "28.57"}, {P::Daily40, "200"}, {P::Daily35, "199.99"},
-      {P::Minute40, "0.4167"}, {P::Minute35, "0.4762"}, {P::Second40, "0.0069"},
-      {P::Second35, "0.0079"}}},
-    {"Annual52000Tax20", P::Annual, "52000", "20",
-     {{P::Monthly, "3466.67"}, {P::Hourly40, "20"}, {P::Hourly35, "22.86"}, {P::Daily40, "160"},
-      {P::Daily35, "160.02"}}},
-    {"AnnualGrouped", P::Annual, "52,000", "0", {{P::Monthly, "4333.33"}, {P::Weekly, "1000"}}},
-    {"AnnualExponent", P::Annual, "5.2E4", "0", {{P::Monthly, "4333.33"}}},
-    {"AnnualExactHalf", P::Annual, "1.5", "0", {{P::Monthly, "0.12"}}},
-    {"AnnualHalfUp", P::Annual, "4.5", "0", {{P::Monthly, "0.38"}}},
-    {"Weekly1000", P::Weekly, "1000", "0",
-     {{P::Annual, "52000"}, {P::Monthly, "4333.33"}, {P::BiWeekly, "2000"}, {P::Hourly40, "25"},
-      {P::Hourly35, "28.57"}, {P::Daily40, "200"}, {P::Daily35, "199.99"}, {P::Minute40, "0.42"},
-      {P::Minute35, "0.48"}, {P::Second40, "0.007"}, {P::Second35, "0.008"}}},
-    {"Hourly40Tax20", P::Hourly40, "25", "20",
-     {{P::Annual, "41600"}, {P::Monthly, "3466.67"}, {P::BiWeekly, "1600"}, {P::Weekly, "800"},
-      {P::Hourly35, "22.86"}, {P::Daily40, "160"}, {P::Daily35, "160.02"}, {P::Minute40, "0.33"},
-      {P::Minute35, "0.38"}, {P::Second40, "0.0055"}, {P::Second35, "0.0063"}}},
-    {"Monthly4333", P::Monthly, "4333.33", "0",
-     {{P::Annual, "51999.96"}, {P::Minute35, "0.48"}, {P::Second35, "0.008"}}},
-    {"MonthlyTax100", P::Monthly, "1000", "100",
-     {{P::Annual, "0"}, {P::BiWeekly, "0"}, {P::Weekly, "0"}, {P::Hourly40, "0"},
-      {P::Hourly35, "0"}, {P::Daily40, "0"}, {P::Daily35, "0"}, {P::Minute40, "0"},
-      {P::Minute35, "0"}, {P::Second40, "0"}, {P::Second35, "0"}}},
-    {"AnnualTax150", P::Annual, "52000", "150",
-     {{P::Monthly, "-2166.67"}, {P::Weekly, "-500"}, {P::Hourly40, "-12.5"}}},
-    {"AnnualTaxMinus10", P::Annual, "52000", "-10",
-     {{P::Monthly, "4766.67"}, {P::Weekly, "1100"}, {P::Hourly40, "27.5"}}},
-    {"AnnualTax12Point5", P::Annual, "52000", "12.5", {{P::Weekly, "875"}}},
-    {"BiWeekly2000", P::BiWeekly, "2000", "0",
-     {{P::Annual, "52000"}, {P::Weekly, "1000"}, {P::Minute40, "0.42"}}},
-    {"Hourly35", P::Hourly35, "28.57", "0",
-     {{P::Hourly40, "25"}, {P::Daily35, "199.99"}, {P::Minute35, "0.48"}}},
-    {"Daily40", P::Daily40, "100", "0",
-     {{P::Annual, "26000"}, {P::Monthly, "2166.67"}, {P::BiWeekly, "1000"}, {P::Weekly, "500"},
-      {P::Hourly40, "12.5"}, {P::Hourly35, "14.29"}, {P::Daily35, "100.03"},
-      {P::Minute40, "0.21"}, {P::Minute35, "0.24"}, {P::Second40, "0.0035"},
-      {P::Second35, "0.004"}}},
-    {"Daily40Tax20", P::Daily40, "100", "20",
-     {{P::Annual, "20800"}, {P::Monthly, "1733.33"}, {P::BiWeekly, "800"}, {P::Weekly, "400"},
-      {P::Hourly40, "10"}, {P::Hourly35, "11.43"}, {P::Daily35, "80.01"}, {P::Minute40, "0.17"},
-      {P::Minute35, "0.19"}, {P::Second40, "0.0028"}, {P::Second35, "0.0032"}}},
-    {"Daily35", P::Daily35, "100", "0",
-     {{P::Annual, "26000"}, {P::Monthly, "2166.67"}, {P::BiWeekly, "1000"}, {P::Weekly, "500"},
-      {P::Hourly40, "12.5"}, {P::Hourly35, "14.29"}, {P::Daily40, "100"}, {P::Minute40, "0.21"},
-      {P::Minute35, "0.24"}, {P::Second40, "0.0035"}, {P::Second35, "0.004"}}},
-    {"Minute40", P::Minute40, "0.25", "0",
-     {{P::Annual, "31200"}, {P::Monthly, "2600"}, {P::BiWeekly, "1200"}, {P::Weekly, "600"},
-      {P::Hourly40, "15"}, {P::Hourly35, "17.14"}, {P::Daily40, "120"}, {P::Daily35, "119.98"},
-      {P::Minute35, "0.2857"}, {P::Second40, "0.0042"}, {P::Second35, "0.0048"}}},
-    {"Minute35", P::Minute35, "0.101", "0",
-     {{P::Annual, "11029.2"}, {P::Monthly, "919.1"}, {P::BiWeekly, "424.2"}, {P::Weekly, "212.1"},
-      {P::Hourly40, "5.3025"}, {P::Hourly35, "6.06"}, {P::Daily40, "42.42"},
-      {P::Daily35, "42.42"}, {P::Minute40, "0.0884"}, {P::Second40, "0.0015"},
-      {P::Second35, "0.0017"}}},
-    {"Second40", P::Second40, "0.01234", "0",
-     {{P::Annual, "92401.92"}, {P::Monthly, "7700.16"}, {P::BiWeekly, "3553.92"},
-      {P::Weekly, "1776.96"}, {P::Hourly40, "44.42"}, {P::Hourly35, "50.77"},
-      {P::Daily40, "355.36"}, {P::Daily35, "355.39"}, {P::Minute40, "0.74"},
-      {P::Minute35, "0.8462"}, {P::Second35, "0.0141"}}},
-    {"Second35", P::Second35, "0.005", "0",
-     {{P::Annual, "32760"}, {P::Monthly, "2730"}, {P::BiWeekly, "1260"}, {P::Weekly, "630"},
-      {P::Hourly40, "15.75"}, {P::Hourly35, "18"}, {P::Daily40, "126"}, {P::Daily35, "126"},
-      {P::Minute40, "0.26"}, {P::Minute35, "0.3"}, {P::Second40, "0.0044"}}},
-};
-// clang-format on
-
-INSTANTIATE_TEST_SUITE_P(Examples, WorkedExampleTest, ::testing::ValuesIn(kExamples),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Examples, WorkedExampleTest, ::testing::ValuesIn(testing::kWorkedExamples),
+                         testing::RowName());
 
 TEST(Recalculate, Hourly40At25LeavesTheSameTextsAsWeekly1000) {
     MemoryWindow weekly;
