@@ -1,0 +1,57 @@
+#pragma once
+
+// Named checks for the test programs that run outside a test framework (the
+// Windows programs under Wine): each failure is printed as it happens, and
+// Report() prints "NAME: N passed, M failed", as tests/support/checks.sh
+// does for the shell checks.
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace wagelyn::testing {
+
+struct CheckCounts {
+    int passed = 0;
+    int failed = 0;
+    int unmetPreconditions = 0;
+};
+
+inline CheckCounts& Counts() {
+    static CheckCounts counts;
+    return counts;
+}
+
+// Counts one check; returns `ok` so that a caller can stop what would prove
+// nothing after it.
+inline bool Check(bool ok, std::string_view what) {
+    if (ok) {
+        ++Counts().passed;
+    } else {
+        ++Counts().failed;
+        std::printf("FAILED: %.*s\n", static_cast<int>(what.size()), what.data());
+    }
+    return ok;
+}
+
+// What the system under the checks must do for them to mean anything (Wine's
+// behaviour, not ours): not counted as a check, but it fails the run.
+inline bool Precondition(bool ok, std::string_view what) {
+    if (!ok) {
+        ++Counts().unmetPreconditions;
+        std::printf("PRECONDITION NOT MET: %.*s (the checks after it prove nothing)\n",
+                    static_cast<int>(what.size()), what.data());
+    }
+    return ok;
+}
+
+// Prints the tally and gives the program's exit code.
+inline int Report(std::string_view name) {
+    const CheckCounts& counts = Counts();
+    std::printf("%.*s: %d passed, %d failed\n", static_cast<int>(name.size()), name.data(),
+                counts.passed, counts.failed);
+    std::fflush(stdout);
+    return counts.failed == 0 && counts.unmetPreconditions == 0 ? 0 : 1;
+}
+
+}  // namespace wagelyn::testing
