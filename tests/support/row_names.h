@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,16 @@ inline std::string TestName(std::string_view name) {
         c = alphanumeric ? c : '_';
     }
     return out;
+}
+
+// A table row starts with its name, which GoogleTest prints for the row.
+struct NamedRow {
+    NamedRow(const char* rowName) : name(rowName) {}  // implicit: rows are braced lists
+    const char* name;
+};
+
+inline std::ostream& operator<<(std::ostream& os, const NamedRow& row) {
+    return os << row.name;
 }
 
 // For INSTANTIATE_TEST_SUITE_P over rows that carry a `name`.
