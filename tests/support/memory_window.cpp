@@ -1,5 +1,7 @@
 #include "tests/support/memory_window.h"
 
+#include "conversion/recalculation.h"
+
 namespace wagelyn {
 
 MemoryWindow::MemoryWindow() {
@@ -9,6 +11,13 @@ MemoryWindow::MemoryWindow() {
 
 void MemoryWindow::SetBoxText(Period period, std::string_view text) {
     texts_[IndexOf(period)].assign(text);
+}
+
+void MemoryWindow::Convert(Period source, std::string_view figure, std::string_view tax,
+                           const NumberFormat& format) {
+    SetBoxText(source, figure);
+    SetTaxText(tax);
+    Recalculate(source, *this, factor, format);
 }
 
 }  // namespace wagelyn

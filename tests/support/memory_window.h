@@ -3,15 +3,18 @@
 #include <array>
 #include <string>
 
+#include "conversion/number_format.h"
 #include "conversion/window_operations.h"
 
 namespace wagelyn {
 
 // The window's state in memory, as the main window first shows it: empty
 // boxes, Text1 blue and the others in the default text colour.
-class MemoryWindow final : public WindowOperations {
+class MemoryWindow : public WindowOperations {
 public:
     static constexpr Colour kDefaultText = 0x00000000;
+    using Texts = std::array<std::string, kPeriodCount>;
+    using Colours = std::array<Colour, kPeriodCount>;
 
     MemoryWindow();
 
@@ -24,10 +27,19 @@ public:
 
     Colour BoxColour(Period period) const { return colours_[IndexOf(period)]; }
     int ErrorsShown() const { return errorsShown_; }
+    const Texts& AllTexts() const { return texts_; }
+    const Colours& AllColours() const { return colours_; }
+
+    // Types `figure` into `source`'s box and `tax` into the tax box, then
+    // presses `source`'s button.
+    void Convert(Period source, std::string_view figure, std::string_view tax,
+                 const NumberFormat& format);
+
+    double factor = 1.0;  // the take-home factor that runs keep between them
 
 private:
-    std::array<std::string, kPeriodCount> texts_;
-    std::array<Colour, kPeriodCount> colours_{};
+    Texts texts_;
+    Colours colours_{};
     std::string tax_;
     int errorsShown_ = 0;
 };
