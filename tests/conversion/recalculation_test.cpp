@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 
@@ -13,54 +14,41 @@
 namespace wagelyn {
 namespace {
 
-using testing::kEnglish;
-using testing::kFrench;
-using testing::kGerman;
-using P = Period;
+using namespace testing;
 
-constexpr Colour kDefault = MemoryWindow::kDefaultText;
-
-using testing::WorkedExample;
+// The colours after a run from `source`: its box blue, the others red.
+MemoryWindow::Colours ColoursAfterRunFrom(Period source) {
+    MemoryWindow::Colours colours;
+    colours.fill(kRed);
+    colours[IndexOf(source)] = kBlue;
+    return colours;
+}
 
 class WorkedExampleTest : public ::testing::TestWithParam<WorkedExample> {};
 
 TEST_P(WorkedExampleTest, WritesExactTexts) {
     const WorkedExample& e = GetParam();
     MemoryWindow window;
-    window.SetTaxText(e.tax);
-    window.SetBoxText(e.source, e.figure);
-    double factor = 0.0;
-
-    Recalculate(e.source, window, factor, kEnglish);
+    window.Convert(e.source, e.figure, e.tax, kEnglish);
 
     EXPECT_EQ(window.ErrorsShown(), 0);
     EXPECT_EQ(window.BoxText(e.source), e.figure);
     for (const auto& [period, text] : e.texts) {
         EXPECT_EQ(window.BoxText(period), text) << InfoOf(period).name;
     }
-    for (const PeriodInfo& info : kPeriods) {
-        EXPECT_EQ(window.BoxColour(info.period), info.period == e.source ? kBlue : kRed)
-            << info.name;
-        EXPECT_FALSE(window.BoxText(info.period).empty()) << info.name;
-    }
+    EXPECT_EQ(window.AllColours(), ColoursAfterRunFrom(e.source));
+    EXPECT_EQ(std::ranges::count(window.AllTexts(), ""), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, WorkedExampleTest, ::testing::ValuesIn(testing::kWorkedExamples),
-                         testing::RowName());
+INSTANTIATE_TEST_SUITE_P(Examples, WorkedExampleTest, ::testing::ValuesIn(kWorkedExamples),
+                         RowName());
 
 TEST(Recalculate, Hourly40At25LeavesTheSameTextsAsWeekly1000) {
     MemoryWindow weekly;
     MemoryWindow hourly;
-    weekly.SetTaxText("0");
-    hourly.SetTaxText("0");
-    weekly.SetBoxText(P::Weekly, "1000");
-    hourly.SetBoxText(P::Hourly40, "25");
-    double factor = 1.0;
-    Recalculate(P::Weekly, weekly, factor, kEnglish);
-    Recalculate(P::Hourly40, hourly, factor, kEnglish);
-    for (const PeriodInfo& info : kPeriods) {
-        EXPECT_EQ(hourly.BoxText(info.period), weekly.BoxText(info.period)) << info.name;
-    }
+    weekly.Convert(P::Weekly, "1000", "0", kEnglish);
+    hourly.Convert(P::Hourly40, "25", "0", kEnglish);
+    EXPECT_EQ(hourly.AllTexts(), weekly.AllTexts());
 }
 
 class SameButtonTwiceTest : public ::testing::TestWithParam<PeriodInfo> {};
@@ -68,24 +56,17 @@ class SameButtonTwiceTest : public ::testing::TestWithParam<PeriodInfo> {};
 TEST_P(SameButtonTwiceTest, WritesTheSameTexts) {
     const Period source = GetParam().period;
     MemoryWindow window;
-    window.SetTaxText("23");
-    window.SetBoxText(source, "1234.5678");
-    double factor = 1.0;
-    Recalculate(source, window, factor, kEnglish);
+    window.Convert(source, "1234.5678", "23", kEnglish);
     const MemoryWindow first = window;
-    Recalculate(source, window, factor, kEnglish);
-    for (const PeriodInfo& info : kPeriods) {
-        EXPECT_EQ(window.BoxText(info.period), first.BoxText(info.period)) << info.name;
-    }
+    Recalculate(source, window, window.factor, kEnglish);
+    EXPECT_EQ(window.AllTexts(), first.AllTexts());
     EXPECT_EQ(window.ErrorsShown(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Periods, SameButtonTwiceTest, ::testing::ValuesIn(kPeriods),
-                         testing::RowName{});
+INSTANTIATE_TEST_SUITE_P(Periods, SameButtonTwiceTest, ::testing::ValuesIn(kPeriods), RowName{});
 
 // What a failed run leaves behind, by where it stopped.
-struct Failure {
-    const char* name;
+struct Failure : NamedRow {
     Period source;
     std::string sourceText;
     std::string tax;
@@ -93,38 +74,26 @@ struct Failure {
     bool sourceTurnsBlue;
 };
 
-void PrintTo(const Failure& f, std::ostream* os) {
-    *os << f.name;
-}
-
 class FailureTest : public ::testing::TestWithParam<Failure> {};
 
 TEST_P(FailureTest, StopsAndShowsTheErrorDialog) {
     const Failure& f = GetParam();
     MemoryWindow window;
     // A completed earlier run, so that "nothing changed" is visible.
-    window.SetTaxText("0");
-    window.SetBoxText(P::Annual, "52000");
-    double factor = 0.0;
-    Recalculate(P::Annual, window, factor, kEnglish);
+    window.Convert(P::Annual, "52000", "0", kEnglish);
     ASSERT_EQ(window.ErrorsShown(), 0);
-    const MemoryWindow before = window;
-    const double factorBefore = factor;
+    MemoryWindow expected = window;
 
-    window.SetTaxText(f.tax);
-    window.SetBoxText(f.source, f.sourceText);
-    Recalculate(f.source, window, factor, kEnglish);
+    window.Convert(f.source, f.sourceText, f.tax, kEnglish);
 
     EXPECT_EQ(window.ErrorsShown(), 1);
-    EXPECT_EQ(factor != factorBefore, f.factorChanged);
-    for (const PeriodInfo& info : kPeriods) {
-        const std::string expectedText =
-            info.period == f.source ? f.sourceText : before.BoxText(info.period);
-        EXPECT_EQ(window.BoxText(info.period), expectedText) << info.name;
-        const Colour expectedColour =
-            info.period == f.source && f.sourceTurnsBlue ? kBlue : before.BoxColour(info.period);
-        EXPECT_EQ(window.BoxColour(info.period), expectedColour) << info.name;
+    EXPECT_EQ(window.factor != expected.factor, f.factorChanged);
+    expected.SetBoxText(f.source, f.sourceText);
+    if (f.sourceTurnsBlue) {
+        expected.SetBoxColour(f.source, kBlue);
     }
+    EXPECT_EQ(window.AllTexts(), expected.AllTexts());
+    EXPECT_EQ(window.AllColours(), expected.AllColours());
 }
 
 // clang-format off
@@ -147,60 +116,42 @@ const Failure kFailures[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Failures, FailureTest, ::testing::ValuesIn(kFailures),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Failures, FailureTest, ::testing::ValuesIn(kFailures), RowName{});
 
 // Only an overflow can stop a run after it wrote something: a chain that
 // reads a box just written whose text a tampering window replaced.
-class OverflowAfterWriting final : public WindowOperations {
+class OverflowAfterWriting final : public MemoryWindow {
 public:
-    MemoryWindow inner;
-    std::string BoxText(Period p) const override { return inner.BoxText(p); }
     void SetBoxText(Period p, std::string_view text) override {
         // Rule 6 of Annual reads Hourly40: make it read a figure too large for * 8.
-        inner.SetBoxText(p, p == P::Hourly40 ? "1.7E308" : text);
+        MemoryWindow::SetBoxText(p, p == P::Hourly40 ? "1.7E308" : text);
     }
-    void SetBoxColour(Period p, Colour c) override { inner.SetBoxColour(p, c); }
-    std::string TaxText() const override { return inner.TaxText(); }
-    void SetTaxText(std::string_view text) override { inner.SetTaxText(text); }
-    void ShowError() override { inner.ShowError(); }
 };
 
 TEST(Recalculate, OverflowAtALaterRuleKeepsEarlierTextsAndColours) {
     OverflowAfterWriting window;
-    window.inner.SetTaxText("0");
-    window.inner.SetBoxText(P::Annual, "52000");
-    double factor = 0.0;
-    Recalculate(P::Annual, window, factor, kEnglish);
-    EXPECT_EQ(window.inner.ErrorsShown(), 1);
-    EXPECT_EQ(window.inner.BoxText(P::Monthly), "4333.33");
-    EXPECT_EQ(window.inner.BoxText(P::Hourly35), "28.57");
-    EXPECT_EQ(window.inner.BoxText(P::Daily40), "");
-    EXPECT_EQ(window.inner.BoxColour(P::Annual), kBlue);
-    EXPECT_EQ(window.inner.BoxColour(P::Monthly), kDefault);  // never turned red
+    window.Convert(P::Annual, "52000", "0", kEnglish);
+    EXPECT_EQ(window.ErrorsShown(), 1);
+    EXPECT_EQ(window.BoxText(P::Monthly), "4333.33");
+    EXPECT_EQ(window.BoxText(P::Hourly35), "28.57");
+    EXPECT_EQ(window.BoxText(P::Daily40), "");
+    EXPECT_EQ(window.BoxColour(P::Annual), kBlue);
+    EXPECT_EQ(window.BoxColour(P::Monthly), MemoryWindow::kDefaultText);  // never turned red
 }
 
-struct LocaleCase {
-    const char* name;
+struct LocaleCase : NamedRow {
     NumberFormat format;
     std::string source;
     std::string tax;
     std::map<Period, std::string> expected;
 };
 
-void PrintTo(const LocaleCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class LocaleTest : public ::testing::TestWithParam<LocaleCase> {};
 
 TEST_P(LocaleTest, ReadsAndWritesRegionalSeparators) {
     const LocaleCase& c = GetParam();
     MemoryWindow window;
-    window.SetTaxText(c.tax);
-    window.SetBoxText(P::Annual, c.source);
-    double factor = 0.0;
-    Recalculate(P::Annual, window, factor, c.format);
+    window.Convert(P::Annual, c.source, c.tax, c.format);
     ASSERT_EQ(window.ErrorsShown(), 0);
     for (const auto& [period, text] : c.expected) {
         EXPECT_EQ(window.BoxText(period), text) << InfoOf(period).name;
@@ -218,33 +169,27 @@ const LocaleCase kLocales[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Locales, LocaleTest, ::testing::ValuesIn(kLocales),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Locales, LocaleTest, ::testing::ValuesIn(kLocales), RowName{});
 
 TEST(LoadDefaults, SetsTaxToZeroAndFactorToOne) {
     MemoryWindow window;
     window.SetTaxText("20");
-    double factor = 0.5;
-    LoadDefaults(window, factor, kEnglish);
+    window.factor = 0.5;
+    LoadDefaults(window, window.factor, kEnglish);
     EXPECT_EQ(window.TaxText(), "0");
-    EXPECT_EQ(factor, 1.0);
+    EXPECT_EQ(window.factor, 1.0);
     EXPECT_EQ(window.BoxText(P::Annual), "");
     EXPECT_EQ(window.BoxColour(P::Annual), kBlue);
 }
 
 TEST(ResetBoxes, EmptiesEveryBoxAndKeepsColoursTaxAndFactor) {
     MemoryWindow window;
-    window.SetTaxText("20");
-    window.SetBoxText(P::Annual, "52000");
-    double factor = 0.0;
-    Recalculate(P::Annual, window, factor, kEnglish);
+    window.Convert(P::Annual, "52000", "20", kEnglish);
     ResetBoxes(window);
-    for (const PeriodInfo& info : kPeriods) {
-        EXPECT_EQ(window.BoxText(info.period), "") << info.name;
-        EXPECT_EQ(window.BoxColour(info.period), info.period == P::Annual ? kBlue : kRed);
-    }
+    EXPECT_EQ(std::ranges::count(window.AllTexts(), ""), kPeriodCount);
+    EXPECT_EQ(window.AllColours(), ColoursAfterRunFrom(P::Annual));
     EXPECT_EQ(window.TaxText(), "20");
-    EXPECT_EQ(factor, 0.8);
+    EXPECT_EQ(window.factor, 0.8);
     EXPECT_EQ(window.ErrorsShown(), 0);
 }
 
