@@ -5,19 +5,18 @@
 #include <cmath>
 #include <string>
 
+#include "tests/support/row_names.h"
+
 namespace wagelyn {
 namespace {
 
-struct Case {
-    const char* name;
+using testing::NamedRow;
+
+struct Case : NamedRow {
     double value;
     int digits;
     double expected;
 };
-
-void PrintTo(const Case& c, std::ostream* os) {
-    *os << c.value;
-}
 
 class KeepDecimalsTest : public ::testing::TestWithParam<Case> {};
 
@@ -64,8 +63,7 @@ const Case kCases[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Values, KeepDecimalsTest, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Values, KeepDecimalsTest, ::testing::ValuesIn(kCases), testing::RowName{});
 
 TEST(KeepDecimals, NegativeResultRoundingToZeroIsZero) {
     EXPECT_EQ(KeepDecimals(-0.001, 2), 0.0);

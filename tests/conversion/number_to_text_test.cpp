@@ -11,24 +11,18 @@
 #include "conversion/keep_decimals.h"
 #include "conversion/text_to_number.h"
 #include "formats.h"
+#include "tests/support/row_names.h"
 
 namespace wagelyn {
 namespace {
 
-using testing::kEnglish;
-using testing::kFrench;
-using testing::kGerman;
+using namespace testing;
 
-struct Case {
-    const char* name;
+struct Case : NamedRow {
     double value;
     NumberFormat format;
     std::string expected;
 };
-
-void PrintTo(const Case& c, std::ostream* os) {
-    *os << c.value;
-}
 
 class NumberToTextTest : public ::testing::TestWithParam<Case> {};
 
@@ -66,8 +60,7 @@ const Case kCases[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Values, NumberToTextTest, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Values, NumberToTextTest, ::testing::ValuesIn(kCases), RowName{});
 
 // Every value that keeping places yields below 10^11 has at most 15
 // significant digits, and so must read back to exactly the same double.

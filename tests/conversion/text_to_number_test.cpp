@@ -8,26 +8,18 @@
 
 #include "conversion/number_to_text.h"
 #include "formats.h"
+#include "tests/support/row_names.h"
 
 namespace wagelyn {
 namespace {
 
-using testing::kEnglish;
-using testing::kFrench;
-using testing::kGerman;
-using testing::kRussian;
-using testing::kSwiss;
+using namespace testing;
 
-struct Case {
-    const char* name;
+struct Case : NamedRow {
     std::string text;
     NumberFormat format;
     std::optional<double> expected;
 };
-
-void PrintTo(const Case& c, std::ostream* os) {
-    *os << '"' << c.text << '"';
-}
 
 class TextToNumberTest : public ::testing::TestWithParam<Case> {};
 
@@ -124,8 +116,7 @@ const Case kCases[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Texts, TextToNumberTest, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Texts, TextToNumberTest, ::testing::ValuesIn(kCases), RowName{});
 
 // "-0" reads as the double it names, zero with its sign; a figure written
 // from it shows no sign.
