@@ -11,12 +11,12 @@
 #include "conversion/keep_decimals.h"
 #include "conversion/number_to_text.h"
 #include "formats.h"
+#include "tests/support/row_names.h"
 
 namespace wagelyn {
 namespace {
 
-using testing::kEnglish;
-using testing::kGerman;
+using namespace testing;
 
 // The shortcut must write exactly what the general road writes.
 void ExpectSameAsGeneralRoad(double value, int digits, const NumberFormat& format) {
@@ -71,27 +71,34 @@ TEST(KeptFigureText, MatchesTheGeneralRoadOnHalvesAndNearHalves) {
 
 // Places outside 0..15 are refused at every entry point, not written past a
 // buffer; the largest and smallest accepted counts still work.
-TEST(DecimalPlaces, AreCheckedAtEveryEntryPoint) {
-    struct Case {
-        double value;
-        int digits;
-        bool accepted;
-    };
-    const Case cases[] = {{1e-20, 30, false},
-                          {12.0, -1, false},
-                          {1.5, 16, false},
-                          {1e-20, kMaxDecimalPlaces, true},
-                          {12.345, 0, true}};
-    for (const Case& c : cases) {
-        if (c.accepted) {
-            EXPECT_NO_THROW((void)KeptFigureText(c.value, c.digits, kEnglish)) << c.digits;
-            EXPECT_NO_THROW((void)KeepDecimals(c.value, c.digits)) << c.digits;
-        } else {
-            EXPECT_THROW((void)KeptFigureText(c.value, c.digits, kEnglish), std::out_of_range)
-                << c.digits;
-            EXPECT_THROW((void)KeepDecimals(c.value, c.digits), std::out_of_range) << c.digits;
-        }
+struct PlacesCase : NamedRow {
+    double value;
+    int digits;
+    bool accepted;
+};
+
+class DecimalPlacesTest : public ::testing::TestWithParam<PlacesCase> {};
+
+TEST_P(DecimalPlacesTest, AreCheckedAtEveryEntryPoint) {
+    const PlacesCase& c = GetParam();
+    if (c.accepted) {
+        EXPECT_NO_THROW((void)KeptFigureText(c.value, c.digits, kEnglish));
+        EXPECT_NO_THROW((void)KeepDecimals(c.value, c.digits));
+    } else {
+        EXPECT_THROW((void)KeptFigureText(c.value, c.digits, kEnglish), std::out_of_range);
+        EXPECT_THROW((void)KeepDecimals(c.value, c.digits), std::out_of_range);
     }
+}
+
+INSTANTIATE_TEST_SUITE_P(Places, DecimalPlacesTest,
+                         ::testing::Values(PlacesCase{"Thirty", 1e-20, 30, false},
+                                           PlacesCase{"MinusOne", 12.0, -1, false},
+                                           PlacesCase{"Sixteen", 1.5, 16, false},
+                                           PlacesCase{"Fifteen", 1e-20, kMaxDecimalPlaces, true},
+                                           PlacesCase{"None", 12.345, 0, true}),
+                         RowName{});
+
+TEST(NumberToText, RefusesInfinity) {
     EXPECT_THROW((void)NumberToText(std::numeric_limits<double>::infinity(), kEnglish),
                  std::domain_error);
 }
