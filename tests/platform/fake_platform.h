@@ -21,12 +21,13 @@ struct StoredValue {
     std::uint32_t type;
     std::vector<std::uint8_t> bytes;
 
-    static StoredValue Text(const std::string& text, bool terminated = true) {
-        std::vector<std::uint8_t> bytes(text.begin(), text.end());
-        if (terminated) {
-            bytes.push_back(0);
-        }
-        return {platform::kRegSz, bytes};
+    static StoredValue Text(const std::string& text, bool terminated = true,
+                            std::uint32_t type = platform::kRegSz) {
+        const char* chars = text.c_str();  // its terminator included
+        return {type, {chars, chars + text.size() + (terminated ? 1 : 0)}};
+    }
+    static StoredValue Expandable(const std::string& text) {
+        return Text(text, true, platform::kRegExpandSz);
     }
     static StoredValue Dword(std::uint32_t number) {
         return {platform::kRegDword,
@@ -44,10 +45,9 @@ class FakeRegistry final : public platform::Registry {
 public:
     std::map<std::string, StoredKey> keys;  // under HKEY_LOCAL_MACHINE
     std::vector<std::string> asked;         // every key an open was tried on
-    std::vector<std::string> opened;        // those that opened
     std::vector<std::uint32_t> accessRequested;
     int closes = 0;
-    std::set<platform::KeyHandle> live;
+    std::map<platform::KeyHandle, const StoredKey*> live;  // the open keys
 
     long OpenKey(platform::KeyHandle root, std::string_view subKey, std::uint32_t /*options*/,
                  std::uint32_t access, platform::KeyHandle& key) override {
@@ -62,9 +62,7 @@ public:
             return platform::kErrorAccessDenied;
         }
         key = next_++;
-        live.insert(key);
-        handles_[key] = found->first;
-        opened.push_back(found->first);
+        live[key] = &found->second;
         return platform::kErrorSuccess;
     }
 
@@ -73,32 +71,28 @@ public:
         if (live.count(key) == 0) {
             return platform::kErrorInvalidHandle;
         }
-        const StoredKey& stored = keys.at(handles_.at(key));
-        const auto value = stored.values.find(std::string(name));
-        if (value == stored.values.end()) {
+        const auto& values = live[key]->values;
+        const auto value = values.find(std::string(name));
+        if (value == values.end()) {
             return platform::kErrorFileNotFound;
         }
         const auto needed = static_cast<std::uint32_t>(value->second.bytes.size());
         type = value->second.type;
-        if (needed > size) {
-            size = needed;
-            return platform::kErrorMoreData;
-        }
-        if (needed > 0) {
+        const bool fits = needed <= size;
+        if (fits && needed > 0) {
             std::memcpy(data, value->second.bytes.data(), needed);
         }
         size = needed;
-        return platform::kErrorSuccess;
+        return fits ? platform::kErrorSuccess : platform::kErrorMoreData;
     }
 
     long CloseKey(platform::KeyHandle key) override {
         ++closes;
-        return live.erase(key) == 1 ? platform::kErrorSuccess : 6;
+        return live.erase(key) == 1 ? platform::kErrorSuccess : platform::kErrorInvalidHandle;
     }
 
 private:
     platform::KeyHandle next_ = 0x1000;
-    std::map<platform::KeyHandle, std::string> handles_;
 };
 
 class FakeFiles final : public platform::FileLookup {
@@ -122,11 +116,11 @@ public:
     std::vector<std::string> started;
 
     bool StartDetached(std::string_view path) override {
-        if (startable.count(std::string(path)) == 0) {
-            return false;
+        const bool starts = startable.count(std::string(path)) == 1;
+        if (starts) {
+            started.emplace_back(path);
         }
-        started.emplace_back(path);
-        return true;
+        return starts;
     }
 
     bool IsFullProgramPath(std::string_view path) const override {
