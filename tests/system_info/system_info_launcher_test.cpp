@@ -6,30 +6,21 @@
 #include <optional>
 
 #include "tests/platform/fake_platform.h"
+#include "tests/support/row_names.h"
 
 namespace wagelyn {
 namespace {
 
-using testing::FakeEnvironment;
-using testing::FakeFiles;
-using testing::FakeRegistry;
-using testing::RecordingPrograms;
-using testing::StoredKey;
-using testing::StoredValue;
+using namespace testing;
 
 constexpr const char* kKey = "SOFTWARE\\Test";
 
-struct ReadCase {
-    const char* name;
+struct ReadCase : NamedRow {
     std::optional<StoredValue> value;  // none: the value is missing
     bool readOnlyKey;
     bool expectedRead;
     std::string expectedText;
 };
-
-void PrintTo(const ReadCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class GetKeyValueTest : public ::testing::TestWithParam<ReadCase> {};
 
@@ -74,8 +65,7 @@ const ReadCase kReads[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Values, GetKeyValueTest, ::testing::ValuesIn(kReads),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Values, GetKeyValueTest, ::testing::ValuesIn(kReads), RowName{});
 
 TEST(GetKeyValue, MissingKeyFailsWithEmptyText) {
     FakeRegistry registry;
@@ -86,30 +76,21 @@ TEST(GetKeyValue, MissingKeyFailsWithEmptyText) {
 }
 
 // The launcher, end to end over the fakes.
-std::vector<std::uint8_t> Bytes(std::string_view text) {
-    std::vector<std::uint8_t> bytes(text.begin(), text.end());
-    bytes.push_back(0);
-    return bytes;
-}
-
 constexpr const char* kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 constexpr const char* kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+constexpr const char* kTool = "C:\\Tools\\info.exe";
+constexpr const char* kSharedTool = "C:\\Shared\\MSINFO32.EXE";
+const StoredValue kShared = StoredValue::Text("C:\\Shared");
 
-struct LaunchCase {
-    const char* name;
+struct LaunchCase : NamedRow {
     std::optional<StoredValue> path;    // first key's PATH
     std::optional<StoredValue> folder;  // second key's MSINFO
     std::vector<std::string> files;     // normal files that exist
     std::vector<std::string> startable;
-    bool filesThrow;
-    SysInfoOutcome expected;
-    std::vector<std::string> expectedStarted;
+    std::vector<std::string> started;  // none: the tool is unavailable
     bool secondKeyRead;
+    bool filesThrow = false;
 };
-
-void PrintTo(const LaunchCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class LaunchTest : public ::testing::TestWithParam<LaunchCase> {};
 
@@ -130,8 +111,9 @@ TEST_P(LaunchTest, StartsTheToolOrSaysItIsUnavailable) {
     FakeEnvironment environment;
     environment.variables["SystemRoot"] = "C:\\Windows";
 
-    EXPECT_EQ(LaunchSystemInformation({registry, files, programs, environment}), c.expected);
-    EXPECT_EQ(programs.started, c.expectedStarted);
+    EXPECT_EQ(LaunchSystemInformation({registry, files, programs, environment}),
+              c.started.empty() ? SysInfoOutcome::Unavailable : SysInfoOutcome::Started);
+    EXPECT_EQ(programs.started, c.started);
     const bool secondRead =
         std::find(registry.asked.begin(), registry.asked.end(), kFolderKey) != registry.asked.end();
     EXPECT_EQ(secondRead, c.secondKeyRead);
@@ -145,78 +127,64 @@ TEST_P(LaunchTest, StartsTheToolOrSaysItIsUnavailable) {
     EXPECT_TRUE(registry.live.empty());
 }
 
+constexpr std::nullopt_t kNone = std::nullopt;
+
 // clang-format off
 const LaunchCase kLaunches[] = {
-    {"RegisteredPathStartsAndSecondKeyIsNeverRead", StoredValue::Text("C:\\Tools\\info.exe"),
-     StoredValue::Text("C:\\Shared"), {}, {"C:\\Tools\\info.exe"}, false,
-     SysInfoOutcome::Started, {"C:\\Tools\\info.exe"}, false},
-    {"RegisteredPathIsNotCheckedForExistence", StoredValue::Text("C:\\Gone\\info.exe"),
-     std::nullopt, {}, {}, false, SysInfoOutcome::Unavailable, {}, false},
-    {"FolderWithTheTool", std::nullopt, StoredValue::Text("C:\\Shared"),
-     {"C:\\Shared\\MSINFO32.EXE"}, {"C:\\Shared\\MSINFO32.EXE"}, false, SysInfoOutcome::Started,
-     {"C:\\Shared\\MSINFO32.EXE"}, true},
-    {"FolderWithoutTheTool", std::nullopt, StoredValue::Text("C:\\Shared"), {}, {}, false,
-     SysInfoOutcome::Unavailable, {}, true},
-    {"NeitherValue", std::nullopt, std::nullopt, {}, {}, false, SysInfoOutcome::Unavailable, {},
-     true},
+    {"RegisteredPathStartsAndSecondKeyIsNeverRead", StoredValue::Text(kTool), kShared, {}, {kTool},
+     {kTool}, false},
+    {"RegisteredPathIsNotCheckedForExistence", StoredValue::Text("C:\\Gone\\info.exe"), kNone, {},
+     {}, {}, false},
+    {"FolderWithTheTool", kNone, kShared, {kSharedTool}, {kSharedTool}, {kSharedTool}, true},
+    {"FolderWithoutTheTool", kNone, kShared, {}, {}, {}, true},
+    {"NeitherValue", kNone, kNone, {}, {}, {}, true},
     // Only a non-empty text is a path: anything else is as good as missing.
-    {"ZeroBytePathFallsBackToTheFolder", StoredValue{platform::kRegSz, {}},
-     StoredValue::Text("C:\\Shared"), {"C:\\Shared\\MSINFO32.EXE"}, {"C:\\Shared\\MSINFO32.EXE"},
-     false, SysInfoOutcome::Started, {"C:\\Shared\\MSINFO32.EXE"}, true},
-    {"EmptyTextPathFallsBack", StoredValue::Text(""), std::nullopt, {}, {""}, false,
-     SysInfoOutcome::Unavailable, {}, true},
-    {"BinaryPathFallsBack", StoredValue{3, {'C', ':', '\\', 'x'}}, std::nullopt, {}, {}, false,
-     SysInfoOutcome::Unavailable, {}, true},
-    {"NumberAsFolderProbesNothing", std::nullopt, StoredValue::Dword(7), {"7\\MSINFO32.EXE"},
-     {"7\\MSINFO32.EXE"}, false, SysInfoOutcome::Unavailable, {}, true},
-    {"BinaryFolderProbesNothingAtTheRoot", std::nullopt, StoredValue{3, {1, 2}},
-     {"\\MSINFO32.EXE"}, {"\\MSINFO32.EXE"}, false, SysInfoOutcome::Unavailable, {}, true},
-    {"EmptyFolderProbesNothingAtTheRoot", std::nullopt, StoredValue::Text(""),
-     {"\\MSINFO32.EXE"}, {"\\MSINFO32.EXE"}, false, SysInfoOutcome::Unavailable, {}, true},
-    {"ExpandablePathIsExpanded", StoredValue{platform::kRegExpandSz, Bytes("%SystemRoot%\\info.exe")},
-     std::nullopt, {}, {"C:\\Windows\\info.exe"}, false, SysInfoOutcome::Started,
-     {"C:\\Windows\\info.exe"}, false},
-    {"ExpandableFolderIsExpanded", std::nullopt,
-     StoredValue{platform::kRegExpandSz, Bytes("%SystemRoot%\\System32")},
-     {"C:\\Windows\\System32\\MSINFO32.EXE"}, {"C:\\Windows\\System32\\MSINFO32.EXE"}, false,
-     SysInfoOutcome::Started, {"C:\\Windows\\System32\\MSINFO32.EXE"}, true},
+    {"ZeroBytePathFallsBackToTheFolder", StoredValue{platform::kRegSz, {}}, kShared, {kSharedTool},
+     {kSharedTool}, {kSharedTool}, true},
+    {"EmptyTextPathFallsBack", StoredValue::Text(""), kNone, {}, {""}, {}, true},
+    {"BinaryPathFallsBack", StoredValue{3, {'C', ':', '\\', 'x'}}, kNone, {}, {}, {}, true},
+    {"NumberAsFolderProbesNothing", kNone, StoredValue::Dword(7), {"7\\MSINFO32.EXE"},
+     {"7\\MSINFO32.EXE"}, {}, true},
+    {"BinaryFolderProbesNothingAtTheRoot", kNone, StoredValue{3, {1, 2}}, {"\\MSINFO32.EXE"},
+     {"\\MSINFO32.EXE"}, {}, true},
+    {"EmptyFolderProbesNothingAtTheRoot", kNone, StoredValue::Text(""), {"\\MSINFO32.EXE"},
+     {"\\MSINFO32.EXE"}, {}, true},
+    {"ExpandablePathIsExpanded", StoredValue::Expandable("%SystemRoot%\\info.exe"), kNone, {},
+     {"C:\\Windows\\info.exe"}, {"C:\\Windows\\info.exe"}, false},
+    {"ExpandableFolderIsExpanded", kNone, StoredValue::Expandable("%SystemRoot%\\System32"),
+     {"C:\\Windows\\System32\\MSINFO32.EXE"}, {"C:\\Windows\\System32\\MSINFO32.EXE"},
+     {"C:\\Windows\\System32\\MSINFO32.EXE"}, true},
     // Only a full path to an .exe: Windows would look for any other from the
     // current folder or drive.
-    {"RelativePathIsNotStarted", StoredValue::Text("Tools\\info.exe"), std::nullopt, {},
-     {"Tools\\info.exe"}, false, SysInfoOutcome::Unavailable, {}, true},
-    {"DriveRelativePathIsNotStarted", StoredValue::Text("C:info.exe"), std::nullopt, {},
-     {"C:info.exe"}, false, SysInfoOutcome::Unavailable, {}, true},
-    {"RootRelativePathFallsBackToTheFolder", StoredValue::Text("\\Tools\\info.exe"),
-     StoredValue::Text("C:\\Shared"), {"C:\\Shared\\MSINFO32.EXE"},
-     {"\\Tools\\info.exe", "C:\\Shared\\MSINFO32.EXE"}, false, SysInfoOutcome::Started,
-     {"C:\\Shared\\MSINFO32.EXE"}, true},
-    {"UnexpandedPathIsNotStarted", StoredValue{platform::kRegExpandSz, Bytes("%Tools%\\info.exe")},
-     std::nullopt, {}, {"%Tools%\\info.exe"}, false, SysInfoOutcome::Unavailable, {}, true},
-    {"OtherKindOfFileIsNotStarted", StoredValue::Text("C:\\Tools\\info.bat"), std::nullopt, {},
-     {"C:\\Tools\\info.bat"}, false, SysInfoOutcome::Unavailable, {}, true},
-    {"UpperCaseExeStarts", StoredValue::Text("C:\\TOOLS\\INFO.EXE"), std::nullopt, {},
-     {"C:\\TOOLS\\INFO.EXE"}, false, SysInfoOutcome::Started, {"C:\\TOOLS\\INFO.EXE"}, false},
-    {"NetworkPathStarts", StoredValue::Text("\\\\server\\tools\\info.exe"), std::nullopt, {},
-     {"\\\\server\\tools\\info.exe"}, false, SysInfoOutcome::Started,
-     {"\\\\server\\tools\\info.exe"}, false},
-    {"RelativeFolderProbesNothing", std::nullopt, StoredValue::Text("Shared"),
-     {"Shared\\MSINFO32.EXE"}, {"Shared\\MSINFO32.EXE"}, false, SysInfoOutcome::Unavailable, {},
-     true},
-    {"LookupErrorGivesTheMessage", std::nullopt, StoredValue::Text("C:\\Shared"), {}, {}, true,
-     SysInfoOutcome::Unavailable, {}, true},
+    {"RelativePathIsNotStarted", StoredValue::Text("Tools\\info.exe"), kNone, {},
+     {"Tools\\info.exe"}, {}, true},
+    {"DriveRelativePathIsNotStarted", StoredValue::Text("C:info.exe"), kNone, {}, {"C:info.exe"},
+     {}, true},
+    {"RootRelativePathFallsBackToTheFolder", StoredValue::Text("\\Tools\\info.exe"), kShared,
+     {kSharedTool}, {"\\Tools\\info.exe", kSharedTool}, {kSharedTool}, true},
+    {"UnexpandedPathIsNotStarted", StoredValue::Expandable("%Tools%\\info.exe"), kNone, {},
+     {"%Tools%\\info.exe"}, {}, true},
+    {"OtherKindOfFileIsNotStarted", StoredValue::Text("C:\\Tools\\info.bat"), kNone, {},
+     {"C:\\Tools\\info.bat"}, {}, true},
+    {"UpperCaseExeStarts", StoredValue::Text("C:\\TOOLS\\INFO.EXE"), kNone, {},
+     {"C:\\TOOLS\\INFO.EXE"}, {"C:\\TOOLS\\INFO.EXE"}, false},
+    {"NetworkPathStarts", StoredValue::Text("\\\\server\\tools\\info.exe"), kNone, {},
+     {"\\\\server\\tools\\info.exe"}, {"\\\\server\\tools\\info.exe"}, false},
+    {"RelativeFolderProbesNothing", kNone, StoredValue::Text("Shared"), {"Shared\\MSINFO32.EXE"},
+     {"Shared\\MSINFO32.EXE"}, {}, true},
+    {"LookupErrorGivesTheMessage", kNone, kShared, {}, {}, {}, true, true},
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Launches, LaunchTest, ::testing::ValuesIn(kLaunches),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Launches, LaunchTest, ::testing::ValuesIn(kLaunches), RowName{});
 
 TEST(LaunchSystemInformation, ReadOnlyKeysStillFindTheTool) {
     FakeRegistry registry;
     registry.keys[kToolKey].readOnly = true;
-    registry.keys[kToolKey].values["PATH"] = StoredValue::Text("C:\\Tools\\info.exe");
+    registry.keys[kToolKey].values["PATH"] = StoredValue::Text(kTool);
     FakeFiles files;
     RecordingPrograms programs;
-    programs.startable.insert("C:\\Tools\\info.exe");
+    programs.startable.insert(kTool);
     FakeEnvironment environment;
     EXPECT_EQ(LaunchSystemInformation({registry, files, programs, environment}),
               SysInfoOutcome::Started);
