@@ -18,7 +18,7 @@
 #include "conversion/number_to_text.h"
 #include "conversion/recalculation.h"
 #include "conversion/text_to_number.h"
-#include "fuzz_formats.h"
+#include "fuzz_support.h"
 #include "tests/support/memory_window.h"
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include "conversion/number_to_text.h"
 #include "conversion/text_to_number.h"
-#include "fuzz_formats.h"
+#include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) {
