@@ -5,7 +5,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 
 #include "conversion/keep_decimals.h"
@@ -14,6 +13,9 @@
 #include "conversion/text_to_number.h"
 #include "fuzz_support.h"
 
+using namespace wagelyn;
+using fuzz::Require;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 10) {
         return 0;
@@ -21,29 +23,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     double value = 0;
     std::memcpy(&value, data, sizeof value);
     // The tables keep 2 or 4 places; every accepted count must still agree.
-    const int digits = data[8] % (wagelyn::kMaxDecimalPlaces + 1);
-    const wagelyn::NumberFormat& format = wagelyn::fuzz::FormatFor(data[9]);
+    const int digits = data[8] % (kMaxDecimalPlaces + 1);
+    const NumberFormat& format = fuzz::FormatFor(data[9]);
     if (!std::isfinite(value)) {
         return 0;  // a run fails before such a value is kept
     }
 
-    const double kept = wagelyn::KeepDecimals(value, digits);
-    const std::string text = wagelyn::NumberToText(kept, format);
-    if (wagelyn::KeptFigureText(value, digits, format) != text || text == "-0") {
-        std::abort();
-    }
-    if (!format.group.empty() && text.find(format.group) != std::string::npos) {
-        std::abort();
-    }
+    const double kept = KeepDecimals(value, digits);
+    const std::string text = NumberToText(kept, format);
+    Require(KeptFigureText(value, digits, format) == text);
+    fuzz::RequirePlainFigure(text, format);
     // Within half a unit of the last place, give or take the spacing of
     // doubles out there (wider than a cent from about 2^46 on).
     const double spacing = std::nextafter(std::fabs(value), INFINITY) - std::fabs(value);
-    if (std::fabs(kept - value) > 0.5000001 * std::pow(10.0, -digits) + spacing) {
-        std::abort();
-    }
-    const auto back = wagelyn::TextToNumber(text, format);
-    if (!back || (wagelyn::fuzz::ShortestDigits(kept) <= 15 && *back != kept)) {
-        std::abort();
-    }
+    Require(std::fabs(kept - value) <= 0.5000001 * std::pow(10.0, -digits) + spacing);
+    const auto back = TextToNumber(text, format);
+    Require(back && (fuzz::ShortestDigits(kept) > 15 || *back == kept));
     return 0;
 }

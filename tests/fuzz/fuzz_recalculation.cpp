@@ -11,7 +11,6 @@
 
 #include <array>
 #include <cmath>
-#include <cstdlib>
 #include <string>
 
 #include "conversion/conversion_tables.h"
@@ -21,14 +20,14 @@
 #include "fuzz_support.h"
 #include "tests/support/memory_window.h"
 
-namespace {
+using namespace wagelyn;
+using fuzz::Require;
 
-using wagelyn::kPeriods;
-using wagelyn::Period;
+namespace {
 
 // How many of each period a year holds: 52 weeks of 40 or 35 hours, days of
 // 8 or 7 hours, 60 minutes to the hour and 60 seconds to the minute.
-constexpr double kPerYear[wagelyn::kPeriodCount] = {
+constexpr double kPerYear[kPeriodCount] = {
     1.0,                  // Annual
     12.0,                 // Monthly
     26.0,                 // BiWeekly
@@ -44,12 +43,11 @@ constexpr double kPerYear[wagelyn::kPeriodCount] = {
 };
 
 double PerYear(Period p) {
-    return kPerYear[wagelyn::IndexOf(p)];
+    return kPerYear[IndexOf(p)];
 }
 
 // Mostly figures, sometimes anything at all; says which it made.
-std::string FigureText(FuzzedDataProvider& input, const wagelyn::NumberFormat& format,
-                       bool& isNumber) {
+std::string FigureText(FuzzedDataProvider& input, const NumberFormat& format, bool& isNumber) {
     isNumber = true;
     switch (input.ConsumeIntegralInRange(0, 3)) {
         case 0:
@@ -59,7 +57,7 @@ std::string FigureText(FuzzedDataProvider& input, const wagelyn::NumberFormat& f
             return std::to_string(
                 input.ConsumeIntegralInRange<long long>(-1'000'000'000, 1'000'000'000));
         default:
-            return wagelyn::NumberToText(input.ConsumeFloatingPointInRange(-1e12, 1e12), format);
+            return NumberToText(input.ConsumeFloatingPointInRange(-1e12, 1e12), format);
     }
 }
 
@@ -67,77 +65,52 @@ std::string FigureText(FuzzedDataProvider& input, const wagelyn::NumberFormat& f
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
-    const wagelyn::NumberFormat& format =
-        wagelyn::fuzz::FormatFor(input.ConsumeIntegral<std::uint8_t>());
+    const NumberFormat& format = fuzz::FormatFor(input.ConsumeIntegral<std::uint8_t>());
     const Period source = kPeriods[input.ConsumeIntegralInRange<std::size_t>(0, 11)].period;
-    wagelyn::MemoryWindow window;
-    std::array<std::string, wagelyn::kPeriodCount> before;
-    bool sourceIsNumber = false;
-    for (std::size_t i = 0; i < wagelyn::kPeriodCount; ++i) {
-        bool isNumber = false;
-        before[i] = FigureText(input, format, isNumber);
-        window.SetBoxText(kPeriods[i].period, before[i]);
-        if (kPeriods[i].period == source) {
-            sourceIsNumber = isNumber;
-        }
+    MemoryWindow window;
+    std::array<bool, kPeriodCount> isNumber{};
+    for (std::size_t i = 0; i < kPeriodCount; ++i) {
+        window.SetBoxText(kPeriods[i].period, FigureText(input, format, isNumber[i]));
     }
+    const MemoryWindow before = window;
     const bool taxIsNumber = input.ConsumeBool();
     const std::string tax = taxIsNumber ? std::to_string(input.ConsumeIntegralInRange(-200, 200))
                                         : input.ConsumeRandomLengthString(12);
     window.SetTaxText(tax);
-    double factor = 1.0;
-    wagelyn::Recalculate(source, window, factor, format);
+    Recalculate(source, window, window.factor, format);
 
-    if (window.ErrorsShown() > 1) {
-        std::abort();
-    }
+    Require(window.ErrorsShown() <= 1);
     if (window.ErrorsShown() == 1) {
-        if (sourceIsNumber && taxIsNumber) {
-            std::abort();  // nothing out of range was given: the run must succeed
-        }
+        // Nothing out of range was given: the run must succeed.
+        Require(!isNumber[IndexOf(source)] || !taxIsNumber);
         for (const auto& info : kPeriods) {
-            if (window.BoxColour(info.period) == wagelyn::kRed) {
-                std::abort();
-            }
+            Require(window.BoxColour(info.period) != kRed);
         }
         return 0;
     }
 
-    const double gross = *wagelyn::TextToNumber(before[wagelyn::IndexOf(source)], format);
-    if (factor != (100.0 - *wagelyn::TextToNumber(tax, format)) / 100.0) {
-        std::abort();
-    }
+    const double gross = *TextToNumber(before.BoxText(source), format);
+    Require(window.factor == (100.0 - *TextToNumber(tax, format)) / 100.0);
     // How far each box may be from its exact net figure: nothing yet for the
     // source, which no rule rounds.
-    std::array<double, wagelyn::kPeriodCount> slack{};
-    for (const wagelyn::OutputRule& rule : wagelyn::TableFor(source)) {
+    std::array<double, kPeriodCount> slack{};
+    for (const OutputRule& rule : TableFor(source)) {
         const std::string& written = window.BoxText(rule.target);
-        const auto value = wagelyn::TextToNumber(written, format);
-        if (!value || written == "-0") {
-            std::abort();
-        }
-        if (!format.group.empty() && written.find(format.group) != std::string::npos) {
-            std::abort();
-        }
-        const double exact = gross * factor * PerYear(source) / PerYear(rule.target);
+        const auto value = TextToNumber(written, format);
+        Require(value.has_value());
+        fuzz::RequirePlainFigure(written, format);
+        const double exact = gross * window.factor * PerYear(source) / PerYear(rule.target);
         const double step = PerYear(rule.reads) / PerYear(rule.target);
         const double half = 0.5 * std::pow(10.0, -rule.digits);
-        slack[wagelyn::IndexOf(rule.target)] = half + step * slack[wagelyn::IndexOf(rule.reads)];
+        slack[IndexOf(rule.target)] = half + step * slack[IndexOf(rule.reads)];
         // Text keeps at most 15 significant digits: a relative hair more.
-        const double allowed =
-            slack[wagelyn::IndexOf(rule.target)] * (1 + 1e-9) + std::fabs(exact) * 1e-12;
-        if (!(std::fabs(*value - exact) <= allowed)) {
-            std::abort();
-        }
+        const double allowed = slack[IndexOf(rule.target)] * (1 + 1e-9) + std::fabs(exact) * 1e-12;
+        Require(std::fabs(*value - exact) <= allowed);
     }
     for (const auto& info : kPeriods) {
         const bool isSource = info.period == source;
-        if (window.BoxColour(info.period) != (isSource ? wagelyn::kBlue : wagelyn::kRed)) {
-            std::abort();
-        }
-        if (isSource && window.BoxText(info.period) != before[wagelyn::IndexOf(source)]) {
-            std::abort();
-        }
+        Require(window.BoxColour(info.period) == (isSource ? kBlue : kRed));
+        Require(!isSource || window.BoxText(info.period) == before.BoxText(source));
     }
     return 0;
 }

@@ -1,11 +1,13 @@
 #pragma once
-// Regional formats the fuzzers choose from: real-world decimal and group
-// separators, multi-byte ones included.
+// What the fuzzers share: the regional formats they choose from (real-world
+// decimal and group separators, multi-byte ones included), and Require.
 
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
+#include <string>
 
 #include "conversion/number_format.h"
 
@@ -21,6 +23,19 @@ inline const std::array<NumberFormat, 8> kFormats{{
     {"\u066B", "\u066C"},  // Arabic decimal and thousands separators
     {".", " "},
 }};
+
+// Stops the run when `holds` is false, so that libFuzzer keeps the input.
+inline void Require(bool holds) {
+    if (!holds) {
+        std::abort();
+    }
+}
+
+// A written figure is never "-0" and holds no group separator.
+inline void RequirePlainFigure(const std::string& text, const NumberFormat& format) {
+    Require(text != "-0");
+    Require(format.group.empty() || text.find(format.group) == std::string::npos);
+}
 
 inline const NumberFormat& FormatFor(std::uint8_t choice) {
     return kFormats[choice % kFormats.size()];
