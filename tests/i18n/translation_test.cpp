@@ -17,10 +17,9 @@
 namespace wagelyn {
 namespace {
 
-using testing::RowName;
+using namespace testing;
 
-struct LocaleCase {
-    const char* name;
+struct LocaleCase : NamedRow {
     const char* language;
     const char* lcAll;
     const char* lcMessages;
@@ -36,30 +35,25 @@ TEST_P(PreferredLanguages, FollowGettextsOrder) {
               c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Locales, PreferredLanguages,
-    ::testing::Values(
-        LocaleCase{"nothing set", "", "", "", "", {"C"}},
-        LocaleCase{"C keeps English", "de", "C", "", "de_DE.UTF-8", {"C"}},
-        LocaleCase{
-            "LANGUAGE then LANG", "fr:de", "", "", "nl_NL.UTF-8", {"fr", "de", "nl_NL.UTF-8"}},
-        LocaleCase{
-            "LC_ALL first", "", "es_ES.UTF-8", "it_IT.UTF-8", "de_DE.UTF-8", {"es_ES.UTF-8"}},
-        LocaleCase{"LC_MESSAGES next", "", "", "it_IT.UTF-8", "de_DE.UTF-8", {"it_IT.UTF-8"}},
-        LocaleCase{"POSIX keeps English", "de", "", "", "POSIX", {"C"}},
-        // Only C itself ignores LANGUAGE.
-        LocaleCase{"C.UTF-8 takes LANGUAGE", "de", "", "", "C.UTF-8", {"de", "C.UTF-8"}},
-        LocaleCase{"empty entries skipped", "::pt_BR:", "", "", "C.UTF-8", {"pt_BR", "C.UTF-8"}},
-        LocaleCase{"LANGUAGE before an English LANG",
-                   "::pt_BR:",
-                   "",
-                   "",
-                   "en_GB.UTF-8",
-                   {"pt_BR", "en_GB.UTF-8"}}),
-    RowName{});
+// clang-format off
+const LocaleCase kLocales[] = {
+    {"nothing set", "", "", "", "", {"C"}},
+    {"C keeps English", "de", "C", "", "de_DE.UTF-8", {"C"}},
+    {"LANGUAGE then LANG", "fr:de", "", "", "nl_NL.UTF-8", {"fr", "de", "nl_NL.UTF-8"}},
+    {"LC_ALL first", "", "es_ES.UTF-8", "it_IT.UTF-8", "de_DE.UTF-8", {"es_ES.UTF-8"}},
+    {"LC_MESSAGES next", "", "", "it_IT.UTF-8", "de_DE.UTF-8", {"it_IT.UTF-8"}},
+    {"POSIX keeps English", "de", "", "", "POSIX", {"C"}},
+    // Only C itself ignores LANGUAGE.
+    {"C.UTF-8 takes LANGUAGE", "de", "", "", "C.UTF-8", {"de", "C.UTF-8"}},
+    {"empty entries skipped", "::pt_BR:", "", "", "C.UTF-8", {"pt_BR", "C.UTF-8"}},
+    {"LANGUAGE before an English LANG", "::pt_BR:", "", "", "en_GB.UTF-8",
+     {"pt_BR", "en_GB.UTF-8"}},
+};
+// clang-format on
 
-struct ChoiceCase {
-    const char* name;
+INSTANTIATE_TEST_SUITE_P(Locales, PreferredLanguages, ::testing::ValuesIn(kLocales), RowName{});
+
+struct ChoiceCase : NamedRow {
     std::vector<std::string> preferred;
     const char* chosen;
 };
@@ -70,15 +64,19 @@ TEST_P(UseLanguageTest, TakesTheFirstLanguageWithACatalogue) {
     EXPECT_EQ(UseLanguage(GetParam().preferred), GetParam().chosen);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Choices, UseLanguageTest,
-    ::testing::Values(ChoiceCase{"none", {}, ""}, ChoiceCase{"C", {"C"}, ""},
-                      ChoiceCase{"locale with codeset and modifier", {"de_DE.UTF-8@euro"}, "de"},
-                      ChoiceCase{"tag with hyphen", {"de-AT"}, "de"},
-                      ChoiceCase{"no catalogue takes the next", {"xx_YY", "de"}, "de"},
-                      ChoiceCase{"English is the design's own", {"en_US.UTF-8", "de"}, ""},
-                      ChoiceCase{"POSIX ends the search", {"POSIX", "de"}, ""}),
-    RowName{});
+// clang-format off
+const ChoiceCase kChoices[] = {
+    {"none", {}, ""},
+    {"C", {"C"}, ""},
+    {"locale with codeset and modifier", {"de_DE.UTF-8@euro"}, "de"},
+    {"tag with hyphen", {"de-AT"}, "de"},
+    {"no catalogue takes the next", {"xx_YY", "de"}, "de"},
+    {"English is the design's own", {"en_US.UTF-8", "de"}, ""},
+    {"POSIX ends the search", {"POSIX", "de"}, ""},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Choices, UseLanguageTest, ::testing::ValuesIn(kChoices), RowName{});
 
 TEST(Translate, ShowsTheCataloguesTextAndFallsBackToEnglish) {
     const std::vector<std::string> german{"de"};
@@ -128,31 +126,34 @@ struct MoFile {
 const std::vector<std::pair<std::string, std::string>> kEntries{
     {"", "Content-Type: text/plain; charset=UTF-8\n"}, {"Help", "Hilfe"}, {"Quit", "Beenden"}};
 
-struct ReadCase {
-    const char* name;
-    MoFile file;
-    std::function<void(MoFile&)> change;
-    bool read;
-};
+// The catalogue of kEntries with one change.
+MoFile Changed(const std::function<void(MoFile&)>& change, bool bigEndian = false) {
+    MoFile file = MoFile::Of(kEntries, bigEndian);
+    change(file);
+    return file;
+}
 
+// kEntries and one more.
 MoFile With(std::string english) {
     auto entries = kEntries;
     entries.emplace_back(std::move(english), "x");
     return MoFile::Of(entries);
 }
 
-const auto none = [](MoFile&) {};
 // Where the second entry's English text is described.
 constexpr std::size_t kLength = 28 + 8;
 constexpr std::size_t kOffset = kLength + 4;
+
+struct ReadCase : NamedRow {
+    MoFile file;
+    bool read;
+};
 
 class CompiledCatalogueTest : public ::testing::TestWithParam<ReadCase> {};
 
 TEST_P(CompiledCatalogueTest, ReadsWhatMsgfmtWritesAndRefusesTheRest) {
     const ReadCase& c = GetParam();
-    MoFile file = c.file;
-    c.change(file);
-    const auto catalogue = CompiledCatalogue::Read(file.bytes);
+    const auto catalogue = CompiledCatalogue::Read(c.file.bytes);
     EXPECT_EQ(catalogue.has_value(), c.read);
     if (catalogue && catalogue->Count() > 0) {
         EXPECT_EQ(catalogue->Find("Help"), "Hilfe");
@@ -161,35 +162,30 @@ TEST_P(CompiledCatalogueTest, ReadsWhatMsgfmtWritesAndRefusesTheRest) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, CompiledCatalogueTest,
-    ::testing::ValuesIn(std::vector<ReadCase>{
-        {"little-endian", MoFile::Of(kEntries), none, true},
-        {"big-endian", MoFile::Of(kEntries, true), none, true},
-        {"no entries", MoFile::Of({}), none, true},
-        {"no bytes", MoFile{}, none, false},
-        {"bad magic", MoFile::Of(kEntries), [](MoFile& f) { f.bytes[0] ^= 1; }, false},
-        {"later revision", MoFile::Of(kEntries), [](MoFile& f) { f.Put(4, 1); }, false},
-        {"header cut short", MoFile::Of(kEntries), [](MoFile& f) { f.bytes.resize(14); }, false},
-        {"tables cut short", MoFile::Of(kEntries), [](MoFile& f) { f.bytes.resize(60); }, false},
-        {"more entries than the tables hold", MoFile::Of(kEntries),
-         [](MoFile& f) { f.Put(8, 0x20000000); }, false},
-        {"table beyond the end", MoFile::Of(kEntries), [](MoFile& f) { f.Put(16, 0xfffffff8); },
-         false},
-        {"text beyond the end", MoFile::Of(kEntries), [](MoFile& f) { f.Put(kOffset, 0xfffffffe); },
-         false},
-        {"big-endian text beyond the end", MoFile::Of(kEntries, true),
-         [](MoFile& f) { f.Put(kOffset, 0xfffffffe); }, false},
-        {"length beyond the end", MoFile::Of(kEntries),
-         [](MoFile& f) { f.Put(kLength, 0xffffffff); }, false},
-        {"text without its terminator", MoFile::Of(kEntries),
-         [](MoFile& f) { f.bytes.back() = 'x'; }, false},
-        {"texts out of order", MoFile::Of({{"", ""}, {"Quit", "Beenden"}, {"Help", "Hilfe"}}), none,
-         false},
-        {"an entry with a context", With("menu\x04Zoom"), none, false},
-        {"an entry with plural forms", With(std::string("file\0files", 10)), none, false},
-    }),
-    RowName{});
+// clang-format off
+const ReadCase kFiles[] = {
+    {"little-endian", MoFile::Of(kEntries), true},
+    {"big-endian", MoFile::Of(kEntries, true), true},
+    {"no entries", MoFile::Of({}), true},
+    {"no bytes", MoFile{}, false},
+    {"bad magic", Changed([](MoFile& f) { f.bytes[0] ^= 1; }), false},
+    {"later revision", Changed([](MoFile& f) { f.Put(4, 1); }), false},
+    {"header cut short", Changed([](MoFile& f) { f.bytes.resize(14); }), false},
+    {"tables cut short", Changed([](MoFile& f) { f.bytes.resize(60); }), false},
+    {"more entries than the tables hold", Changed([](MoFile& f) { f.Put(8, 0x20000000); }), false},
+    {"table beyond the end", Changed([](MoFile& f) { f.Put(16, 0xfffffff8); }), false},
+    {"text beyond the end", Changed([](MoFile& f) { f.Put(kOffset, 0xfffffffe); }), false},
+    {"big-endian text beyond the end",
+     Changed([](MoFile& f) { f.Put(kOffset, 0xfffffffe); }, true), false},
+    {"length beyond the end", Changed([](MoFile& f) { f.Put(kLength, 0xffffffff); }), false},
+    {"text without its terminator", Changed([](MoFile& f) { f.bytes.back() = 'x'; }), false},
+    {"texts out of order", MoFile::Of({{"", ""}, {"Quit", "Beenden"}, {"Help", "Hilfe"}}), false},
+    {"an entry with a context", With("menu\x04Zoom"), false},
+    {"an entry with plural forms", With(std::string("file\0files", 10)), false},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Files, CompiledCatalogueTest, ::testing::ValuesIn(kFiles), RowName{});
 
 }  // namespace
 }  // namespace wagelyn
