@@ -14,6 +14,7 @@ namespace {
 using namespace testing;
 
 constexpr const char* kKey = "SOFTWARE\\Test";
+constexpr const char* kTool = "C:\\Tools\\info.exe";
 
 struct ReadCase : NamedRow {
     std::optional<StoredValue> value;  // none: the value is missing
@@ -27,12 +28,10 @@ class GetKeyValueTest : public ::testing::TestWithParam<ReadCase> {};
 TEST_P(GetKeyValueTest, ReadsAndAlwaysClosesTheKey) {
     const ReadCase& c = GetParam();
     FakeRegistry registry;
-    StoredKey key;
-    key.readOnly = c.readOnlyKey;
+    registry.keys[kKey].readOnly = c.readOnlyKey;
     if (c.value) {
-        key.values["Value"] = *c.value;
+        registry.keys[kKey].values["Value"] = *c.value;
     }
-    registry.keys[kKey] = key;
 
     std::string text = "before";
     EXPECT_EQ(GetKeyValue(registry, platform::kLocalMachine, kKey, "Value", text), c.expectedRead);
@@ -47,10 +46,8 @@ const std::string k1024(1024, 'b');
 
 // clang-format off
 const ReadCase kReads[] = {
-    {"TextWithTerminator", StoredValue::Text("C:\\Tools\\info.exe"), false, true,
-     "C:\\Tools\\info.exe"},
-    {"TextWithoutTerminator", StoredValue::Text("C:\\Tools\\info.exe", false), false, true,
-     "C:\\Tools\\info.exe"},
+    {"TextWithTerminator", StoredValue::Text(kTool), false, true, kTool},
+    {"TextWithoutTerminator", StoredValue::Text(kTool, false), false, true, kTool},
     {"EmptyText", StoredValue::Text(""), false, true, ""},
     {"ZeroBytes", StoredValue{platform::kRegSz, {}}, false, true, ""},
     {"FullBuffer1023PlusTerminator", StoredValue::Text(k1023), false, true, k1023},
@@ -78,7 +75,6 @@ TEST(GetKeyValue, MissingKeyFailsWithEmptyText) {
 // The launcher, end to end over the fakes.
 constexpr const char* kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 constexpr const char* kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
-constexpr const char* kTool = "C:\\Tools\\info.exe";
 constexpr const char* kSharedTool = "C:\\Shared\\MSINFO32.EXE";
 const StoredValue kShared = StoredValue::Text("C:\\Shared");
 
@@ -90,6 +86,7 @@ struct LaunchCase : NamedRow {
     std::vector<std::string> started;  // none: the tool is unavailable
     bool secondKeyRead;
     bool filesThrow = false;
+    bool readOnlyKey = false;  // the user may only read the first key
 };
 
 class LaunchTest : public ::testing::TestWithParam<LaunchCase> {};
@@ -99,6 +96,7 @@ TEST_P(LaunchTest, StartsTheToolOrSaysItIsUnavailable) {
     FakeRegistry registry;
     if (c.path) {
         registry.keys[kToolKey].values["PATH"] = *c.path;
+        registry.keys[kToolKey].readOnly = c.readOnlyKey;
     }
     if (c.folder) {
         registry.keys[kFolderKey].values["MSINFO"] = *c.folder;
@@ -173,22 +171,12 @@ const LaunchCase kLaunches[] = {
     {"RelativeFolderProbesNothing", kNone, StoredValue::Text("Shared"), {"Shared\\MSINFO32.EXE"},
      {"Shared\\MSINFO32.EXE"}, {}, true},
     {"LookupErrorGivesTheMessage", kNone, kShared, {}, {}, {}, true, true},
+    {"ReadOnlyKeysStillFindTheTool", StoredValue::Text(kTool), kNone, {}, {kTool}, {kTool}, false,
+     false, true},
 };
 // clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Launches, LaunchTest, ::testing::ValuesIn(kLaunches), RowName{});
-
-TEST(LaunchSystemInformation, ReadOnlyKeysStillFindTheTool) {
-    FakeRegistry registry;
-    registry.keys[kToolKey].readOnly = true;
-    registry.keys[kToolKey].values["PATH"] = StoredValue::Text(kTool);
-    FakeFiles files;
-    RecordingPrograms programs;
-    programs.startable.insert(kTool);
-    FakeEnvironment environment;
-    EXPECT_EQ(LaunchSystemInformation({registry, files, programs, environment}),
-              SysInfoOutcome::Started);
-}
 
 }  // namespace
 }  // namespace wagelyn
