@@ -95,25 +95,26 @@ private:
     platform::KeyHandle next_ = 0x1000;
 };
 
-class FakeFiles final : public platform::FileLookup {
+// A machine's normal files, startable programs and environment variables;
+// it records the files looked for and the programs started.
+class FakeMachine final : public platform::FileLookup,
+                          public platform::ProgramStarter,
+                          public platform::Environment {
 public:
     std::set<std::string> files;
-    bool throws = false;
-    std::vector<std::string> asked;
+    bool lookupThrows = false;
+    std::vector<std::string> filesAsked;
+    std::set<std::string> startable;
+    std::vector<std::string> started;
+    std::map<std::string, std::string> variables;
 
     bool NormalFileExists(std::string_view path) override {
-        asked.emplace_back(path);
-        if (throws) {
+        filesAsked.emplace_back(path);
+        if (lookupThrows) {
             throw std::runtime_error("path cannot be searched");
         }
         return files.count(std::string(path)) == 1;
     }
-};
-
-class RecordingPrograms final : public platform::ProgramStarter {
-public:
-    std::set<std::string> startable;
-    std::vector<std::string> started;
 
     bool StartDetached(std::string_view path) override {
         const bool starts = startable.count(std::string(path)) == 1;
@@ -126,13 +127,8 @@ public:
     bool IsFullProgramPath(std::string_view path) const override {
         return platform::IsFullWindowsProgramPath(path);
     }
-};
 
-// Expands %NAME% from its own variables, as ExpandEnvironmentStringsA does.
-class FakeEnvironment final : public platform::Environment {
-public:
-    std::map<std::string, std::string> variables;
-
+    // Expands %NAME% from `variables`, as ExpandEnvironmentStringsA does.
     std::string Expand(std::string_view text) override {
         std::string out(text);
         for (const auto& [name, value] : variables) {

@@ -101,26 +101,24 @@ TEST_P(LaunchTest, StartsTheToolOrSaysItIsUnavailable) {
     if (c.folder) {
         registry.keys[kFolderKey].values["MSINFO"] = *c.folder;
     }
-    FakeFiles files;
-    files.files.insert(c.files.begin(), c.files.end());
-    files.throws = c.filesThrow;
-    RecordingPrograms programs;
-    programs.startable.insert(c.startable.begin(), c.startable.end());
-    FakeEnvironment environment;
-    environment.variables["SystemRoot"] = "C:\\Windows";
+    FakeMachine machine;
+    machine.files.insert(c.files.begin(), c.files.end());
+    machine.lookupThrows = c.filesThrow;
+    machine.startable.insert(c.startable.begin(), c.startable.end());
+    machine.variables["SystemRoot"] = "C:\\Windows";
 
-    EXPECT_EQ(LaunchSystemInformation({registry, files, programs, environment}),
+    EXPECT_EQ(LaunchSystemInformation({registry, machine, machine, machine}),
               c.started.empty() ? SysInfoOutcome::Unavailable : SysInfoOutcome::Started);
-    EXPECT_EQ(programs.started, c.started);
+    EXPECT_EQ(machine.started, c.started);
     const bool secondRead =
         std::find(registry.asked.begin(), registry.asked.end(), kFolderKey) != registry.asked.end();
     EXPECT_EQ(secondRead, c.secondKeyRead);
     if (!c.secondKeyRead) {
         // A registered path is started as it stands: no file is looked for.
-        EXPECT_TRUE(files.asked.empty());
+        EXPECT_TRUE(machine.filesAsked.empty());
     }
-    for (const std::string& asked : files.asked) {
-        EXPECT_TRUE(programs.IsFullProgramPath(asked)) << "looked for " << asked;
+    for (const std::string& asked : machine.filesAsked) {
+        EXPECT_TRUE(machine.IsFullProgramPath(asked)) << "looked for " << asked;
     }
     EXPECT_TRUE(registry.live.empty());
 }
