@@ -81,10 +81,10 @@ const StoredValue kShared = StoredValue::Text("C:\\Shared");
 struct LaunchCase : NamedRow {
     std::optional<StoredValue> path;    // first key's PATH
     std::optional<StoredValue> folder;  // second key's MSINFO
-    std::vector<std::string> files;     // normal files that exist
-    std::vector<std::string> startable;
-    std::vector<std::string> started;  // none: the tool is unavailable
+    std::vector<std::string> files;     // normal files that exist, and start
+    std::vector<std::string> started;   // none: the tool is unavailable
     bool secondKeyRead;
+    std::vector<std::string> decoys = {};  // would start, but must not be
     bool filesThrow = false;
     bool readOnlyKey = false;  // the user may only read the first key
 };
@@ -104,7 +104,9 @@ TEST_P(LaunchTest, StartsTheToolOrSaysItIsUnavailable) {
     FakeMachine machine;
     machine.files.insert(c.files.begin(), c.files.end());
     machine.lookupThrows = c.filesThrow;
-    machine.startable.insert(c.startable.begin(), c.startable.end());
+    for (const auto* programs : {&c.files, &c.started, &c.decoys}) {
+        machine.startable.insert(programs->begin(), programs->end());
+    }
     machine.variables["SystemRoot"] = "C:\\Windows";
 
     EXPECT_EQ(LaunchSystemInformation({registry, machine, machine, machine}),
@@ -125,52 +127,46 @@ TEST_P(LaunchTest, StartsTheToolOrSaysItIsUnavailable) {
 
 constexpr std::nullopt_t kNone = std::nullopt;
 
+StoredValue Text(const std::string& text) {
+    return StoredValue::Text(text);
+}
+
 // clang-format off
 const LaunchCase kLaunches[] = {
-    {"RegisteredPathStartsAndSecondKeyIsNeverRead", StoredValue::Text(kTool), kShared, {}, {kTool},
-     {kTool}, false},
-    {"RegisteredPathIsNotCheckedForExistence", StoredValue::Text("C:\\Gone\\info.exe"), kNone, {},
-     {}, {}, false},
-    {"FolderWithTheTool", kNone, kShared, {kSharedTool}, {kSharedTool}, {kSharedTool}, true},
-    {"FolderWithoutTheTool", kNone, kShared, {}, {}, {}, true},
-    {"NeitherValue", kNone, kNone, {}, {}, {}, true},
+    {"RegisteredPathStartsAndSecondKeyIsNeverRead", Text(kTool), kShared, {}, {kTool}, false},
+    {"RegisteredPathIsNotCheckedForExistence", Text("C:\\Gone\\info.exe"), kNone, {}, {}, false},
+    {"FolderWithTheTool", kNone, kShared, {kSharedTool}, {kSharedTool}, true},
+    {"FolderWithoutTheTool", kNone, kShared, {}, {}, true},
+    {"NeitherValue", kNone, kNone, {}, {}, true},
     // Only a non-empty text is a path: anything else is as good as missing.
     {"ZeroBytePathFallsBackToTheFolder", StoredValue{platform::kRegSz, {}}, kShared, {kSharedTool},
-     {kSharedTool}, {kSharedTool}, true},
-    {"EmptyTextPathFallsBack", StoredValue::Text(""), kNone, {}, {""}, {}, true},
-    {"BinaryPathFallsBack", StoredValue{3, {'C', ':', '\\', 'x'}}, kNone, {}, {}, {}, true},
-    {"NumberAsFolderProbesNothing", kNone, StoredValue::Dword(7), {"7\\MSINFO32.EXE"},
-     {"7\\MSINFO32.EXE"}, {}, true},
-    {"BinaryFolderProbesNothingAtTheRoot", kNone, StoredValue{3, {1, 2}}, {"\\MSINFO32.EXE"},
-     {"\\MSINFO32.EXE"}, {}, true},
-    {"EmptyFolderProbesNothingAtTheRoot", kNone, StoredValue::Text(""), {"\\MSINFO32.EXE"},
-     {"\\MSINFO32.EXE"}, {}, true},
+     {kSharedTool}, true},
+    {"EmptyTextPathFallsBack", Text(""), kNone, {}, {}, true, {""}},
+    {"BinaryPathFallsBack", StoredValue{3, {'C', ':', '\\', 'x'}}, kNone, {}, {}, true},
+    {"NumberAsFolderProbesNothing", kNone, StoredValue::Dword(7), {"7\\MSINFO32.EXE"}, {}, true},
+    {"BinaryFolderProbesNothingAtTheRoot", kNone, StoredValue{3, {1, 2}}, {"\\MSINFO32.EXE"}, {},
+     true},
+    {"EmptyFolderProbesNothingAtTheRoot", kNone, Text(""), {"\\MSINFO32.EXE"}, {}, true},
     {"ExpandablePathIsExpanded", StoredValue::Expandable("%SystemRoot%\\info.exe"), kNone, {},
-     {"C:\\Windows\\info.exe"}, {"C:\\Windows\\info.exe"}, false},
+     {"C:\\Windows\\info.exe"}, false},
     {"ExpandableFolderIsExpanded", kNone, StoredValue::Expandable("%SystemRoot%\\System32"),
-     {"C:\\Windows\\System32\\MSINFO32.EXE"}, {"C:\\Windows\\System32\\MSINFO32.EXE"},
-     {"C:\\Windows\\System32\\MSINFO32.EXE"}, true},
+     {"C:\\Windows\\System32\\MSINFO32.EXE"}, {"C:\\Windows\\System32\\MSINFO32.EXE"}, true},
     // Only a full path to an .exe: Windows would look for any other from the
     // current folder or drive.
-    {"RelativePathIsNotStarted", StoredValue::Text("Tools\\info.exe"), kNone, {},
-     {"Tools\\info.exe"}, {}, true},
-    {"DriveRelativePathIsNotStarted", StoredValue::Text("C:info.exe"), kNone, {}, {"C:info.exe"},
-     {}, true},
-    {"RootRelativePathFallsBackToTheFolder", StoredValue::Text("\\Tools\\info.exe"), kShared,
-     {kSharedTool}, {"\\Tools\\info.exe", kSharedTool}, {kSharedTool}, true},
-    {"UnexpandedPathIsNotStarted", StoredValue::Expandable("%Tools%\\info.exe"), kNone, {},
-     {"%Tools%\\info.exe"}, {}, true},
-    {"OtherKindOfFileIsNotStarted", StoredValue::Text("C:\\Tools\\info.bat"), kNone, {},
-     {"C:\\Tools\\info.bat"}, {}, true},
-    {"UpperCaseExeStarts", StoredValue::Text("C:\\TOOLS\\INFO.EXE"), kNone, {},
-     {"C:\\TOOLS\\INFO.EXE"}, {"C:\\TOOLS\\INFO.EXE"}, false},
-    {"NetworkPathStarts", StoredValue::Text("\\\\server\\tools\\info.exe"), kNone, {},
-     {"\\\\server\\tools\\info.exe"}, {"\\\\server\\tools\\info.exe"}, false},
-    {"RelativeFolderProbesNothing", kNone, StoredValue::Text("Shared"), {"Shared\\MSINFO32.EXE"},
-     {"Shared\\MSINFO32.EXE"}, {}, true},
-    {"LookupErrorGivesTheMessage", kNone, kShared, {}, {}, {}, true, true},
-    {"ReadOnlyKeysStillFindTheTool", StoredValue::Text(kTool), kNone, {}, {kTool}, {kTool}, false,
-     false, true},
+    {"RelativePathIsNotStarted", Text("Tools\\info.exe"), kNone, {}, {}, true, {"Tools\\info.exe"}},
+    {"DriveRelativePathIsNotStarted", Text("C:info.exe"), kNone, {}, {}, true, {"C:info.exe"}},
+    {"RootRelativePathFallsBackToTheFolder", Text("\\Tools\\info.exe"), kShared, {kSharedTool},
+     {kSharedTool}, true, {"\\Tools\\info.exe"}},
+    {"UnexpandedPathIsNotStarted", StoredValue::Expandable("%Tools%\\info.exe"), kNone, {}, {},
+     true, {"%Tools%\\info.exe"}},
+    {"OtherKindOfFileIsNotStarted", Text("C:\\Tools\\info.bat"), kNone, {}, {}, true,
+     {"C:\\Tools\\info.bat"}},
+    {"UpperCaseExeStarts", Text("C:\\TOOLS\\INFO.EXE"), kNone, {}, {"C:\\TOOLS\\INFO.EXE"}, false},
+    {"NetworkPathStarts", Text("\\\\server\\tools\\info.exe"), kNone, {},
+     {"\\\\server\\tools\\info.exe"}, false},
+    {"RelativeFolderProbesNothing", kNone, Text("Shared"), {"Shared\\MSINFO32.EXE"}, {}, true},
+    {"LookupErrorGivesTheMessage", kNone, kShared, {}, {}, true, {}, true},
+    {"ReadOnlyKeysStillFindTheTool", Text(kTool), kNone, {}, {kTool}, false, {}, false, true},
 };
 // clang-format on
 
