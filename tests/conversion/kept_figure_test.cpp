@@ -57,6 +57,7 @@ const Case kCases[] = {
     {"CarryThroughNines", 9.995, 2, 10.0},
     {"CarryIntoNewDigit", 99.9999, 2, 100.0},
     {"TinyToZero", 1e-300, 4, 0.0},
+    {"NegativeResultRoundingToZeroIsZero", 0.001, 2, 0.0},
     {"BelowHalfOfPlace", 0.00004, 4, 0.0},
     {"AboveHalfOfPlace", 0.00006, 4, 0.0001},
     {"AlreadyKept", 199.99, 2, 199.99},
@@ -70,10 +71,6 @@ const Case kCases[] = {
 // clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Values, KeepDecimalsTest, ::testing::ValuesIn(kCases), testing::RowName{});
-
-TEST(KeepDecimals, NegativeResultRoundingToZeroIsZero) {
-    EXPECT_EQ(KeepDecimals(-0.001, 2), 0.0);
-}
 
 // The shortcut must write exactly what the general road writes.
 void ExpectSameAsGeneralRoad(double value, int digits, const NumberFormat& format) {
