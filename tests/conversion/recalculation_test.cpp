@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 #include <string>
 
 #include "formats.h"
@@ -24,12 +23,10 @@ MemoryWindow::Colours ColoursAfterRunFrom(Period source) {
     return colours;
 }
 
-class WorkedExampleTest : public ::testing::TestWithParam<WorkedExample> {};
-
-TEST_P(WorkedExampleTest, WritesExactTexts) {
-    const WorkedExample& e = GetParam();
+// Runs `e` under `format`: the texts it names, blue and red, no box empty.
+void ExpectWorkedExample(const WorkedExample& e, const NumberFormat& format) {
     MemoryWindow window;
-    window.Convert(e.source, e.figure, e.tax, kEnglish);
+    window.Convert(e.source, e.figure, e.tax, format);
 
     EXPECT_EQ(window.ErrorsShown(), 0);
     EXPECT_EQ(window.BoxText(e.source), e.figure);
@@ -38,6 +35,12 @@ TEST_P(WorkedExampleTest, WritesExactTexts) {
     }
     EXPECT_EQ(window.AllColours(), ColoursAfterRunFrom(e.source));
     EXPECT_EQ(std::ranges::count(window.AllTexts(), ""), 0);
+}
+
+class WorkedExampleTest : public ::testing::TestWithParam<WorkedExample> {};
+
+TEST_P(WorkedExampleTest, WritesExactTexts) {
+    ExpectWorkedExample(GetParam(), kEnglish);
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, WorkedExampleTest, ::testing::ValuesIn(kWorkedExamples),
@@ -139,37 +142,32 @@ TEST(Recalculate, OverflowAtALaterRuleKeepsEarlierTextsAndColours) {
     EXPECT_EQ(window.BoxColour(P::Monthly), MemoryWindow::kDefaultText);  // never turned red
 }
 
-struct LocaleCase : NamedRow {
+// Worked examples under other regional separators.
+struct LocaleCase {
     NumberFormat format;
-    std::string source;
-    std::string tax;
-    std::map<Period, std::string> expected;
+    WorkedExample example;
 };
 
 class LocaleTest : public ::testing::TestWithParam<LocaleCase> {};
 
 TEST_P(LocaleTest, ReadsAndWritesRegionalSeparators) {
-    const LocaleCase& c = GetParam();
-    MemoryWindow window;
-    window.Convert(P::Annual, c.source, c.tax, c.format);
-    ASSERT_EQ(window.ErrorsShown(), 0);
-    for (const auto& [period, text] : c.expected) {
-        EXPECT_EQ(window.BoxText(period), text) << InfoOf(period).name;
-    }
+    ExpectWorkedExample(GetParam().example, GetParam().format);
 }
 
 // clang-format off
 const LocaleCase kLocales[] = {
-    {"GermanGrouped", kGerman, "52.000", "0",
+    {kGerman, {"GermanGrouped", P::Annual, "52.000", "0",
      {{P::Monthly, "4333,33"}, {P::BiWeekly, "2000"}, {P::Hourly35, "28,57"},
-      {P::Daily35, "199,99"}, {P::Minute40, "0,4167"}, {P::Second35, "0,0079"}}},
-    {"GermanDecimalTax", kGerman, "52000", "12,5", {{P::Weekly, "875"}, {P::Hourly40, "21,88"}}},
-    {"FrenchNarrowSpace", kFrench, "52\u202F000", "20",
-     {{P::Monthly, "3466,67"}, {P::Daily35, "160,02"}}},
+      {P::Daily35, "199,99"}, {P::Minute40, "0,4167"}, {P::Second35, "0,0079"}}}},
+    {kGerman, {"GermanDecimalTax", P::Annual, "52000", "12,5",
+     {{P::Weekly, "875"}, {P::Hourly40, "21,88"}}}},
+    {kFrench, {"FrenchNarrowSpace", P::Annual, "52\u202F000", "20",
+     {{P::Monthly, "3466,67"}, {P::Daily35, "160,02"}}}},
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Locales, LocaleTest, ::testing::ValuesIn(kLocales), RowName{});
+INSTANTIATE_TEST_SUITE_P(Locales, LocaleTest, ::testing::ValuesIn(kLocales),
+                         [](const auto& info) { return TestName(info.param.example.name); });
 
 TEST(LoadDefaults, SetsTaxToZeroAndFactorToOne) {
     MemoryWindow window;
