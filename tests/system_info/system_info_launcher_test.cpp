@@ -16,11 +16,13 @@ using namespace testing;
 constexpr const char* kKey = "SOFTWARE\\Test";
 constexpr const char* kTool = "C:\\Tools\\info.exe";
 
+enum class Key { Writable, ReadOnly, Missing };
+
 struct ReadCase : NamedRow {
     std::optional<StoredValue> value;  // none: the value is missing
-    bool readOnlyKey;
     bool expectedRead;
     std::string expectedText;
+    Key key = Key::Writable;
 };
 
 class GetKeyValueTest : public ::testing::TestWithParam<ReadCase> {};
@@ -28,7 +30,9 @@ class GetKeyValueTest : public ::testing::TestWithParam<ReadCase> {};
 TEST_P(GetKeyValueTest, ReadsAndAlwaysClosesTheKey) {
     const ReadCase& c = GetParam();
     FakeRegistry registry;
-    registry.keys[kKey].readOnly = c.readOnlyKey;
+    if (c.key != Key::Missing) {
+        registry.keys[kKey].readOnly = c.key == Key::ReadOnly;
+    }
     if (c.value) {
         registry.keys[kKey].values["Value"] = *c.value;
     }
@@ -38,6 +42,8 @@ TEST_P(GetKeyValueTest, ReadsAndAlwaysClosesTheKey) {
     EXPECT_EQ(text, c.expectedText);
     ASSERT_EQ(registry.accessRequested.size(), 1U);
     EXPECT_EQ(registry.accessRequested[0], platform::kKeyRead);
+    // Closed once when it opened, not at all when it did not.
+    EXPECT_EQ(registry.closes, c.key == Key::Missing ? 0 : 1);
     EXPECT_TRUE(registry.live.empty()) << "the key was left open";
 }
 
@@ -46,31 +52,24 @@ const std::string k1024(1024, 'b');
 
 // clang-format off
 const ReadCase kReads[] = {
-    {"TextWithTerminator", StoredValue::Text(kTool), false, true, kTool},
-    {"TextWithoutTerminator", StoredValue::Text(kTool, false), false, true, kTool},
-    {"EmptyText", StoredValue::Text(""), false, true, ""},
-    {"ZeroBytes", StoredValue{platform::kRegSz, {}}, false, true, ""},
-    {"FullBuffer1023PlusTerminator", StoredValue::Text(k1023), false, true, k1023},
-    {"OneByteTooMany", StoredValue::Text(k1024), false, false, ""},
-    {"FullBufferWithoutTerminator", StoredValue::Text(k1024, false), false, true, k1024},
-    {"DwordSmall", StoredValue::Dword(5), false, true, "5"},
-    {"DwordWithInnerZeroByte", StoredValue::Dword(4096), false, true, "4096"},
-    {"DwordLargest", StoredValue::Dword(0xFFFFFFFF), false, true, "4294967295"},
-    {"OtherTypeLeavesTheText", StoredValue{3, {1, 2, 3}}, false, true, "before"},
-    {"MissingValue", std::nullopt, false, false, ""},
-    {"ReadOnlyKeyIsRead", StoredValue::Text("C:\\x.exe"), true, true, "C:\\x.exe"},
+    {"TextWithTerminator", StoredValue::Text(kTool), true, kTool},
+    {"TextWithoutTerminator", StoredValue::Text(kTool, false), true, kTool},
+    {"EmptyText", StoredValue::Text(""), true, ""},
+    {"ZeroBytes", StoredValue{platform::kRegSz, {}}, true, ""},
+    {"FullBuffer1023PlusTerminator", StoredValue::Text(k1023), true, k1023},
+    {"OneByteTooMany", StoredValue::Text(k1024), false, ""},
+    {"FullBufferWithoutTerminator", StoredValue::Text(k1024, false), true, k1024},
+    {"DwordSmall", StoredValue::Dword(5), true, "5"},
+    {"DwordWithInnerZeroByte", StoredValue::Dword(4096), true, "4096"},
+    {"DwordLargest", StoredValue::Dword(0xFFFFFFFF), true, "4294967295"},
+    {"OtherTypeLeavesTheText", StoredValue{3, {1, 2, 3}}, true, "before"},
+    {"MissingValue", std::nullopt, false, ""},
+    {"ReadOnlyKeyIsRead", StoredValue::Text("C:\\x.exe"), true, "C:\\x.exe", Key::ReadOnly},
+    {"MissingKeyFailsWithEmptyText", std::nullopt, false, "", Key::Missing},
 };
 // clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Values, GetKeyValueTest, ::testing::ValuesIn(kReads), RowName{});
-
-TEST(GetKeyValue, MissingKeyFailsWithEmptyText) {
-    FakeRegistry registry;
-    std::string text = "before";
-    EXPECT_FALSE(GetKeyValue(registry, platform::kLocalMachine, kKey, "Value", text));
-    EXPECT_EQ(text, "");
-    EXPECT_EQ(registry.closes, 0);  // nothing was opened, nothing to close
-}
 
 // The launcher, end to end over the fakes.
 constexpr const char* kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
