@@ -27,15 +27,10 @@ same_texts() { holds_every_text_of "$1" "$2" && holds_every_text_of "$2" "$1"; }
 no_obsolete_entries() { [ -z "$(msgattrib --only-obsolete "$1")" ]; }
 compiles_complete() {
     local statistics
-    statistics=$(msgfmt --check --check-accelerators='&' --statistics -o /dev/null "$1" 2>&1) || {
-        echo "$statistics" >&2
-        return 1
-    }
-    case "$statistics" in *fuzzy* | *untranslated*)
-        echo "$1: $statistics" >&2
-        return 1
-        ;;
-    esac
+    statistics=$(msgfmt --check --check-accelerators='&' --statistics -o /dev/null "$1" 2>&1) &&
+        [[ $statistics != *fuzzy* && $statistics != *untranslated* ]] && return 0
+    echo "$1: $statistics" >&2
+    return 1
 }
 names_its_language() { grep -qx "\"Language: $2\\\\n\"" "$1"; }
 
