@@ -11,6 +11,12 @@
 #include "tests/support/worked_examples.h"
 
 namespace wagelyn {
+
+// GoogleTest shows a period by its name.
+static void PrintTo(const PeriodInfo& info, std::ostream* os) {
+    *os << info.name;
+}
+
 namespace {
 
 using namespace testing;
@@ -147,6 +153,10 @@ struct LocaleCase {
     NumberFormat format;
     WorkedExample example;
 };
+
+void PrintTo(const LocaleCase& c, std::ostream* os) {
+    *os << c.example.name;
+}
 
 class LocaleTest : public ::testing::TestWithParam<LocaleCase> {};
 

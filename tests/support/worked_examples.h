@@ -5,6 +5,7 @@
 // to the same rows.
 
 #include <map>
+#include <ostream>
 #include <string>
 
 #include "conversion/period.h"
@@ -18,6 +19,11 @@ struct WorkedExample {
     std::string tax;
     std::map<Period, std::string> texts;
 };
+
+// GoogleTest shows a row by its name.
+inline void PrintTo(const WorkedExample& example, std::ostream* os) {
+    *os << example.name;
+}
 
 using P = Period;
 
