@@ -29,11 +29,7 @@ class TextToNumberTest : public ::testing::TestWithParam<ReadCase> {};
 
 TEST_P(TextToNumberTest, ReadsOrFails) {
     const ReadCase& c = GetParam();
-    const std::optional<double> got = TextToNumber(c.text, c.format);
-    ASSERT_EQ(got.has_value(), c.expected.has_value()) << '"' << c.text << '"';
-    if (c.expected) {
-        EXPECT_EQ(*got, *c.expected) << '"' << c.text << '"';
-    }
+    EXPECT_EQ(TextToNumber(c.text, c.format), c.expected) << '"' << c.text << '"';
 }
 
 // clang-format off
@@ -135,9 +131,7 @@ TEST(TextToNumber, ReadsMinusZeroAsSignedZeroThatWritesAsZero) {
 
 TEST(TextToNumber, ReadsAMegabyteOfDigitsToTheNearestDouble) {
     std::string text = "0." + std::string(1 << 20, '0') + "5e1048578";
-    const std::optional<double> got = TextToNumber(text, kEnglish);
-    ASSERT_TRUE(got);
-    EXPECT_EQ(*got, 50.0);
+    EXPECT_EQ(TextToNumber(text, kEnglish), 50.0);
     EXPECT_FALSE(TextToNumber(std::string(1 << 20, '9'), kEnglish));
 }
 
@@ -196,9 +190,7 @@ void ExpectRoundTrip(int digits, const NumberFormat& format) {
         const double value = sign(random) == 1 ? -magnitude : magnitude;
         const double kept = KeepDecimals(value, digits);
         const std::string text = NumberToText(kept, format);
-        const auto back = TextToNumber(text, format);
-        ASSERT_TRUE(back) << text;
-        ASSERT_EQ(*back, kept) << value << " kept as " << text;
+        ASSERT_EQ(TextToNumber(text, format), kept) << value << " kept as " << text;
         ASSERT_NE(text, "-0");
     }
 }
