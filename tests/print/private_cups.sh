@@ -17,8 +17,7 @@ unshare -m true 2>/dev/null || skip "unshare -m is not permitted here"
 private_work cups
 dir=$work
 chmod 0755 "$dir"  # the filters run as user lp
-mkdir -p "$dir"/etc/ppd "$dir"/spool/tmp "$dir"/cache "$dir"/state "$dir"/log "$dir"/out \
-    "$dir"/pdf-spool "$dir"/home
+mkdir -p "$dir"/{etc/ppd,spool/tmp,cache,state,log,out,pdf-spool,home}
 on_exit() {  # whatever failed, the server's own account of it
     [ "$1" = 0 ] || [ "$1" = 77 ] || { echo "--- print server log ---" && cat "$dir"/log/*; } >&2
 }
