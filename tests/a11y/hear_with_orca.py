@@ -79,6 +79,7 @@ STEPS = [
 # and descriptions everywhere else must carry no punctuation noise.
 READS_DIALOG = {"shift+Tab space", "Return"}
 
+
 def no_orca_running():  # Orca refuses to start beside another of this user
     return subprocess.run(["pgrep", "-x", "-u", str(os.getuid()), "orca"],
                           stdout=subprocess.DEVNULL).returncode != 0
