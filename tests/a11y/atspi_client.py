@@ -1,17 +1,32 @@
-"""What every screen-reader test client needs: the program's accessible
-application, a patient look for something in its tree, and a running tally
-of checks."""
+"""What every screen-reader test client shares: the program's accessible
+application and windows, a patient look for something in its tree, the
+processes a client starts, and a tally of named checks."""
+import atexit
+import subprocess
+import sys
 import time
 
 import pyatspi
 
-failures = []
+BUTTON, TEXT, FRAME = pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TEXT, pyatspi.ROLE_FRAME
+DIALOGS = (pyatspi.ROLE_DIALOG, pyatspi.ROLE_ALERT)
+results = []
+processes = []
 
 
-def check(what, ok):
-    print(("ok   " if ok else "FAIL ") + what)
-    if not ok:
-        failures.append(what)
+def check(what, ok, detail=None):
+    print(("ok   " if ok else "FAIL ") + what + ("" if ok or detail is None else f"; {detail}"))
+    results.append(bool(ok))
+
+
+def finish():
+    print(f"{results.count(True)} passed, {results.count(False)} failed")
+    sys.exit(0 if all(results) else 1)
+
+
+def skip(why):
+    print(f"{why}; skipped", file=sys.stderr)
+    sys.exit(77)
 
 
 def wait_for(find, seconds=15, pause=0.1):
@@ -29,3 +44,52 @@ def wait_for(find, seconds=15, pause=0.1):
 def application():
     """The program as AT-SPI lists it, or None."""
     return next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name.lower() == "wagelyn"), None)
+
+
+def top_level(roles=None, name=None):
+    """The program's first window of one of `roles` (any) named `name` (any)."""
+    app = application()
+    return next((w for w in app if w and (roles is None or w.getRole() in roles)
+                 and (name is None or w.name == name)), None) if app else None
+
+
+def find(root, role, name=None, focused=False):
+    return pyatspi.findDescendant(root, lambda a: a.getRole() == role and (
+        name is None or a.name == name) and (
+        not focused or a.getState().contains(pyatspi.STATE_FOCUSED)))
+
+
+def press(accessible):
+    accessible.queryAction().doAction(0)
+
+
+def text_of(accessible):
+    text = accessible.queryText()
+    return text.getText(0, text.characterCount)
+
+
+def set_text(accessible, text):
+    accessible.queryEditableText().setTextContents(text)
+
+
+def start(command, env, log):
+    """`command` in the background, its output in `log`; stopped at exit."""
+    with open(log, "ab") as out:
+        processes.append(subprocess.Popen(command, env=env, stdin=subprocess.DEVNULL,
+                                          stdout=out, stderr=subprocess.STDOUT))
+    return processes[-1]
+
+
+def stop(process):
+    process.terminate()
+    try:
+        process.wait(5)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
+
+
+@atexit.register
+def stop_all():
+    for process in reversed(processes):
+        stop(process)

@@ -9,13 +9,10 @@ import os
 import re
 import shutil
 import subprocess
-import sys
-import tempfile
 import time
 
-import pyatspi
-
-from atspi_client import application, wait_for
+from atspi_client import (TEXT, application, check, find, finish, skip, start, stop, text_of,
+                          wait_for)
 
 # Speech Dispatcher says these aloud at Orca's default punctuation level
 # ("most"); a full stop only where it neither ends a sentence nor stands in a
@@ -82,36 +79,6 @@ STEPS = [
 # and descriptions everywhere else must carry no punctuation noise.
 READS_DIALOG = {"shift+Tab space", "Return"}
 
-failures = []
-processes = []
-
-
-def skip(why):
-    print(f"orca: {why}; skipped", file=sys.stderr)
-    sys.exit(77)
-
-
-def check(what, ok, said=None):
-    print(("ok   " if ok else "FAIL ") + what + ("" if ok or said is None else f"; heard {said!r}"))
-    if not ok:
-        failures.append(what)
-
-
-def start(command, env, log):
-    process = subprocess.Popen(command, env=env, stdin=subprocess.DEVNULL,
-                               stdout=open(log, "w"), stderr=subprocess.STDOUT)
-    processes.append(process)
-    return process
-
-
-def stop(process):
-    process.terminate()
-    try:
-        process.wait(5)
-    except subprocess.TimeoutExpired:
-        process.kill()
-        process.wait()
-
 
 def no_orca_running():  # Orca refuses to start beside another of this user
     return subprocess.run(["pgrep", "-x", "-u", str(os.getuid()), "orca"],
@@ -119,11 +86,7 @@ def no_orca_running():  # Orca refuses to start beside another of this user
 
 
 def focused_text():
-    app = application()
-    box = pyatspi.findDescendant(app, lambda a: a.getRole() == pyatspi.ROLE_TEXT and
-                                 a.getState().contains(pyatspi.STATE_FOCUSED))
-    text = box.queryText()
-    return text.getText(0, text.characterCount)
+    return text_of(find(application(), TEXT, focused=True))
 
 
 def private_session(home, language, lang):
@@ -196,23 +159,23 @@ def run(work, language, words):
     said = orca.new(quiet=1.5, longest=15)
     print(f"[{language}] opening: {said}")
     check(f"{language}: the window is heard by its name alone",
-          bool(said) and said[0].rstrip(".") == "Wagelyn frame", said)
+          bool(said) and said[0].rstrip(".") == "Wagelyn frame", f"heard {said!r}")
     for keys, what, heard_right in STEPS:
-        for key in keys.split():
-            if key == "type":
-                continue
-            if keys.startswith("type"):
-                subprocess.run(["xdotool", "type", "--delay", "60", key], env=env, check=True)
-            else:
+        if keys.startswith("type "):
+            subprocess.run(["xdotool", "type", "--delay", "60", keys[5:]], env=env, check=True)
+        else:
+            for key in keys.split():
                 subprocess.run(["xdotool", "key", key], env=env, check=True)
                 time.sleep(0.2)
         said = orca.new()
         print(f"[{language}] {keys}: {said}")
         if heard_right:
-            check(f"{language}: {what}", bool(wait_for(lambda: heard_right(said, words), 1)), said)
+            check(f"{language}: {what}", wait_for(lambda: heard_right(said, words), 1),
+                  f"heard {said!r}")
         if keys not in READS_DIALOG:
             noisy = [s for s in said if NOISE.search(s)]
-            check(f"{language}: {keys} heard without punctuation noise", not noisy, noisy)
+            check(f"{language}: {keys} heard without punctuation noise", not noisy,
+                  f"heard {noisy!r}")
     stop(program)
     stop(orca.process)
 
@@ -224,20 +187,14 @@ def main():
     # Another test's Orca may be running: wait up to a minute for it to end.
     if not wait_for(no_orca_running, 60):
         skip("another Orca of this user kept running")
-    work = tempfile.mkdtemp(prefix="wagelyn-orca.")
-    try:
-        # Without a window manager the focus is lost once a dialog closes.
-        start(["openbox", "--sm-disable"], dict(os.environ, HOME=work), f"{work}/openbox.log")
-        wait_for(lambda: "window id" in subprocess.run(
-            ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], capture_output=True, text=True).stdout)
-        for language, words in LANGUAGES.items():
-            run(work, language, words)
-    finally:
-        for process in reversed(processes):
-            stop(process)
-        shutil.rmtree(work, ignore_errors=True)
-    print(f"{len(failures)} failed" if failures else "Orca heard everything right")
-    return 1 if failures else 0
+    work = os.environ["XDG_RUNTIME_DIR"]  # run_a11y_test.sh removes it
+    # Without a window manager the focus is lost once a dialog closes.
+    start(["openbox", "--sm-disable"], dict(os.environ, HOME=work), f"{work}/openbox.log")
+    wait_for(lambda: "window id" in subprocess.run(
+        ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], capture_output=True, text=True).stdout)
+    for language, words in LANGUAGES.items():
+        run(work, language, words)
+    finish()
 
 
-sys.exit(main())
+main()

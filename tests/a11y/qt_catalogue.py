@@ -34,23 +34,19 @@ class QtTranslation:
             at += 5 + length
 
     def message(self, at, context, source):
-        messages, fields, translation = self.blocks[MESSAGES], {}, None
+        messages, fields = self.blocks[MESSAGES], {}
         while (tag := messages[at]) != END:
-            at += 1
             if tag == OBSOLETE1:
-                at += 4
+                at += 5
                 continue
-            length = struct.unpack(">I", messages[at:at + 4])[0]
-            value = messages[at + 4:at + 4 + (0 if length == 0xFFFFFFFF else length)]
-            at += 4 + (0 if length == 0xFFFFFFFF else length)
-            if tag == TRANSLATION:
-                translation = value.decode("utf-16-be")
-            elif tag in (SOURCE, CONTEXT, COMMENT):
-                fields[tag] = value
+            # A length of 0xFFFFFFFF stands for an empty field.
+            length = struct.unpack(">I", messages[at + 1:at + 5])[0] % 0xFFFFFFFF
+            fields[tag] = messages[at + 5:at + 5 + length]
+            at += 5 + length
         if fields.get(SOURCE, source) != source or fields.get(CONTEXT, context) != context \
-                or fields.get(COMMENT, b"") != b"":
+                or fields.get(COMMENT, b"") != b"" or TRANSLATION not in fields:
             return None
-        return translation
+        return fields[TRANSLATION].decode("utf-16-be")
 
     def __call__(self, context, text):
         """The translation of `text` in `context`, its "&" left out as a

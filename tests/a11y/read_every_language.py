@@ -5,35 +5,22 @@ description must be the catalogue's translation of what English shows, and a
 conversion must write figures the way the region, not the language, says.
 The catalogues are the build's own compiled ones (WAGELYN_CATALOGUES), so a
 new language is read without a change here."""
+import contextlib
 import gettext
 import glob
 import os
 import re
 import subprocess
-import sys
-import time
 from collections import Counter
 
 import pyatspi
 
-from atspi_client import application, check, failures, wait_for
+from atspi_client import (BUTTON, DIALOGS, FRAME, TEXT, application, check, find, finish, press,
+                          set_text, start, stop, text_of, top_level, wait_for)
 from qt_catalogue import QtTranslation
 
 # AT-SPI names the push button role "push button"; newer versions, "button".
 BUTTON_ROLES = ("push button", "button")
-
-
-def top_level(roles):
-    app = application()
-    return next((w for w in app if w and w.getRole() in roles), None) if app else None
-
-
-def find(root, role, name):
-    return pyatspi.findDescendant(root, lambda a: a.getRole() == role and a.name == name)
-
-
-def press(root, role, name):
-    find(root, role, name).queryAction().doAction(0)
 
 
 def labels_of(element):
@@ -97,50 +84,42 @@ class Words:
         return Counter({translated(*key): n for key, n in english_said.items()})
 
 
-class Program:
-    def __init__(self, environment):
-        # run_a11y_test.sh shows this log when a check fails.
-        with open(os.path.join(os.environ["XDG_RUNTIME_DIR"], "program.log"), "ab") as log:
-            self.process = subprocess.Popen([os.environ["WAGELYN_PROGRAM"]], env=environment,
-                                            stdin=subprocess.DEVNULL, stdout=log, stderr=log)
-
-    def __enter__(self):
-        return self
-
-    def __exit__(self, *_):
-        self.process.terminate()
-        self.process.wait()
-        wait_for(lambda: application() is None)
+@contextlib.contextmanager
+def program(environment):  # run_a11y_test.sh shows its log when a check fails
+    log = os.path.join(os.environ["XDG_RUNTIME_DIR"], "program.log")
+    process = start([os.environ["WAGELYN_PROGRAM"]], environment, log)
+    yield
+    stop(process)
+    wait_for(lambda: application() is None)
 
 
 def read_windows(T):
     """Works the windows in the language `T` translates into; returns what
     each window and the unavailable message say, and the Monthly figure of
     a conversion."""
-    frame = wait_for(lambda: top_level((pyatspi.ROLE_FRAME,)))
+    frame = wait_for(lambda: top_level((FRAME,)))
     if frame is None:
         return None
     said = {"main": texts_of(frame)}
-    find(frame, pyatspi.ROLE_TEXT, T("Annual Salary")).queryEditableText().setTextContents("52000")
-    press(frame, pyatspi.ROLE_PUSH_BUTTON, T("Annual Salary"))
-    monthly = find(frame, pyatspi.ROLE_TEXT, T("Monthly"))
-    said["figure"] = wait_for(lambda: monthly.queryText().getText(0, -1))
+    set_text(find(frame, TEXT, T("Annual Salary")), "52000")
+    press(find(frame, BUTTON, T("Annual Salary")))
+    monthly = find(frame, TEXT, T("Monthly"))
+    said["figure"] = wait_for(lambda: text_of(monthly))
 
-    monthly.queryEditableText().setTextContents("")
-    press(frame, pyatspi.ROLE_PUSH_BUTTON, T("Monthly"))
-    dialogs = (pyatspi.ROLE_DIALOG, pyatspi.ROLE_ALERT)
-    error = wait_for(lambda: top_level(dialogs))
+    set_text(monthly, "")
+    press(find(frame, BUTTON, T("Monthly")))
+    error = wait_for(lambda: top_level(DIALOGS))
     said["error"] = texts_of(error) if error else Counter()
     if error:
-        press(error, pyatspi.ROLE_PUSH_BUTTON, T("OK"))
-        wait_for(lambda: top_level(dialogs) is None)
+        press(find(error, BUTTON, T("OK")))
+        wait_for(lambda: top_level(DIALOGS) is None)
 
-    press(frame, pyatspi.ROLE_MENU_ITEM, T("About the program"))
-    about = wait_for(lambda: top_level(dialogs))
+    press(find(frame, pyatspi.ROLE_MENU_ITEM, T("About the program")))
+    about = wait_for(lambda: top_level(DIALOGS))
     said["about"] = texts_of(about) if about else Counter()
     said["message"] = Counter()
     if about:
-        press(about, pyatspi.ROLE_PUSH_BUTTON, T("System Info..."))
+        press(find(about, BUTTON, T("System Info...")))
         message = wait_for(lambda: top_level((pyatspi.ROLE_ALERT,)))
         said["message"] = texts_of(message) if message else Counter()
     return said
@@ -173,7 +152,7 @@ english_said = None
 for variables, language, figure in rows:
     where = " ".join(f"{k}={v}" for k, v in variables.items())
     words = by_language[language] if language else english_words
-    with Program({**base, **variables}):
+    with program({**base, **variables}):
         said = read_windows(words)
     if said is None:
         check(f"{where}: the main window appears", False)
@@ -199,5 +178,4 @@ for variables, language, figure in rows:
         check(f"{where}: the catalogue changes the main window's words ({changed})", changed > 10)
     check(f"{where}: Monthly reads {figure} (read {said['figure']!r})", said["figure"] == figure)
 
-print(f"{len(failures)} failed" if failures else "all checks passed")
-sys.exit(1 if failures else 0)
+finish()

@@ -9,45 +9,28 @@
 # With WAGELYN_CLIENT_STARTS=1 the client starts the program itself, once
 # for each setting it tries, from WAGELYN_PROGRAM.
 set -euo pipefail
-program=$1
-client=${2:-work_the_window.py}
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../support/harness.sh"
 launcher=/usr/libexec/at-spi-bus-launcher
-for tool in Xvfb dbus-daemon dbus-send "$launcher"; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "a11y: $tool is missing; skipped" >&2
-        exit 77
-    fi
-done
+require_tools Xvfb dbus-daemon dbus-send "$launcher"
 # Debian's pyatspi lives with the system python, not with any other one.
-if ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
-    echo "a11y: python3-pyatspi is missing; skipped" >&2
-    exit 77
-fi
+/usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is missing"
 
-work=$(mktemp -d /tmp/wagelyn-a11y.XXXXXX)
-source "$here/../support/xvfb.sh"
-bus_pid=""
-launcher_pid=""
-app_pid=""
-cleanup() {
-    for pid in "$app_pid" "$launcher_pid" "$bus_pid"; do
-        [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-    done
-    stop_xvfb
-    rm -rf "$work"
+private_work a11y
+on_exit() {
+    if [ "$1" != 0 ] && [ "$1" != 77 ]; then
+        echo "--- program output" >&2
+        cat "$work/program.log" >&2 2>/dev/null || true
+    fi
 }
-trap cleanup EXIT
-
 start_xvfb "$work"
 export XDG_RUNTIME_DIR="$work"
 chmod 700 "$work"
 dbus-daemon --session --fork --print-address=3 --print-pid=4 \
     3>"$work/bus-address" 4>"$work/bus-pid"
-bus_pid=$(cat "$work/bus-pid")
+spawned+=("$(cat "$work/bus-pid")")
 export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus-address")
-"$launcher" --launch-immediately >"$work/launcher.log" 2>&1 &
-launcher_pid=$!
+spawn "$work/launcher.log" "$launcher" --launch-immediately
 # Nothing may ask for the accessibility bus before the launcher owns its name:
 # the session bus would start a second launcher for the asker, and the program
 # and the client could end up on different buses.
@@ -62,30 +45,13 @@ a11y_ready() {
     dbus-send --bus="$address" --print-reply --dest=org.a11y.atspi.Registry \
         /org/a11y/atspi/accessible/root org.freedesktop.DBus.Peer.Ping >/dev/null 2>&1
 }
-ready=false
-for _ in $(seq 100); do
-    a11y_ready && ready=true && break
-    sleep 0.1
-done
-if [ "$ready" != true ]; then
-    echo "a11y: the accessibility bus did not come up" >&2
+if ! wait_until 100 a11y_ready; then
+    echo "the accessibility bus did not come up" >&2
     cat "$work/launcher.log" >&2
     exit 1
 fi
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-export WAGELYN_PROGRAM=$program
-if [ "${WAGELYN_CLIENT_STARTS:-}" != 1 ]; then
-    "$program" >"$work/program.log" 2>&1 </dev/null &
-    app_pid=$!
-fi
-
-status=0
-/usr/bin/python3 "$here/$client" || status=$?
-if [ "$status" = 77 ]; then
-    exit 77
-elif [ "$status" != 0 ]; then
-    echo "--- program output" >&2
-    cat "$work/program.log" >&2 2>/dev/null || true
-    exit 1
-fi
+export WAGELYN_PROGRAM=$1
+[ "${WAGELYN_CLIENT_STARTS:-}" = 1 ] || spawn "$work/program.log" "$1"
+/usr/bin/python3 "$here/${2:-work_the_window.py}"

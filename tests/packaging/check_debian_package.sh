@@ -9,34 +9,16 @@
 #   check_debian_package.sh BUILD_DIR
 set -euo pipefail
 build=$1
-if [ "$(id -u)" -ne 0 ]; then
-    echo "check_debian_package: needs root; skipped" >&2
-    exit 77
-fi
-for tool in cpack dpkg-shlibdeps Xvfb xwininfo; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "check_debian_package: $tool is missing; skipped" >&2
-        exit 77
-    fi
-done
+source "$(dirname "$0")/../support/harness.sh"
+[ "$(id -u)" -eq 0 ] || skip "needs root"
+require_tools cpack dpkg-shlibdeps Xvfb xwininfo
 if dpkg-query -W -f='${Status}' wagelyn 2>/dev/null | grep -q 'install ok installed'; then
-    echo "check_debian_package: wagelyn is installed already; left alone, skipped" >&2
-    exit 77
+    skip "wagelyn is installed already; left alone"
 fi
 
-work=$(mktemp -d /tmp/wagelyn-deb.XXXXXX)
-app_pid=""
+private_work deb
 installed=""
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    stop_xvfb
-    [ -n "$installed" ] && dpkg -r wagelyn >/dev/null 2>&1 || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-source "$(dirname "$0")/../support/checks.sh"
-source "$(dirname "$0")/../support/xvfb.sh"
+on_exit() { [ -z "$installed" ] || dpkg -r wagelyn >/dev/null 2>&1 || true; }
 
 # Without dpkg-shlibdeps' list of dependencies, no package comes out.
 refused() {
@@ -63,11 +45,8 @@ judge() {  # judge TOOL DESCRIPTION COMMAND...: the check, or note the tool as m
 }
 # Every tag lintian knows, pedantic and informational ones too, shown; an
 # error or a warning fails.
-lintian_passes() {
-    lintian --pedantic -I --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 ||
-        { sed 's/^/    /' "$work/lintian.log" >&2; false; }
-}
-judge lintian "lintian finds no error or warning" lintian_passes
+judge lintian "lintian finds no error or warning" \
+    quietly "$work/lintian.log" lintian --pedantic -I --fail-on error,warning "$deb"
 
 dpkg -i "$deb" >"$work/dpkg.log" 2>&1 || { cat "$work/dpkg.log"; exit 1; }
 installed=yes
@@ -96,8 +75,7 @@ hardened() {
     if [ "$(dpkg --print-architecture)" != arm64 ] && [[ $usage == *--nobranchprotection* ]]; then
         skip+=(--nobranchprotection)
     fi
-    hardening-check "${skip[@]}" /usr/bin/wagelyn >"$work/hardening.log" 2>&1 ||
-        { sed 's/^/    /' "$work/hardening.log" >&2; false; }
+    quietly "$work/hardening.log" hardening-check "${skip[@]}" /usr/bin/wagelyn
 }
 judge hardening-check "the installed program is hardened" hardened
 
@@ -123,28 +101,15 @@ done <"$(dirname "$0")/../../po/LINGUAS"
 # start_xvfb also sets QT_QPA_PLATFORM=xcb: a caller's "offscreen" would
 # keep the window off the server.
 start_xvfb "$work"
-/usr/bin/wagelyn >/dev/null 2>&1 </dev/null &
-app_pid=$!
-window_shown() {
-    for _ in $(seq 100); do
-        if xwininfo -root -tree 2>/dev/null | grep -q 'Wagelyn\.*created by'; then
-            return 0
-        fi
-        sleep 0.1
-    done
-    return 1
-}
-check "the installed program shows its window" window_shown
-kill "$app_pid"
-wait "$app_pid" 2>/dev/null || true
-app_pid=""
+spawn /dev/null /usr/bin/wagelyn
+window_shown() { xwininfo -root -tree 2>/dev/null | grep -q 'Wagelyn\.*created by'; }
+check "the installed program shows its window" wait_until 100 window_shown
+kill "${spawned[-1]}"
+wait "${spawned[-1]}" 2>/dev/null || true
 
 dpkg -r wagelyn >/dev/null
 installed=""
 check "removed cleanly" test ! -e /usr/bin/wagelyn
 
 report "debian package"
-if [ ${#unjudged[@]} -gt 0 ]; then
-    echo "check_debian_package: ${unjudged[*]} missing; not judged, skipped" >&2
-    exit 77
-fi
+[ ${#unjudged[@]} -eq 0 ] || skip "${unjudged[*]} missing; not judged"

@@ -12,16 +12,9 @@
 #   check_reproducible.sh SOURCE_DIR WORK_PARENT_DIR
 set -euo pipefail
 source_dir=$1
-here=$(dirname "$0")
-source "$here/../support/checks.sh"
-for tool in git cmake cpack ninja dpkg-shlibdeps x86_64-w64-mingw32-g++ makensis; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "check_reproducible: $tool is missing; skipped" >&2
-        exit 77
-    fi
-done
-commit=$(git -C "$source_dir" rev-parse HEAD 2>/dev/null) ||
-    { echo "check_reproducible: $source_dir is not a git checkout; skipped" >&2; exit 77; }
+source "$(dirname "$0")/../support/harness.sh"
+require_tools git cmake cpack ninja dpkg-shlibdeps x86_64-w64-mingw32-g++ makensis
+commit=$(git -C "$source_dir" rev-parse HEAD 2>/dev/null) || skip "$source_dir is not a git checkout"
 [ -z "$(git -C "$source_dir" status --porcelain --untracked-files=no)" ] ||
     echo "check_reproducible: uncommitted changes are not built, only $commit" >&2
 mkdir -p "$2"

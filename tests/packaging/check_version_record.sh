@@ -5,21 +5,15 @@
 #   check_version_record.sh GENERATED_VERSION_RC
 set -euo pipefail
 rc=$1
-for tool in x86_64-w64-mingw32-windres x86_64-w64-mingw32-g++ strings; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "check_version_record: $tool is missing; skipped" >&2
-        exit 77
-    fi
-done
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/../support/harness.sh"
+require_tools x86_64-w64-mingw32-windres x86_64-w64-mingw32-g++ strings
+private_work version
 
 x86_64-w64-mingw32-windres "$rc" -O coff -o "$work/version.o"
 printf 'int main() { return 0; }\n' >"$work/main.cpp"
 x86_64-w64-mingw32-g++ -static "$work/main.cpp" "$work/version.o" -o "$work/Wagelyn.exe"
 strings -el "$work/Wagelyn.exe" >"$work/strings.txt"
 
-source "$(dirname "$0")/../support/checks.sh"
 value_is() {  # the value stands right after its name in the string table
     grep -A1 -x "$1" "$work/strings.txt" | tail -n 1 | grep -qx "$2"
 }

@@ -8,43 +8,19 @@
 #
 #   tests/print/private_cups.sh COMMAND [ARGS...]
 set -euo pipefail
-
-if [ "$(id -u)" -ne 0 ]; then
-    echo "private_cups: needs root; skipped" >&2
-    exit 77
-fi
-for tool in cupsd lpadmin lpstat unshare; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "private_cups: $tool is missing; skipped" >&2
-        exit 77
-    fi
-done
-
+source "$(dirname "$0")/../support/harness.sh"
+[ "$(id -u)" -eq 0 ] || skip "needs root"
+require_tools cupsd lpadmin lpstat unshare
 # Containers often refuse private mount namespaces.
-if ! unshare -m true 2>/dev/null; then
-    echo "private_cups: unshare -m is not permitted here; skipped" >&2
-    exit 77
-fi
+unshare -m true 2>/dev/null || skip "unshare -m is not permitted here"
 
-dir=$(mktemp -d /tmp/wagelyn-cups.XXXXXX)
+private_work cups
+dir=$work
 chmod 0755 "$dir"  # the filters run as user lp
-mkdir -p "$dir"/etc/ppd "$dir"/spool/tmp "$dir"/cache "$dir"/state "$dir"/log "$dir"/out \
-    "$dir"/pdf-spool "$dir"/home
-cupsd_pid=""
-cleanup() {
-    local status=$?
-    # Whatever failed, the server's own account of it.
-    if [ "$status" -ne 0 ] && [ "$status" -ne 77 ]; then
-        echo "--- print server log ---" >&2
-        cat "$dir"/log/* >&2 || true
-    fi
-    if [ -n "$cupsd_pid" ]; then
-        kill "$cupsd_pid" 2>/dev/null || true
-        wait "$cupsd_pid" 2>/dev/null || true
-    fi
-    rm -rf "$dir"
+mkdir -p "$dir"/{etc/ppd,spool/tmp,cache,state,log,out,pdf-spool,home}
+on_exit() {  # whatever failed, the server's own account of it
+    [ "$1" = 0 ] || [ "$1" = 77 ] || { echo "--- print server log ---" && cat "$dir"/log/*; } >&2
 }
-trap cleanup EXIT
 
 cat >"$dir/etc/cups-files.conf" <<CONF
 ServerRoot $dir/etc
@@ -82,20 +58,14 @@ Grp root
 CONF
 
 # cups-pdf reads only /etc/cups/cups-pdf.conf: only this cupsd sees ours.
-unshare -m bash -c "mount --bind '$dir/cups-pdf.conf' /etc/cups/cups-pdf.conf && \
-    exec cupsd -f -c '$dir/etc/cupsd.conf' -s '$dir/etc/cups-files.conf'" \
-    </dev/null >"$dir/log/cupsd.out" 2>&1 &
-cupsd_pid=$!
+spawn "$dir/log/cupsd.out" unshare -m bash -c "mount --bind '$dir/cups-pdf.conf' \
+    /etc/cups/cups-pdf.conf && exec cupsd -f -c '$dir/etc/cupsd.conf' -s '$dir/etc/cups-files.conf'"
 
 export CUPS_SERVER="$dir/cups.sock"
 export HOME="$dir/home"
 unset PRINTER LPDEST
-for _ in $(seq 100); do
-    if [ -S "$CUPS_SERVER" ] && lpstat -r 2>/dev/null | grep -q 'is running'; then
-        break
-    fi
-    sleep 0.1
-done
+running() { [ -S "$CUPS_SERVER" ] && lpstat -r 2>/dev/null | grep -q 'is running'; }
+wait_until 100 running || true
 lpadmin -p PDF -E -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_noopt.ppd
 lpadmin -d PDF
 

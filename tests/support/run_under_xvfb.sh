@@ -4,12 +4,8 @@
 #
 #   run_under_xvfb.sh COMMAND [ARG...]
 set -euo pipefail
-if ! command -v Xvfb >/dev/null; then
-    echo "run_under_xvfb: Xvfb is missing; skipped" >&2
-    exit 77
-fi
-work=$(mktemp -d /tmp/wagelyn-xvfb.XXXXXX)
-source "$(dirname "$0")/xvfb.sh"
-trap 'stop_xvfb; rm -rf "$work"' EXIT
+source "$(dirname "$0")/harness.sh"
+require_tools Xvfb
+private_work xvfb
 start_xvfb "$work"
 "$@"

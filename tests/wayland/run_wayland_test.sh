@@ -7,43 +7,23 @@
 #
 #   run_wayland_test.sh PROGRAM
 set -euo pipefail
-program=$1
-if ! command -v weston >/dev/null; then
-    echo "wayland: weston is missing; skipped" >&2
-    exit 77
-fi
-if ! ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1; then
-    echo "wayland: qt6-wayland is missing; skipped" >&2
-    exit 77
-fi
+source "$(dirname "$0")/../support/harness.sh"
+require_tools weston
+ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
+    skip "qt6-wayland is missing"
 
-work=$(mktemp -d /tmp/wagelyn-wayland.XXXXXX)
+private_work wayland
+on_exit() { [ "$1" = 0 ] || grep -sv '^\[' "$work/protocol.log" >&2 || true; }  # what it said
 chmod 700 "$work"
-weston_pid=""
-app_pid=""
-cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    [ -n "$weston_pid" ] && kill "$weston_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
 export XDG_RUNTIME_DIR="$work"
 unset DISPLAY
-weston --backend=headless-backend.so --socket=wagelyn-test >"$work/weston.log" 2>&1 &
-weston_pid=$!
-for _ in $(seq 100); do
-    [ -S "$work/wagelyn-test" ] && break
-    sleep 0.1
-done
-if [ ! -S "$work/wagelyn-test" ]; then
-    cat "$work/weston.log" >&2
-    exit 1
-fi
+spawn "$work/weston.log" weston --backend=headless-backend.so --socket=wagelyn-test
+wait_until 100 test -S "$work/wagelyn-test" || { cat "$work/weston.log" >&2; exit 1; }
 
 # The client side of the protocol, as the program speaks it.
 WAYLAND_DISPLAY=wagelyn-test QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client \
-    "$program" >"$work/protocol.log" 2>&1 </dev/null &
-app_pid=$!
+    spawn "$work/protocol.log" "$1"
+app_pid=${spawned[-1]}
 
 # The surface the toplevel was made of, once it exists. The protocol log
 # names an object "interface@id" (libwayland 1.21) or "interface#id" (1.23).
@@ -56,16 +36,8 @@ window_appeared() {
         grep -q 'xdg_surface[@#][0-9]*\.ack_configure' "$log" &&
         grep -q "wl_surface[@#]$surface\.attach(wl_buffer[@#]" "$log"
 }
-for _ in $(seq 150); do
-    if window_appeared; then
-        echo "the window appeared on Wayland"
-        exit 0
-    fi
-    if ! kill -0 "$app_pid" 2>/dev/null; then
-        break
-    fi
-    sleep 0.1
-done
-echo "the window never appeared; the program said:" >&2
-grep -v '^\[' "$work/protocol.log" >&2 || true
-exit 1
+# Until the window appears, or the program ends without it.
+appeared_or_ended() { window_appeared || ! kill -0 "$app_pid" 2>/dev/null; }
+appears() { wait_until 150 appeared_or_ended && window_appeared; }
+check "the window appears on Wayland" appears
+report wayland
