@@ -16,35 +16,15 @@
 #include "platform/programs.h"
 #include "platform/registry.h"
 #include "system_info/system_info_launcher.h"
+#include "tests/support/checks.h"
 
 namespace {
 
 using namespace wagelyn;
 
-int passed = 0;
-int failed = 0;
-
-void Check(bool ok, const char* what, int line) {
-    if (ok) {
-        ++passed;
-    } else {
-        ++failed;
-        std::printf("FAILED line %d: %s\n", line, what);
-    }
-}
-#define CHECK(condition) Check((condition), #condition, __LINE__)
-
-// What the system under the checks must do for them to mean anything; Wine's
-// behaviour, not ours. Not counted as a check; a failure fails the run.
-int unmetPreconditions = 0;
-void Precondition(bool ok, const char* what, int line) {
-    if (!ok) {
-        ++unmetPreconditions;
-        std::printf("PRECONDITION NOT MET line %d: %s (the checks after it prove nothing)\n", line,
-                    what);
-    }
-}
-#define PRECONDITION(condition) Precondition((condition), #condition, __LINE__)
+#define WHERE(condition) ("line " + std::to_string(__LINE__) + ": " #condition)
+#define CHECK(condition) testing::Check((condition), WHERE(condition))
+#define PRECONDITION(condition) testing::Precondition((condition), WHERE(condition))
 
 constexpr const char* kTestKey = "SOFTWARE\\WagelynTest";
 constexpr const char* kMarker = "C:\\wagelyn-started.txt";
@@ -278,6 +258,5 @@ int main(int argc, char** argv) {
     TestFileLookup();
     TestExpansion();
     TestLauncher();
-    std::printf("%d passed, %d failed\n", passed, failed);
-    return failed == 0 && unmetPreconditions == 0 ? 0 : 1;
+    return testing::Report("platform layer under Wine");
 }
