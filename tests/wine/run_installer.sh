@@ -203,10 +203,6 @@ refused() {
 # Unix mode: with write for others, every user may change it.
 shared="$drive_c/Program Files/Shared"
 mkdir "$shared" && chmod 777 "$shared"
-while IFS='|' read -r what folder; do
-    check "per machine, a folder $what is refused" refused "$folder"
-done <<'EOF_REFUSED'
-outside Program Files|C:\Wagelyn
-that every user may change|C:\Program Files\Shared
-EOF_REFUSED
+check "per machine, a folder outside Program Files is refused" refused 'C:\Wagelyn'
+check "per machine, a folder every user may change is refused" refused 'C:\Program Files\Shared'
 report "installer under Wine"
