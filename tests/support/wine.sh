@@ -1,8 +1,17 @@
-# Sourced by test scripts: a throwaway Wine prefix for the Windows programs.
-# The caller's EXIT trap must call stop_wine.
+# Sourced by test scripts: a throwaway Wine prefix for the Windows programs,
+# with xvfb.sh and checks.sh sourced too.
 #
+#   wine_test_session [--no-display] [--in PARENT] TOOL...
+#       the prologue of a test under Wine: skipped (exit 77) unless Wine and
+#       each TOOL are here; a work folder, $work, in PARENT (or /tmp); a private
+#       Xvfb (with --no-display, no display at all); a new prefix in $work. At
+#       exit, all of it is stopped and removed.
 #   require_tools TOOL...   exit 77 (skipped) when one is missing
-#   start_wine WORK_DIR     a new prefix in WORK_DIR, exported as WINEPREFIX
+#   start_wine WORK_DIR     a new prefix in WORK_DIR, exported as WINEPREFIX;
+#                           the caller's EXIT trap must call stop_wine
+source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
+
 require_tools() {
     for tool in "$@"; do
         if ! command -v "$tool" >/dev/null; then
@@ -27,4 +36,20 @@ stop_wine() {
     if [ -n "${WINEPREFIX:-}" ]; then
         wineserver -k 2>/dev/null || true
     fi
+}
+
+wine_test_session() {
+    local display=Xvfb parent=/tmp
+    [ "${1:-}" != --no-display ] || { display= && shift; }
+    [ "${1:-}" != --in ] || { parent=$2 && shift 2; }
+    require_tools wine wineserver winepath $display "$@"
+    mkdir -p "$parent"
+    work=$(mktemp -d "$(cd "$parent" && pwd)/wagelyn-wine.XXXXXX")
+    trap 'stop_wine; stop_xvfb; rm -rf "$work"' EXIT
+    if [ -n "$display" ]; then
+        start_xvfb "$work"
+    else
+        unset DISPLAY
+    fi
+    start_wine "$work"
 }

@@ -16,17 +16,12 @@ set -euo pipefail
 build=$1
 here=$(dirname "$0")
 source "$here/../support/wine.sh"
-source "$here/../support/xvfb.sh"
-source "$here/../support/checks.sh"
-require_tools wine wineserver winepath Xvfb makensis wixl msibuild msiinfo cpack python3 sha256sum \
-    x86_64-w64-mingw32-g++
+wine_test_session makensis wixl msibuild msiinfo cpack python3 sha256sum x86_64-w64-mingw32-g++
 if ! python3 -c 'import yaml' 2>/dev/null; then
     echo "$(basename "$0"): python3-yaml is missing; skipped" >&2
     exit 77
 fi
-
-work=$(mktemp -d /tmp/wagelyn-wine-installer.XXXXXX)
-trap 'stop_wine; stop_xvfb; rm -rf "$work"' EXIT
+drive_c="$WINEPREFIX/drive_c"
 
 packages=$work/packages
 cpack --config "$build/CPackConfig.cmake" -B "$packages" >"$work/cpack.log" 2>&1 ||
@@ -57,9 +52,6 @@ next_msi="$work/next/Wagelyn-$next-win64.msi"
 check "the next version's MSI has a product code of its own" \
     sh -c '[ -n "$1" ] && [ "$1" != "$2" ]' sh "$(product_code "$next_msi")" "$code"
 
-start_xvfb "$work"
-start_wine "$work"
-drive_c="$WINEPREFIX/drive_c"
 windows_path() { wine cmd /c echo "$1" </dev/null | tr -d '\r"'; }
 uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall'
 value() { wine reg query "$1\\$uninstall_key\\$2" /v "$3" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$3 *REG_[A-Z]* *//p"; }
@@ -211,10 +203,6 @@ refused() {
 # Unix mode: with write for others, every user may change it.
 shared="$drive_c/Program Files/Shared"
 mkdir "$shared" && chmod 777 "$shared"
-while IFS='|' read -r what folder; do
-    check "per machine, a folder $what is refused" refused "$folder"
-done <<'EOF_REFUSED'
-outside Program Files|C:\Wagelyn
-that every user may change|C:\Program Files\Shared
-EOF_REFUSED
+check "per machine, a folder outside Program Files is refused" refused 'C:\Wagelyn'
+check "per machine, a folder every user may change is refused" refused 'C:\Program Files\Shared'
 report "installer under Wine"

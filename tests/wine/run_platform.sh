@@ -6,11 +6,6 @@
 set -euo pipefail
 build=$1
 source "$(dirname "$0")/../support/wine.sh"
-require_tools wine wineserver winepath x86_64-w64-mingw32-g++
-
-work=$(mktemp -d /tmp/wagelyn-wine.XXXXXX)
-unset DISPLAY
-trap 'stop_wine; rm -rf "$work"' EXIT
-start_wine "$work"
+wine_test_session --no-display x86_64-w64-mingw32-g++
 wine "$build/tests/platform/windows/platform_windows_test.exe" \
     "$(winepath -w "$build/tests/platform/windows/marker.exe")" </dev/null

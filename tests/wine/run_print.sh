@@ -8,15 +8,9 @@
 set -euo pipefail
 build=$1
 matches=$2
-here=$(dirname "$0")
-source "$here/../support/wine.sh"
-source "$here/../support/xvfb.sh"
-require_tools wine wineserver winepath Xvfb pdfinfo pdftoppm pdfimages pdffonts lpstat
-
-work=$(mktemp -d /tmp/wagelyn-wine-print.XXXXXX)
-trap 'stop_wine; stop_xvfb; rm -rf "$work"' EXIT
-start_xvfb "$work"
-start_wine "$work"  # inside the print server's reach: Wine lists its printers
+source "$(dirname "$0")/../support/wine.sh"
+# Inside the print server's reach: Wine lists its printers.
+wine_test_session pdfinfo pdftoppm pdfimages pdffonts lpstat
 
 wine "$build/tests/ui/win32/drive_wagelyn.exe" "$(winepath -w "$build/Wagelyn.exe")" \
     "$(winepath -w "$build/tests/platform/windows/marker.exe")" print \
@@ -28,7 +22,6 @@ for _ in $(seq 300); do
     sleep 0.1
 done
 pdfs=("$WAGELYN_PRINT_OUT"/*.pdf)
-source "$here/../support/checks.sh"
 check "one PDF arrived" test "${#pdfs[@]}" -eq 1 -a -s "${pdfs[0]}"
 pdfinfo "${pdfs[0]}" >"$work/info"
 check "one page" grep -Eq '^Pages: +1$' "$work/info"

@@ -8,14 +8,9 @@
 #   run_signing.sh SOURCE_DIR WORK_PARENT_DIR
 set -euo pipefail
 source_dir=$1
-here=$(dirname "$0")
-source "$here/../support/wine.sh"
-source "$here/../support/checks.sh"
-require_tools openssl osslsigncode makensis wixl msibuild cmake cpack python3 wine wineserver winepath \
-    x86_64-w64-mingw32-g++
-mkdir -p "$2"
-work=$(mktemp -d "$(cd "$2" && pwd)/signing.XXXXXX")
-trap 'stop_wine; rm -rf "$work"' EXIT
+source "$(dirname "$0")/../support/wine.sh"
+wine_test_session --no-display --in "$2" openssl osslsigncode makensis wixl msibuild cmake cpack \
+    python3 x86_64-w64-mingw32-g++
 
 export WAGELYN_SIGN_PKCS12=$work/signer.p12 WAGELYN_SIGN_PASSWORD="throwaway $RANDOM$RANDOM"
 openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj "/CN=Wagelyn test signer" \
@@ -36,7 +31,6 @@ installer="$work/packages/Wagelyn-$version-win64.exe"
 python3 -c 'import sys, zipfile; zipfile.ZipFile(sys.argv[1]).extract(sys.argv[2], sys.argv[3])' \
     "$work/packages/Wagelyn-$version-win64.zip" "Wagelyn-$version-win64/Wagelyn.exe" "$work/archive"
 
-start_wine "$work"
 wine "$installer" /S /CurrentUser </dev/null
 folder=$(winepath -u "$(wine cmd /c echo '%LOCALAPPDATA%\Programs\Wagelyn' </dev/null | tr -d '\r')")
 

@@ -16,35 +16,15 @@
 #include "platform/programs.h"
 #include "platform/registry.h"
 #include "system_info/system_info_launcher.h"
+#include "tests/support/checks.h"
 
 namespace {
 
 using namespace wagelyn;
 
-int passed = 0;
-int failed = 0;
-
-void Check(bool ok, const char* what, int line) {
-    if (ok) {
-        ++passed;
-    } else {
-        ++failed;
-        std::printf("FAILED line %d: %s\n", line, what);
-    }
-}
-#define CHECK(condition) Check((condition), #condition, __LINE__)
-
-// What the system under the checks must do for them to mean anything; Wine's
-// behaviour, not ours. Not counted as a check; a failure fails the run.
-int unmetPreconditions = 0;
-void Precondition(bool ok, const char* what, int line) {
-    if (!ok) {
-        ++unmetPreconditions;
-        std::printf("PRECONDITION NOT MET line %d: %s (the checks after it prove nothing)\n", line,
-                    what);
-    }
-}
-#define PRECONDITION(condition) Precondition((condition), #condition, __LINE__)
+#define WHERE(condition) ("line " + std::to_string(__LINE__) + ": " #condition)
+#define CHECK(condition) testing::Check((condition), WHERE(condition))
+#define PRECONDITION(condition) testing::Precondition((condition), WHERE(condition))
 
 constexpr const char* kTestKey = "SOFTWARE\\WagelynTest";
 constexpr const char* kMarker = "C:\\wagelyn-started.txt";
@@ -63,8 +43,16 @@ void SetRaw(HKEY key, const char* name, DWORD type, const void* data, DWORD size
     RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
 }
 
-std::string Read(const char* name, bool* ok, const std::string& before = "before") {
-    std::string text = before;
+// Stores `text` and its terminator as `name` in the key at `path`.
+void SetText(const std::string& path, const char* name, DWORD type, const char* text) {
+    const HKEY key = CreateKey(path);
+    SetRaw(key, name, type, text, static_cast<DWORD>(strlen(text) + 1));
+    RegCloseKey(key);
+}
+
+// Reads `name` of the test key over the text "kept".
+std::string Read(const char* name, bool* ok) {
+    std::string text = "kept";
     *ok = GetKeyValue(platform::SystemRegistry(), platform::kLocalMachine, kTestKey, name, text);
     return text;
 }
@@ -91,32 +79,30 @@ bool EndsWith(const std::string& text, const std::string& end) {
            text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-void TestValueSizes() {
-    HKEY key = CreateKey(kTestKey);
-    const std::string fits(1023, 'a');
-    SetRaw(key, "Fits", REG_SZ, fits.c_str(), 1024);
-    const std::string tooLong(1024, 'b');
-    SetRaw(key, "TooLong", REG_SZ, tooLong.c_str(), 1025);
-    // A non-zero byte after the data, or Wine (like Windows) adds the NUL.
-    const std::string unterminated = std::string(1024, 'c') + "X";
-    SetRaw(key, "FullNoTerminator", REG_SZ, unterminated.data(), 1024);
-    SetRaw(key, "ZeroBytes", REG_SZ, "", 0);
-    SetRaw(key, "WithTerminator", REG_SZ, "C:\\tool.exe", 12);
-    SetRaw(key, "WithoutTerminator", REG_SZ, "C:\\tool.exeX", 11);
-    const DWORD number = 4096;
-    SetRaw(key, "Number", REG_DWORD, &number, sizeof number);
-    SetRaw(key, "Binary", REG_BINARY, "\x01\x02", 2);
+// Stores exactly `size` bytes of `data` as `name`: the reader gives `read`, and
+// says whether it read a value.
+void CheckStored(const char* name, DWORD type, const std::string& data, DWORD size,
+                 const std::string& read, bool ok) {
+    const HKEY key = CreateKey(kTestKey);
+    SetRaw(key, name, type, data.data(), size);  // data() ends in a NUL
     RegCloseKey(key);
+    bool readOk = !ok;
+    testing::Check(Read(name, &readOk) == read && readOk == ok, std::string("stored ") + name);
+}
 
-    bool ok = false;
-    CHECK(Read("Fits", &ok) == fits && ok);
-    CHECK(Read("TooLong", &ok).empty() && !ok);
-    CHECK(Read("FullNoTerminator", &ok) == std::string(1024, 'c') && ok);
-    CHECK(Read("ZeroBytes", &ok).empty() && ok);
-    CHECK(Read("WithTerminator", &ok) == "C:\\tool.exe" && ok);
-    CHECK(Read("WithoutTerminator", &ok) == "C:\\tool.exe" && ok);
-    CHECK(Read("Number", &ok) == "4096" && ok);
-    CHECK(Read("Binary", &ok, "kept") == "kept" && ok);
+void TestValueSizes() {
+    const std::string full(1024, 'c');
+    CheckStored("Fits", REG_SZ, std::string(1023, 'a'), 1024, std::string(1023, 'a'), true);
+    CheckStored("TooLong", REG_SZ, std::string(1024, 'b'), 1025, "", false);
+    // A non-zero byte after the data, or Wine (like Windows) adds the NUL.
+    CheckStored("FullNoTerminator", REG_SZ, full + "X", 1024, full, true);
+    CheckStored("ZeroBytes", REG_SZ, "", 0, "", true);
+    CheckStored("WithTerminator", REG_SZ, "C:\\tool.exe", 12, "C:\\tool.exe", true);
+    CheckStored("WithoutTerminator", REG_SZ, "C:\\tool.exeX", 11, "C:\\tool.exe", true);
+    // 4096 as a little-endian DWORD.
+    CheckStored("Number", REG_DWORD, std::string("\x00\x10\x00\x00", 4), 4, "4096", true);
+    CheckStored("Binary", REG_BINARY, "\x01\x02", 2, "kept", true);
+    bool ok = true;
     CHECK(Read("Missing", &ok).empty() && !ok);
 }
 
@@ -209,6 +195,15 @@ void TestExpansion() {
     CHECK(environment.Expand("%WAGELYN_UNSET%\\tool.exe") == "%WAGELYN_UNSET%\\tool.exe");
 }
 
+// The launcher reports the tool started, and the tool that records its start
+// is `tool`.
+void CheckLaunchStarts(const SysInfoPlatform& system, const std::string& tool) {
+    DeleteFileA(kMarker);
+    testing::Check(LaunchSystemInformation(system) == SysInfoOutcome::Started,
+                   "the launcher starts " + tool);
+    testing::Check(EndsWith(WaitForMarker(), "\\" + tool), tool + " records its start");
+}
+
 void TestLauncher() {
     const SysInfoPlatform system = ThisSystem();
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
@@ -229,24 +224,17 @@ void TestLauncher() {
     DeleteFileA("C:\\MSINFO32.EXE");
 
     // No registered path, and a folder without the tool: the message.
-    HKEY folder = CreateKey("SOFTWARE\\Microsoft\\Shared Tools Location");
-    SetRaw(folder, "MSINFO", REG_SZ, kToolFolder, static_cast<DWORD>(strlen(kToolFolder) + 1));
+    SetText("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", REG_SZ, kToolFolder);
     DeleteFileA("C:\\Program Files\\Wagelyn Test\\MSINFO32.EXE");
     CHECK(LaunchSystemInformation(system) == SysInfoOutcome::Unavailable);
 
     // The folder with the tool in it.
     CopyFileA(kTool, "C:\\Program Files\\Wagelyn Test\\MSINFO32.EXE", FALSE);
-    DeleteFileA(kMarker);
-    CHECK(LaunchSystemInformation(system) == SysInfoOutcome::Started);
-    CHECK(EndsWith(WaitForMarker(), "\\MSINFO32.EXE"));
+    CheckLaunchStarts(system, "MSINFO32.EXE");
 
     // A registered path wins, and names a path with blanks in it.
-    HKEY tool = CreateKey("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
-    SetRaw(tool, "PATH", REG_SZ, kTool, static_cast<DWORD>(strlen(kTool) + 1));
-    RegCloseKey(tool);
-    DeleteFileA(kMarker);
-    CHECK(LaunchSystemInformation(system) == SysInfoOutcome::Started);
-    CHECK(EndsWith(WaitForMarker(), "\\tool.exe"));
+    SetText("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", REG_SZ, kTool);
+    CheckLaunchStarts(system, "tool.exe");
 
     // A registered path with references to the environment, expanded: one
     // that grows, and one that expands to a folder outside ASCII.
@@ -255,14 +243,9 @@ void TestLauncher() {
     PRECONDITION(CopyFileA(kTool, Ansi(accentedTool).c_str(), FALSE));
     for (const char* expandable :
          {"%SystemDrive%\\Program Files\\Wagelyn Test\\tool.exe", "%WAGELYN_ACCENTED%\\tool.exe"}) {
-        tool = CreateKey("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
-        SetRaw(tool, "PATH", REG_EXPAND_SZ, expandable, static_cast<DWORD>(strlen(expandable) + 1));
-        RegCloseKey(tool);
-        DeleteFileA(kMarker);
-        CHECK(LaunchSystemInformation(system) == SysInfoOutcome::Started);
-        CHECK(EndsWith(WaitForMarker(), "\\tool.exe"));
+        SetText("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", REG_EXPAND_SZ, expandable);
+        CheckLaunchStarts(system, "tool.exe");
     }
-    RegCloseKey(folder);
 }
 
 }  // namespace
@@ -278,6 +261,5 @@ int main(int argc, char** argv) {
     TestFileLookup();
     TestExpansion();
     TestLauncher();
-    std::printf("%d passed, %d failed\n", passed, failed);
-    return failed == 0 && unmetPreconditions == 0 ? 0 : 1;
+    return testing::Report("platform layer under Wine");
 }

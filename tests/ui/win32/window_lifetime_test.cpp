@@ -8,11 +8,11 @@
 //   window_lifetime_test.exe
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 #include <string_view>
 
 #include "app/application_info.h"
+#include "tests/support/checks.h"
 #include "ui/forms/about_form.h"
 #include "ui/forms/error_form.h"
 #include "ui/forms/main_form.h"
@@ -23,15 +23,8 @@
 namespace {
 
 using wagelyn::FormDef;
+using wagelyn::testing::Check;
 using wagelyn::win32::FormWindow;
-
-int failed = 0;
-void Check(bool ok, const std::string& what) {
-    failed += ok ? 0 : 1;
-    if (!ok) {
-        std::printf("FAIL %s\n", what.c_str());
-    }
-}
 
 int ends = 0;     // how often the program was told to end
 int created = 0;  // creations since the count was last cleared
@@ -66,8 +59,8 @@ int OpenWindows() {
     return count;
 }
 
-HWND Find(const Window& window) {
-    return FindWindowA("#32770", window.caption.c_str());
+HWND Find(const std::string& caption) {
+    return FindWindowA("#32770", caption.c_str());
 }
 
 bool Whole(const Window& window, HWND frame) {
@@ -86,7 +79,7 @@ void RefuseEachCreation(const Window& window, int openBefore) {
     refused = 0;
     window.open();
     const int creations = created;
-    DestroyWindow(Find(window));
+    DestroyWindow(Find(window.caption));
     for (int step = 1; step <= creations; ++step) {
         const std::string row = std::string(window.what) + ", creation " + std::to_string(step) +
                                 " of " + std::to_string(creations) + " refused: ";
@@ -95,7 +88,7 @@ void RefuseEachCreation(const Window& window, int openBefore) {
         ends = 0;
         const bool reported = window.open();
         refused = 0;
-        const HWND frame = Find(window);
+        const HWND frame = Find(window.caption);
         const bool opened = frame != nullptr;
         Check(reported == opened, row + "opening reports what the screen shows");
         Check(OpenWindows() == openBefore + (opened ? 1 : 0),
@@ -116,23 +109,20 @@ int main() {
     using namespace wagelyn;
     FormWindow::WhenAllClosed([] { ++ends; });
     const HHOOK hook = SetWindowsHookExW(WH_CBT, RefuseOne, nullptr, GetCurrentThreadId());
-    if (hook == nullptr) {
-        std::printf("FAIL no hook to refuse creations with\n");
-        return 1;
+    if (!testing::Precondition(hook != nullptr, "a hook to refuse creations with")) {
+        return testing::Report("window lifetime");
     }
     const Window main{"the main window", main_form::Form(), std::string(main_form::kCaption),
                       win32::MainWindow::Open};
     // The dialogs report nothing: whether one opened is what the screen shows.
     const Window about{"About", about_form::Form(), about_form::Caption(kApplicationTitle), [] {
                            win32::ShowAboutDialog();
-                           const std::string caption = about_form::Caption(kApplicationTitle);
-                           return FindWindowA("#32770", caption.c_str()) != nullptr;
+                           return Find(about_form::Caption(kApplicationTitle)) != nullptr;
                        }};
     const Window error{"the error dialog", error_form::Form(), std::string(error_form::kCaption),
                        [] {
                            win32::ShowErrorDialog();
-                           const std::string caption(error_form::kCaption);
-                           return FindWindowA("#32770", caption.c_str()) != nullptr;
+                           return Find(std::string(error_form::kCaption)) != nullptr;
                        }};
 
     RefuseEachCreation(main, 0);
@@ -143,12 +133,11 @@ int main() {
     // A dialog open at Quit keeps the program, to its own close.
     win32::ShowAboutDialog();
     ends = 0;
-    DestroyWindow(Find(main));
+    DestroyWindow(Find(main.caption));
     Check(ends == 0 && OpenWindows() == 1, "About keeps the program after Quit");
-    DestroyWindow(Find(about));
+    DestroyWindow(Find(about.caption));
     Check(ends == 1 && OpenWindows() == 0, "closing About then ends it, once");
 
     UnhookWindowsHookEx(hook);
-    std::printf("%s\n", failed == 0 ? "all passed" : "FAILED");
-    return failed == 0 ? 0 : 1;
+    return testing::Report("window lifetime");
 }
