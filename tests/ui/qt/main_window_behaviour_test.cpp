@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "app/process_factor.h"
-#include "open_main_window.h"
+#include "window_fixture.h"
 #include "ui/qt/error_dialog.h"
 #include "ui/qt/main_window.h"
 

@@ -11,7 +11,7 @@
 #include <QTimer>
 
 #include "app/process_factor.h"
-#include "open_main_window.h"
+#include "window_fixture.h"
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/error_dialog.h"
 #include "ui/qt/main_window.h"

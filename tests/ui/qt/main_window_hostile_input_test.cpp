@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "open_main_window.h"
+#include "window_fixture.h"
 #include "ui/qt/error_dialog.h"
 #include "ui/qt/main_window.h"
 

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "open_main_window.h"
+#include "window_fixture.h"
 #include "ui/forms/main_form.h"
 #include "ui/qt/application.h"
 #include "ui/qt/form_builder.h"

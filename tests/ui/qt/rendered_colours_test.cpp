@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "open_main_window.h"
+#include "window_fixture.h"
 #include "pixels.h"
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/error_dialog.h"

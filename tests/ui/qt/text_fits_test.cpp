@@ -26,7 +26,7 @@
 
 #include "i18n/embedded_catalogues.h"
 #include "i18n/translation.h"
-#include "open_main_window.h"
+#include "window_fixture.h"
 #include "pixels.h"
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/error_dialog.h"
