@@ -1,7 +1,6 @@
 // Start-up, reset, print without a printer, the About command, and how long
 // the process lives: through the real widgets.
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -68,13 +67,7 @@ private slots:
         window_->findChild<QPushButton*>("Command15")->setFocus(Qt::MouseFocusReason);
         const QImage before = window_->centralWidget()->grab().toImage();
         QString message;
-        QTimer::singleShot(0, this, [&message] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box) {
-                message = box->text();
-                box->accept();
-            }
-        });
+        testing::AnswerNextMessage(this, message);
         Click("Command15");
         QVERIFY2(message.contains("no default printer"), qPrintable(message));
         window_->activateWindow();  // as the window system does once the box is gone

@@ -3,11 +3,9 @@
 // its text in fonts.
 #include <QCursor>
 #include <QDir>
-#include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include "tests/print/printout.h"
 #include "window_fixture.h"
@@ -81,12 +79,7 @@ private slots:
         const QImage screen = window_->centralWidget()->grab().toImage();
 
         QString problem;
-        QTimer::singleShot(0, this, [&problem] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                problem = box->text();
-                box->accept();
-            }
-        });
+        testing::AnswerNextMessage(this, problem);
         TypingWhilePrinting typing(*window_, *annual);
         QTest::mouseClick(print, Qt::LeftButton);
         QVERIFY2(problem.isEmpty(), qPrintable(problem));

@@ -7,11 +7,13 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QString>
 #include <QStringList>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "app/process_factor.h"
@@ -45,6 +47,24 @@ inline std::unique_ptr<QWidget> OpenForm(const QString& form) {
     }
     AboutDialog::Show();
     return std::unique_ptr<QWidget>(AboutDialog::Instance());
+}
+
+// The dialog shown as the program shows it, once active; null if it never is.
+template <class Dialog>
+Dialog* ShowActive() {
+    Dialog::Show();
+    return QTest::qWaitForWindowActive(Dialog::Instance()) ? Dialog::Instance() : nullptr;
+}
+
+// Answers the message box the next step opens, once the event loop runs,
+// and keeps its text in `text`.
+inline void AnswerNextMessage(QObject* context, QString& text) {
+    QTimer::singleShot(0, context, [&text] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            text = box->text();
+            box->accept();
+        }
+    });
 }
 
 inline QLineEdit* FigureBox(const QWidget* window, int n) {
