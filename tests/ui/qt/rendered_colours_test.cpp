@@ -70,20 +70,6 @@ private:
     // The rows that follow are of this form ("main", "error", "about").
     static inline const char* form_ = "main";
 
-    // The form, the control (or the named region of the form's face), its
-    // design colours, the system roles that stand in where the design names
-    // none, and whether it is a text field.
-    static void AddColumns() {
-        QTest::addColumn<QString>("form");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("region");  // empty: the whole control
-        QTest::addColumn<QColor>("text");
-        QTest::addColumn<QColor>("background");
-        QTest::addColumn<int>("textRole");
-        QTest::addColumn<int>("backgroundRole");
-        QTest::addColumn<bool>("field");
-    }
-
     static void Row(const char* tag, const char* name, QColor text, QColor background,
                     QPalette::ColorRole textRole, QPalette::ColorRole backgroundRole,
                     bool field = false, QRect region = {}) {
@@ -192,7 +178,18 @@ private slots:
 
     // Each window as shown, the main one after a conversion.
     void coloursAsSeen_data() {
-        AddColumns();
+        // The form, the control (or the named region of the form's face), its
+        // design colours, the system roles that stand in where the design names
+        // none, and whether it is a text field.
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("region");  // empty: the whole control
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<int>("textRole");
+        QTest::addColumn<int>("backgroundRole");
+        QTest::addColumn<bool>("field");
+
         using R = QPalette;
         form_ = "main";
         Row("title band", "Label2", kSystem, QColor(192, 255, 255), R::ButtonText, R::Button);
