@@ -1,17 +1,11 @@
 // "&System Info..." on this system: a system-information program found on
 // PATH starts detached, or the user reads that none is available.
-#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QMessageBox>
-#include <QPointer>
-#include <QPushButton>
 #include <QScopeGuard>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 
-#include "ui/qt/about_dialog.h"
+#include "window_fixture.h"
 
 using namespace wagelyn;
 
@@ -48,12 +42,6 @@ private:
         return seen;
     }
 
-    static AboutDialog* OpenAbout() {
-        AboutDialog::Show();
-        return QTest::qWaitForWindowActive(AboutDialog::Instance()) ? AboutDialog::Instance()
-                                                                    : nullptr;
-    }
-
 private slots:
     void initTestCase() {
         QApplication::setApplicationName("Wagelyn");
@@ -70,7 +58,7 @@ private slots:
     }
 
     void withNoToolTheUserIsTold() {
-        QPointer<AboutDialog> dialog = OpenAbout();
+        QPointer<AboutDialog> dialog = testing::ShowActive<AboutDialog>();
         QVERIFY(dialog);
         auto seen = AnswerNextMessage();
         // Alt+S is the button's access key.
@@ -126,7 +114,7 @@ private slots:
             }
         });
 
-        QPointer<AboutDialog> dialog = OpenAbout();
+        QPointer<AboutDialog> dialog = testing::ShowActive<AboutDialog>();
         QVERIFY(dialog);
         auto seen = AnswerNextMessage();
         QTest::mouseClick(dialog->findChild<QPushButton*>("cmdSysInfo"), Qt::LeftButton);

@@ -1,17 +1,11 @@
 // The About dialog: its texts, one shared instance, when its load handler
 // runs, and the keys that close it.
-#include <QApplication>
-#include <QLabel>
-#include <QPointer>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
-
 #include "app/version.h"
-#include "ui/qt/about_dialog.h"
 #include "ui/qt/application.h"
+#include "window_fixture.h"
 
 using namespace wagelyn;
+using testing::ShowActive;
 
 class AboutDialogTest : public QObject {
     Q_OBJECT
@@ -23,14 +17,6 @@ private:
     static QPushButton* Button(const char* name) {
         return AboutDialog::Instance()->findChild<QPushButton*>(name);
     }
-    static AboutDialog* ShowAndWait() {
-        AboutDialog::Show();
-        AboutDialog* dialog = AboutDialog::Instance();
-        if (!QTest::qWaitForWindowActive(dialog)) {
-            return nullptr;
-        }
-        return dialog;
-    }
 
 private slots:
     void initTestCase() {
@@ -40,7 +26,7 @@ private slots:
     void cleanup() { delete AboutDialog::Instance(); }
 
     void loadFillsCaptionTitleAndVersion() {
-        AboutDialog* dialog = ShowAndWait();
+        AboutDialog* dialog = ShowActive<AboutDialog>();
         QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(), QString("About Wagelyn"));
         QCOMPARE(Label("lblTitle")->text(), QString("Wagelyn"));
@@ -66,7 +52,7 @@ private slots:
     }
 
     void separatorIsEtched() {
-        AboutDialog* dialog = ShowAndWait();
+        AboutDialog* dialog = ShowActive<AboutDialog>();
         const QImage client = dialog->grab().toImage();
         // Grey at y 163, white at 164 and 165, from x 7 across.
         QCOMPARE(client.pixelColor(200, 163), QColor(128, 128, 128));
@@ -76,12 +62,12 @@ private slots:
     }
 
     void versionComesFromTheApplicationObject() {
-        ShowAndWait();
+        ShowActive<AboutDialog>();
         QCOMPARE(Label("lblVersion")->text(), QString("Version ") + wagelyn::version::kText);
     }
 
     void loadRunsAgainOnlyAfterTheDialogClosed() {
-        ShowAndWait();
+        ShowActive<AboutDialog>();
         QPointer<AboutDialog> first = AboutDialog::Instance();
         Label("lblVersion")->setText("changed since load");
         AboutDialog::Show();
@@ -89,7 +75,7 @@ private slots:
         QCOMPARE(Label("lblVersion")->text(), QString("changed since load"));
         QTest::mouseClick(Button("cmdOK"), Qt::LeftButton);
         QTRY_VERIFY(first.isNull());
-        ShowAndWait();
+        ShowActive<AboutDialog>();
         QCOMPARE(Label("lblVersion")->text(), QString("Version 1.0.0"));
     }
 
@@ -105,7 +91,7 @@ private slots:
     void keysAndCloseBoxUnloadIt() {
         QFETCH(int, key);
         QFETCH(QString, focus);
-        QPointer<AboutDialog> dialog = ShowAndWait();
+        QPointer<AboutDialog> dialog = ShowActive<AboutDialog>();
         QVERIFY(dialog);
         QPushButton* target = Button(focus.toLatin1());
         target->setFocus();
@@ -118,16 +104,13 @@ private slots:
     }
 
     void enterOnSystemInfoDoesNotClose() {
-        QPointer<AboutDialog> dialog = ShowAndWait();
+        QPointer<AboutDialog> dialog = ShowActive<AboutDialog>();
         Button("cmdSysInfo")->setFocus();
         bool pressed = false;
         connect(Button("cmdSysInfo"), &QPushButton::clicked, this, [&pressed] { pressed = true; });
         // Whatever the machine has, answer the message that may follow.
-        QTimer::singleShot(0, this, [] {
-            if (QWidget* box = QApplication::activeModalWidget()) {
-                box->close();
-            }
-        });
+        QString message;
+        testing::AnswerNextMessage(this, message);
         QTest::keyClick(Button("cmdSysInfo"), Qt::Key_Return);
         QVERIFY(pressed);
         QVERIFY(!dialog.isNull());

@@ -1,10 +1,5 @@
 // The error dialog: its text, one shared instance, and how it closes.
-#include <QLabel>
-#include <QPointer>
-#include <QPushButton>
-#include <QTest>
-
-#include "ui/qt/error_dialog.h"
+#include "window_fixture.h"
 
 using namespace wagelyn;
 
@@ -86,8 +81,7 @@ private slots:
     }
 
     void focusStartsOnOk() {
-        ErrorDialog::Show();
-        QVERIFY(QTest::qWaitForWindowActive(ErrorDialog::Instance()));
+        QVERIFY(testing::ShowActive<ErrorDialog>());
         QCOMPARE(QApplication::focusWidget(), Button("OKButton"));
     }
 };

@@ -1,39 +1,19 @@
 // Start-up, reset, print without a printer, the About command, and how long
 // the process lives: through the real widgets.
-#include <QComboBox>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPointer>
-#include <QPushButton>
 #include <QSignalSpy>
-#include <QTest>
 #include <QTimer>
 
-#include "app/process_factor.h"
-#include "open_main_window.h"
-#include "ui/qt/about_dialog.h"
-#include "ui/qt/error_dialog.h"
-#include "ui/qt/main_window.h"
+#include "window_fixture.h"
 
 using namespace wagelyn;
+using testing::kBlueText;
+using testing::kRedText;
 
-class MainWindowCommandsTest : public QObject {
+class MainWindowCommandsTest : public testing::MainWindowTest {
     Q_OBJECT
 
 private:
-    QPointer<MainWindow> window_;
-
-    QLineEdit* Box(int n) const { return testing::FigureBox(window_, n); }
-    QComboBox* Tax() const { return testing::TaxEntry(window_); }
-    void Click(const char* name) const {
-        QTest::mouseClick(window_->findChild<QPushButton*>(name), Qt::LeftButton);
-    }
-    void Type(int box, const QString& text) const {
-        Box(box)->clear();
-        QTest::keyClicks(Box(box), text);
-    }
-    QColor TextColour(int box) const { return Box(box)->palette().color(QPalette::Text); }
     void ChooseAbout() const {
         QAction* about = window_->findChild<QAction*>("About");
         QVERIFY(about);
@@ -41,43 +21,28 @@ private:
     }
 
 private slots:
-    void init() {
-        process::TakeHomeFactor = 0.0;
-        window_ = testing::OpenMainWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(window_));
-    }
-    void cleanup() {
-        delete window_;
-        delete ErrorDialog::Instance();
-        delete AboutDialog::Instance();
-    }
-
     void loadSetsTaxZeroAndFactorOne() {
         QCOMPARE(Tax()->currentText(), QString("0"));
         QCOMPARE(process::TakeHomeFactor, 1.0);
-        for (int i = 1; i <= 12; ++i) {
-            QCOMPARE(Box(i)->text(), QString());
-        }
-        QCOMPARE(TextColour(1), QColor(0, 0, 255));
+        QCOMPARE(Texts(), QStringList(12, QString()));
+        QCOMPARE(TextColour(1), kBlueText);
     }
 
     void resetEmptiesBoxesAndKeepsColoursTaxAndFactor() {
         Tax()->setEditText("20");
-        Type(1, "52000");
+        TypeInto(1, "52000");
         Click("Command1");
         Click("Command7");
-        for (int i = 1; i <= 12; ++i) {
-            QCOMPARE(Box(i)->text(), QString());
-        }
+        QCOMPARE(Texts(), QStringList(12, QString()));
         QCOMPARE(Tax()->currentText(), QString("20"));
         QCOMPARE(process::TakeHomeFactor, 0.8);
         // Typed text keeps the colours of the last run.
         QTest::keyClicks(Box(1), "1");
         QTest::keyClicks(Box(2), "2");
-        QCOMPARE(TextColour(1), QColor(0, 0, 255));
-        QCOMPARE(TextColour(2), QColor(255, 0, 0));
+        QCOMPARE(TextColour(1), kBlueText);
+        QCOMPARE(TextColour(2), kRedText);
         // The next run still uses 20.
-        Type(1, "52000");
+        TypeInto(1, "52000");
         Click("Command1");
         QCOMPARE(Box(2)->text(), QString("3466.67"));
     }
@@ -87,7 +52,7 @@ private slots:
         for (int i = 1; i <= 12; ++i) {
             QCOMPARE(Box(i)->text(), QString());
             QCOMPARE(TextColour(i),
-                     i == 1 ? QColor(0, 0, 255) : QApplication::palette().color(QPalette::Text));
+                     i == 1 ? kBlueText : QApplication::palette().color(QPalette::Text));
         }
         QCOMPARE(Tax()->currentText(), QString("0"));
         QVERIFY(ErrorDialog::Instance() == nullptr);
@@ -95,20 +60,14 @@ private slots:
 
     void printWithoutAPrinterTellsTheUserAndChangesNothing() {
         // CUPS_SERVER points at a socket nobody listens on (see CMake).
-        Type(1, "52000");
+        TypeInto(1, "52000");
         Click("Command1");
         // The click gives Print the focus (and the focused button's frame)
         // before Print runs: that much of the change is the click's.
         window_->findChild<QPushButton*>("Command15")->setFocus(Qt::MouseFocusReason);
         const QImage before = window_->centralWidget()->grab().toImage();
         QString message;
-        QTimer::singleShot(0, this, [&message] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box) {
-                message = box->text();
-                box->accept();
-            }
-        });
+        testing::AnswerNextMessage(this, message);
         Click("Command15");
         QVERIFY2(message.contains("no default printer"), qPrintable(message));
         window_->activateWindow();  // as the window system does once the box is gone
@@ -162,7 +121,7 @@ private slots:
         if (about) {
             ChooseAbout();
         } else {
-            Type(1, "abc");
+            TypeInto(1, "abc");
             Click("Command1");
         }
         QPointer<QWidget> dialog =

@@ -1,33 +1,17 @@
 // Whatever is typed or pasted into a figure box or the tax entry: no crash,
 // no hang, and either a clean failure or the right figure.
-#include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
 
-#include "open_main_window.h"
-#include "ui/qt/error_dialog.h"
-#include "ui/qt/main_window.h"
+#include "window_fixture.h"
 
 using namespace wagelyn;
 
-namespace {
+constexpr int kMegabyte = 1 << 20;
 
-const int kMegabyte = 1 << 20;
-
-}  // namespace
-
-class MainWindowHostileInputTest : public QObject {
+class MainWindowHostileInputTest : public testing::MainWindowTest {
     Q_OBJECT
 
 private:
-    MainWindow* window_ = nullptr;
-
-    QLineEdit* Box(int n) const { return testing::FigureBox(window_, n); }
-    QLineEdit* Tax() const { return testing::TaxEntry(window_)->lineEdit(); }
-
     // As the user would: through the clipboard, into the focused field.
     static void Paste(QLineEdit* field, const QString& text) {
         field->clear();
@@ -40,12 +24,6 @@ private:
     }
 
 private slots:
-    void init() { window_ = testing::OpenMainWindow(); }
-    void cleanup() {
-        delete window_;
-        delete ErrorDialog::Instance();
-    }
-
     void figureBoxTakesAnythingCleanly_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("monthly");  // empty: the run fails
@@ -70,7 +48,7 @@ private slots:
         QFETCH(QString, monthly);
         Paste(Box(1), text);
         QCOMPARE(Box(1)->text().size(), text.size());  // kept whole, never cut
-        QTest::mouseClick(window_->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        Click("Command1");
         if (monthly.isEmpty()) {
             QVERIFY(ErrorDialog::Instance() != nullptr);
             QCOMPARE(Box(2)->text(), QString());
@@ -96,9 +74,9 @@ private slots:
         QFETCH(QString, tax);
         QFETCH(QString, monthly);
         Box(1)->setText("52000");
-        Paste(Tax(), tax);
-        QCOMPARE(Tax()->text().size(), tax.size());
-        QTest::mouseClick(window_->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        Paste(Tax()->lineEdit(), tax);
+        QCOMPARE(Tax()->lineEdit()->text().size(), tax.size());
+        Click("Command1");
         QCOMPARE(Box(2)->text(), monthly);
         QCOMPARE(ErrorDialog::Instance() != nullptr, monthly.isEmpty());
     }

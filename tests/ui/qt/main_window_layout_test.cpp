@@ -1,37 +1,23 @@
 // The main window against its layout: every control's kind, name, text,
 // geometry and font; the tax list; the focus order; the frame.
-#include <QComboBox>
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QTest>
 
-#include "open_main_window.h"
 #include "ui/forms/main_form.h"
 #include "ui/qt/application.h"
 #include "ui/qt/form_builder.h"
-#include "ui/qt/main_window.h"
+#include "window_fixture.h"
 
 using namespace wagelyn;
 
-class MainWindowLayoutTest : public QObject {
+class MainWindowLayoutTest : public testing::MainWindowTest {
     Q_OBJECT
 
 private:
-    MainWindow* window_ = nullptr;
-
     QWidget* Control(const char* name) const { return window_->findChild<QWidget*>(name); }
 
 private slots:
-    void init() {
-        window_ = testing::OpenMainWindow();
-        QVERIFY(QTest::qWaitForWindowExposed(window_));
-    }
-    void cleanup() { delete window_; }
-
     void controlsStandWhereTheLayoutPutsThem_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("kind");

@@ -1,13 +1,8 @@
 // The real window under a region's settings (LC_ALL, set per test by CMake):
 // figures are read and written with that region's separators.
-#include <QComboBox>
-#include <QLineEdit>
 #include <QLocale>
-#include <QPushButton>
-#include <QTest>
 
-#include "ui/qt/error_dialog.h"
-#include "ui/qt/main_window.h"
+#include "window_fixture.h"
 
 using namespace wagelyn;
 
@@ -34,7 +29,7 @@ const Region kRegions[] = {
 
 }  // namespace
 
-class MainWindowLocaleTest : public QObject {
+class MainWindowLocaleTest : public testing::MainWindowTest {
     Q_OBJECT
 
 private slots:
@@ -50,41 +45,35 @@ private slots:
         const QLocale system = QLocale::system();
         QCOMPARE(system.name(), QString(region->name));
 
-        MainWindow window;
-        window.Load();
-        window.show();
-        auto* annual = window.findChild<QLineEdit*>("Text1");
-        auto* tax = window.findChild<QComboBox*>("Combo1");
-        auto* run = window.findChild<QPushButton*>("Command1");
+        QLineEdit* annual = Box(1);
 
         // 52000 as the region groups it: "52,000", "52.000", "52 000", "52’000".
         const QString grouped = "52" + system.groupSeparator() + "000";
         // Typed as an input method would enter it: QTest types ASCII only.
         annual->setFocus();
         annual->insert(grouped);
-        QTest::mouseClick(run, Qt::LeftButton);
+        Click("Command1");
         QVERIFY(ErrorDialog::Instance() == nullptr);
-        QCOMPARE(window.findChild<QLineEdit*>("Text2")->text(), QString(region->monthly));
-        QCOMPARE(window.findChild<QLineEdit*>("Text9")->text(), QString(region->minute));
+        QCOMPARE(Box(2)->text(), QString(region->monthly));
+        QCOMPARE(Box(9)->text(), QString(region->minute));
         QCOMPARE(annual->text(), grouped);
 
         // The same figure typed on a keyboard, where a plain space or an
         // apostrophe stands for the region's typographic separator.
         annual->clear();
         QTest::keyClicks(annual, region->typed);
-        QTest::mouseClick(run, Qt::LeftButton);
+        Click("Command1");
         QVERIFY2(ErrorDialog::Instance() == nullptr, region->typed);
-        QCOMPARE(window.findChild<QLineEdit*>("Text2")->text(), QString(region->monthly));
+        QCOMPARE(Box(2)->text(), QString(region->monthly));
 
-        tax->setEditText(region->tax);
-        QTest::mouseClick(run, Qt::LeftButton);
-        QCOMPARE(window.findChild<QLineEdit*>("Text4")->text(), QString(region->weekly));
+        Tax()->setEditText(region->tax);
+        Click("Command1");
+        QCOMPARE(Box(4)->text(), QString(region->weekly));
 
         // A figure written with the other decimal separator is refused, not misread.
         annual->setText(QString(region->monthly).contains(',') ? "4333.33" : "4333,33");
-        QTest::mouseClick(run, Qt::LeftButton);
+        Click("Command1");
         QVERIFY(ErrorDialog::Instance() != nullptr);
-        delete ErrorDialog::Instance();
     }
 };
 

@@ -1,22 +1,14 @@
 // Print against a real print server (tests/print/private_cups.sh): one press
 // gives exactly one one-page PDF that shows the main window's client area,
 // its text in fonts.
-#include <QApplication>
 #include <QCursor>
 #include <QDir>
-#include <QImage>
-#include <QLineEdit>
-#include <QMessageBox>
 #include <QProcess>
-#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 
-#include "app/process_factor.h"
 #include "tests/print/printout.h"
-#include "ui/qt/main_window.h"
+#include "window_fixture.h"
 
 using namespace wagelyn;
 
@@ -62,7 +54,7 @@ private:
 
 }  // namespace
 
-class MainWindowPrintTest : public QObject {
+class MainWindowPrintTest : public testing::MainWindowTest {
     Q_OBJECT
 
 private slots:
@@ -76,35 +68,26 @@ private slots:
                 QSKIP(qPrintable(QStringLiteral("needs %1").arg(tool)));
             }
         }
-        MainWindow window;
-        window.Load();
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto* annual = window.findChild<QLineEdit*>("Text1");
-        QTest::keyClicks(annual, "52000");
-        QTest::mouseClick(window.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        QLineEdit* annual = Box(1);
+        TypeInto(1, "52000");
+        Click("Command1");
         annual->clearFocus();  // no text cursor in either picture
         // Clicking Print gives it the focus, and the focused button's frame,
         // before it prints: that much change is the click's.
-        auto* print = window.findChild<QPushButton*>("Command15");
+        QPushButton* print = Button("Command15");
         print->setFocus(Qt::MouseFocusReason);
-        const QImage screen = window.centralWidget()->grab().toImage();
+        const QImage screen = window_->centralWidget()->grab().toImage();
 
         QString problem;
-        QTimer::singleShot(0, this, [&problem] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                problem = box->text();
-                box->accept();
-            }
-        });
-        TypingWhilePrinting typing(window, *annual);
+        testing::AnswerNextMessage(this, problem);
+        TypingWhilePrinting typing(*window_, *annual);
         QTest::mouseClick(print, Qt::LeftButton);
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
         QVERIFY2(typing.seen && typing.waited && typing.keysLost,
                  "the window takes no input, and the pointer waits, while the page is made");
-        QVERIFY(window.isEnabled());
+        QVERIFY(window_->isEnabled());
         QCOMPARE(QApplication::focusWidget(), print);
-        QCOMPARE(window.centralWidget()->grab().toImage(), screen);  // the window is unchanged
+        QCOMPARE(window_->centralWidget()->grab().toImage(), screen);  // the window is unchanged
 
         // The PDF is complete only once its job is.
         QTRY_VERIFY_WITH_TIMEOUT(!Run("lpstat", {"-W", "completed", "-o"}).trimmed().isEmpty(),

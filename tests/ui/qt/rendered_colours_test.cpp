@@ -8,24 +8,20 @@
 // min(4.5, its contrast in the light design), and fixed colours stay.
 #include <QDir>
 #include <QLibraryInfo>
-#include <QPushButton>
-#include <QTest>
 
-#include "open_main_window.h"
 #include "pixels.h"
-#include "ui/qt/about_dialog.h"
-#include "ui/qt/error_dialog.h"
+#include "window_fixture.h"
 
 using namespace wagelyn;
 using testing::ContrastRatio;
 using testing::FillColour;
 using testing::InkColour;
+using testing::kBlueText;
+using testing::kRedText;
 
 namespace {
 
 const QColor kSystem;  // invalid: the control leaves this colour to the system
-const QColor kBlueInk(0, 0, 255);
-const QColor kRedInk(255, 0, 0);
 const QColor kBlack(0, 0, 0);
 const QColor kFormBlue(128, 128, 255);
 
@@ -71,41 +67,15 @@ class RenderedColoursTest : public QObject {
     Q_OBJECT
 
 private:
-    // Columns shared by every window: the control (or the named region of
-    // the form's face), its design colours, the system roles that stand in
-    // where the design names none, and whether it is a text field.
-    static void AddColumns() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QRect>("region");  // empty: the whole control
-        QTest::addColumn<QColor>("text");
-        QTest::addColumn<QColor>("background");
-        QTest::addColumn<int>("textRole");
-        QTest::addColumn<int>("backgroundRole");
-        QTest::addColumn<bool>("field");
-    }
+    // The rows that follow are of this form ("main", "error", "about").
+    static inline const char* form_ = "main";
 
     static void Row(const char* tag, const char* name, QColor text, QColor background,
                     QPalette::ColorRole textRole, QPalette::ColorRole backgroundRole,
                     bool field = false, QRect region = {}) {
-        QTest::newRow(tag) << QString(name) << region << text << background
+        QTest::newRow(tag) << QString(form_) << QString(name) << region << text << background
                            << static_cast<int>(textRole) << static_cast<int>(backgroundRole)
                            << field;
-    }
-
-    static void AddMainWindowRows() {
-        using R = QPalette;
-        Row("title band", "Label2", kSystem, QColor(192, 255, 255), R::ButtonText, R::Button);
-        Row("tax prompt", "Label3", kSystem, kFormBlue, R::ButtonText, R::Button);
-        Row("column note", "Label1", kSystem, kSystem, R::ButtonText, R::Button);
-        Row("blue key", "Label4", kBlueInk, kSystem, R::ButtonText, R::Button);
-        Row("red key", "Label5", kRedInk, kSystem, R::ButtonText, R::Button);
-        Row("source figure", "Text1", kBlueInk, kSystem, R::Text, R::Base, true);
-        Row("net figure left", "Text2", kRedInk, kSystem, R::Text, R::Base, true);
-        Row("net figure right", "Text12", kRedInk, kSystem, R::Text, R::Base, true);
-        // The top edge of the frame, three pixels at y 119..121, with the
-        // form's face above and below it.
-        Row("frame line", "Pay1Client", kSystem, kFormBlue, R::WindowText, R::Window, false,
-            QRect(200, 112, 200, 17));
     }
 
     // Checks one row's control in the rendered `window`.
@@ -191,8 +161,8 @@ private slots:
         QTest::addColumn<QColor>("a");
         QTest::addColumn<QColor>("b");
         QTest::addColumn<double>("ratio");
-        QTest::newRow("red on white") << kRedInk << QColor(Qt::white) << 4.0;
-        QTest::newRow("blue on white") << kBlueInk << QColor(Qt::white) << 8.59;
+        QTest::newRow("red on white") << kRedText << QColor(Qt::white) << 4.0;
+        QTest::newRow("blue on white") << kBlueText << QColor(Qt::white) << 8.59;
         QTest::newRow("black on the form") << kBlack << kFormBlue << 6.45;
         QTest::newRow("white on the form") << QColor(Qt::white) << kFormBlue << 3.26;
         QTest::newRow("black on white") << kBlack << QColor(Qt::white) << 21.0;
@@ -206,41 +176,38 @@ private slots:
         QCOMPARE(ContrastRatio(b, a), ContrastRatio(a, b));
     }
 
-    void mainWindowAfterAConversion_data() {
-        AddColumns();
-        AddMainWindowRows();
-    }
+    // Each window as shown, the main one after a conversion.
+    void coloursAsSeen_data() {
+        // The form, the control (or the named region of the form's face), its
+        // design colours, the system roles that stand in where the design names
+        // none, and whether it is a text field.
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("region");  // empty: the whole control
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<int>("textRole");
+        QTest::addColumn<int>("backgroundRole");
+        QTest::addColumn<bool>("field");
 
-    void mainWindowAfterAConversion() {
-        std::unique_ptr<MainWindow> window(testing::OpenMainWindow());
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        testing::FigureBox(window.get(), 1)->setText("52000");
-        QTest::mouseClick(window->findChild<QPushButton*>("Command1"), Qt::LeftButton);
-        SwitchSchemeWhileShown();
-        if (QTest::currentDataTag() == QLatin1String("title band")) {
-            SaveGrab(window.get(), "main");
-        }
-        CheckRow(window.get());
-    }
-
-    void errorDialog_data() {
-        AddColumns();
-        Row("message", "Label1", QColor(0, 128, 0), kSystem, QPalette::WindowText,
-            QPalette::Window);
-    }
-
-    void errorDialog() {
-        ErrorDialog::Show();
-        std::unique_ptr<ErrorDialog> dialog(ErrorDialog::Instance());
-        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-        SwitchSchemeWhileShown();
-        SaveGrab(dialog.get(), "errshow");
-        CheckRow(dialog.get());
-    }
-
-    void aboutDialog_data() {
-        AddColumns();
         using R = QPalette;
+        form_ = "main";
+        Row("title band", "Label2", kSystem, QColor(192, 255, 255), R::ButtonText, R::Button);
+        Row("tax prompt", "Label3", kSystem, kFormBlue, R::ButtonText, R::Button);
+        Row("column note", "Label1", kSystem, kSystem, R::ButtonText, R::Button);
+        Row("blue key", "Label4", kBlueText, kSystem, R::ButtonText, R::Button);
+        Row("red key", "Label5", kRedText, kSystem, R::ButtonText, R::Button);
+        Row("source figure", "Text1", kBlueText, kSystem, R::Text, R::Base, true);
+        Row("net figure left", "Text2", kRedText, kSystem, R::Text, R::Base, true);
+        Row("net figure right", "Text12", kRedText, kSystem, R::Text, R::Base, true);
+        // The top edge of the frame, three pixels at y 119..121, with the
+        // form's face above and below it.
+        Row("frame line", "Pay1Client", kSystem, kFormBlue, R::WindowText, R::Window, false,
+            QRect(200, 112, 200, 17));
+
+        form_ = "error";
+        Row("message", "Label1", QColor(0, 128, 0), kSystem, R::WindowText, R::Window);
+        form_ = "about";
         Row("title", "lblTitle", kBlack, kSystem, R::WindowText, R::Window);
         Row("version", "lblVersion", kSystem, kSystem, R::WindowText, R::Window);
         Row("description", "lblDescription", kBlack, kSystem, R::WindowText, R::Window);
@@ -248,13 +215,17 @@ private slots:
         Row("notice", "Label1", kSystem, kSystem, R::WindowText, R::Window);
     }
 
-    void aboutDialog() {
-        AboutDialog::Show();
-        std::unique_ptr<AboutDialog> dialog(AboutDialog::Instance());
-        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    void coloursAsSeen() {
+        QFETCH(QString, form);
+        const std::unique_ptr<QWidget> window = testing::OpenForm(form);
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        if (form == QLatin1String("main")) {
+            testing::FigureBox(window.get(), 1)->setText("52000");
+            QTest::mouseClick(window->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        }
         SwitchSchemeWhileShown();
-        SaveGrab(dialog.get(), "frmAbout");
-        CheckRow(dialog.get());
+        SaveGrab(window.get(), window->objectName());
+        CheckRow(window.get());
     }
 
     void cleanup() { QApplication::setPalette(QPalette()); }

@@ -7,18 +7,14 @@
 // whole, or visibly cut with the whole figure in its tooltip and in what a
 // screen reader reads; the tax entry shows its frame and drop-down arrow.
 #include <QAccessible>
-#include <QComboBox>
+#include <QDebug>
 #include <QDir>
 #include <QImage>
-#include <QLabel>
 #include <QLibraryInfo>
-#include <QLineEdit>
 #include <QPainter>
-#include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
-#include <QTest>
 
 #include <algorithm>
 #include <cmath>
@@ -26,10 +22,8 @@
 
 #include "i18n/embedded_catalogues.h"
 #include "i18n/translation.h"
-#include "open_main_window.h"
 #include "pixels.h"
-#include "ui/qt/about_dialog.h"
-#include "ui/qt/error_dialog.h"
+#include "window_fixture.h"
 
 using namespace wagelyn;
 
@@ -68,6 +62,20 @@ TextRoom RoomOf(QWidget* widget) {
             Qt::AlignCenter | Qt::TextShowMnemonic};
 }
 
+// The bounds of the pixels in `area` that `isInk` picks out.
+template <class IsInkAt>
+QRect Bounds(const QRect& area, IsInkAt isInk) {
+    QRect bounds;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (isInk(x, y)) {
+                bounds |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return bounds;
+}
+
 // The text's ink, drawn as the widget lays it out at the screen's pixel
 // ratio but without clipping, in the room's coordinates.
 QRectF InkOf(const QWidget* widget, const QString& text, const TextRoom& room) {
@@ -85,29 +93,19 @@ QRectF InkOf(const QWidget* widget, const QString& text, const TextRoom& room) {
         painter.setPen(Qt::black);
         painter.drawText(room.room, room.flags | Qt::TextDontClip, text);
     }
-    int left = image.width(), top = image.height(), right = -1, bottom = -1;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qAlpha(image.pixel(x, y)) > 0) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-            }
-        }
-    }
-    return QRectF(left / ratio, top / ratio, (right - left + 1) / ratio, (bottom - top + 1) / ratio)
+    const QRect ink = Bounds(image.rect(), [&](int x, int y) { return qAlpha(image.pixel(x, y)); });
+    return QRectF(QPointF(ink.topLeft()) / ratio, QSizeF(ink.size()) / ratio)
         .translated(canvas.topLeft());
 }
 
-// One row per language: the design's English ("C") and each catalogue.
-void AddLanguageRows() {
-    QTest::addColumn<QString>("language");
-    QTest::newRow("English") << QStringLiteral("C");
+// One row per language for the form: the design's English ("C") and each
+// catalogue.
+void AddLanguageRows(const char* form) {
+    QTest::addRow("%s English", form) << QString(form) << QStringLiteral("C");
     for (const EmbeddedCatalogue& catalogue : EmbeddedCatalogues()) {
         const QString language = QString::fromUtf8(
             catalogue.language.data(), static_cast<qsizetype>(catalogue.language.size()));
-        QTest::newRow(qPrintable(language)) << language;
+        QTest::addRow("%s %s", form, qPrintable(language)) << QString(form) << language;
     }
 }
 
@@ -165,15 +163,7 @@ bool IsInk(const QImage& image, QRgb fill, int x, int y) {
 // The bounds of the ink in `area`.
 QRect InkIn(const QImage& image, const QRect& area) {
     const QRgb fill = testing::FillColour(image, area).rgb();
-    QRect ink;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (IsInk(image, fill, x, y)) {
-                ink |= QRect(x, y, 1, 1);
-            }
-        }
-    }
-    return ink;
+    return Bounds(area, [&](int x, int y) { return IsInk(image, fill, x, y); });
 }
 
 // The box's whole text, drawn in its font and colours without any
@@ -232,18 +222,13 @@ private:
             // One device pixel of a stroke's antialiased fringe may fall on
             // the edge (a bold capital's negative side bearing does).
             const qreal fringe = 1.0 / widget->devicePixelRatioF();
-            QVERIFY2(
-                QRectF(room.room).adjusted(-fringe, -fringe, fringe, fringe).contains(ink),
-                qPrintable(QStringLiteral("%1 (%9) at scale %2: ink %3,%4 %5 x %6 in room %7 x %8")
-                               .arg(widget->objectName())
-                               .arg(widget->devicePixelRatioF())
-                               .arg(ink.x() - room.room.x())
-                               .arg(ink.y() - room.room.y())
-                               .arg(ink.width())
-                               .arg(ink.height())
-                               .arg(room.room.width())
-                               .arg(room.room.height())
-                               .arg(text)));
+            QString where;
+            QDebug(&where).nospace()
+                << widget->objectName() << " (" << text << ") at scale "
+                << widget->devicePixelRatioF() << ": ink " << ink.translated(-room.room.topLeft())
+                << " in room " << room.room.size();
+            QVERIFY2(QRectF(room.room).adjusted(-fringe, -fringe, fringe, fringe).contains(ink),
+                     qPrintable(where));
         }
         QVERIFY(checked > 0);
     }
@@ -309,10 +294,10 @@ private:
                                                            QStyle::SC_ComboBoxArrow, combo);
         const QRect arrowArea(arrow.topLeft() * ratio, arrow.size() * ratio);
         const QRect arrowInk = InkIn(image, arrowArea & image.rect());
+        const QString where =
+            QStringLiteral(" under %1 at scale %2").arg(QApplication::style()->name()).arg(ratio);
         QVERIFY2(arrowInk.width() >= 3 * ratio && arrowInk.height() >= 2 * ratio,
-                 qPrintable(QStringLiteral("no drop-down arrow under %1 at scale %2")
-                                .arg(QApplication::style()->name())
-                                .arg(ratio)));
+                 qPrintable("no drop-down arrow" + where));
         // The frame: the left edge's pixels, halfway down, differ from the
         // form behind the box and from the field inside it.
         const QRgb form = combo->parentWidget()->palette().color(QPalette::Window).rgb();
@@ -324,10 +309,7 @@ private:
             const int y = image.height() / 2;
             framed = framed || (IsInk(image, form, x, y) && IsInk(image, field, x, y));
         }
-        QVERIFY2(framed, qPrintable(QStringLiteral("no frame around the tax entry under %1 at "
-                                                   "scale %2")
-                                        .arg(QApplication::style()->name())
-                                        .arg(ratio)));
+        QVERIFY2(framed, qPrintable("no frame around the tax entry" + where));
     }
 
 private slots:
@@ -341,12 +323,22 @@ private slots:
                  scale.isEmpty() ? 1.0 : scale.toDouble());
     }
 
-    void mainWindow_data() { AddLanguageRows(); }
-    void mainWindow() {
+    // Every form in English and each language.
+    void everyTextFits_data() {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("language");
+        for (const char* form : {"main", "error", "about"}) {
+            AddLanguageRows(form);
+        }
+    }
+    void everyTextFits() {
         UseRowLanguage();
-        std::unique_ptr<MainWindow> window(testing::OpenMainWindow());
+        QFETCH(QString, form);
+        const std::unique_ptr<QWidget> window = testing::OpenForm(form);
         CheckEveryText(window.get());
-        CheckTaxEntryLook(window.get());
+        if (form == QLatin1String("main")) {
+            CheckTaxEntryLook(window.get());
+        }
     }
 
     // Annual salaries whose figures run from 4 to 14 characters, converted
@@ -373,22 +365,6 @@ private slots:
         // No box keeps the focus: each shows its figure as a reader sees it.
         convert->setFocus(Qt::OtherFocusReason);
         CheckEveryFigure(window.get());
-    }
-
-    void errorDialog_data() { AddLanguageRows(); }
-    void errorDialog() {
-        UseRowLanguage();
-        ErrorDialog::Show();
-        std::unique_ptr<ErrorDialog> dialog(ErrorDialog::Instance());
-        CheckEveryText(dialog.get());
-    }
-
-    void aboutDialog_data() { AddLanguageRows(); }
-    void aboutDialog() {
-        UseRowLanguage();
-        AboutDialog::Show();
-        std::unique_ptr<AboutDialog> dialog(AboutDialog::Instance());
-        CheckEveryText(dialog.get());
     }
 };
 

@@ -1,0 +1,129 @@
+#pragma once
+// What the Qt window tests share: the three windows as the program opens
+// them, the main window's controls by name, and a fixture that opens a fresh
+// main window for every test function and types and clicks as a user does.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QString>
+#include <QStringList>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "app/process_factor.h"
+#include "ui/qt/about_dialog.h"
+#include "ui/qt/error_dialog.h"
+#include "ui/qt/main_window.h"
+
+namespace wagelyn::testing {
+
+// The figures' colours: blue for the typed gross pay, red for the net pays.
+inline const QColor kBlueText(0, 0, 255);
+inline const QColor kRedText(255, 0, 0);
+
+// Built, loaded, shown, with the focus in the Annual box; deletes itself when closed.
+inline MainWindow* OpenMainWindow() {
+    auto* window = new MainWindow;
+    window->Load();
+    window->show();
+    window->FocusAnnual();
+    return window;
+}
+
+// "main", "error" or "about", shown as the program shows it.
+inline std::unique_ptr<QWidget> OpenForm(const QString& form) {
+    if (form == QLatin1String("main")) {
+        return std::unique_ptr<QWidget>(OpenMainWindow());
+    }
+    if (form == QLatin1String("error")) {
+        ErrorDialog::Show();
+        return std::unique_ptr<QWidget>(ErrorDialog::Instance());
+    }
+    AboutDialog::Show();
+    return std::unique_ptr<QWidget>(AboutDialog::Instance());
+}
+
+// The dialog shown as the program shows it, once active; null if it never is.
+template <class Dialog>
+Dialog* ShowActive() {
+    Dialog::Show();
+    return QTest::qWaitForWindowActive(Dialog::Instance()) ? Dialog::Instance() : nullptr;
+}
+
+// Answers the message box the next step opens, once the event loop runs,
+// and keeps its text in `text`.
+inline void AnswerNextMessage(QObject* context, QString& text) {
+    QTimer::singleShot(0, context, [&text] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            text = box->text();
+            box->accept();
+        }
+    });
+}
+
+inline QLineEdit* FigureBox(const QWidget* window, int n) {
+    return window->findChild<QLineEdit*>(QString("Text%1").arg(n));
+}
+
+inline QComboBox* TaxEntry(const QWidget* window) {
+    return window->findChild<QComboBox*>("Combo1");
+}
+
+// The button that converts from box `n`: the buttons skip Command7, the
+// reset button.
+inline QString PeriodButton(int n) {
+    return QString("Command%1").arg(n < 7 ? n : n + 1);
+}
+
+// A fresh main window for each test function, with the factor the program
+// starts with unset; the window and any dialog go after it.
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+protected:
+    QPointer<MainWindow> window_;
+
+    QLineEdit* Box(int n) const { return FigureBox(window_, n); }
+    QComboBox* Tax() const { return TaxEntry(window_); }
+    QPushButton* Button(const QString& name) const {
+        return window_->findChild<QPushButton*>(name);
+    }
+    void Click(const QString& name) const { QTest::mouseClick(Button(name), Qt::LeftButton); }
+    void TypeInto(int box, const QString& text) const {
+        Box(box)->clear();
+        QTest::keyClicks(Box(box), text);
+    }
+    void TypeTax(const QString& text) const {
+        Tax()->lineEdit()->clear();
+        QTest::keyClicks(Tax()->lineEdit(), text);
+    }
+    // Text1 .. Text12.
+    QStringList Texts() const {
+        QStringList texts;
+        for (int i = 1; i <= 12; ++i) {
+            texts << Box(i)->text();
+        }
+        return texts;
+    }
+    QColor TextColour(int box) const { return Box(box)->palette().color(QPalette::Text); }
+
+private slots:
+    void init() {
+        process::TakeHomeFactor = 0.0;
+        window_ = OpenMainWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(window_));
+    }
+    void cleanup() {
+        delete window_;
+        delete ErrorDialog::Instance();
+        delete AboutDialog::Instance();
+    }
+};
+
+}  // namespace wagelyn::testing
