@@ -1,25 +1,14 @@
 # Sourced by test scripts: a throwaway Wine prefix for the Windows programs,
-# with xvfb.sh and checks.sh sourced too.
+# with the shared harness (harness.sh) sourced too.
 #
 #   wine_test_session [--no-display] [--in PARENT] TOOL...
 #       the prologue of a test under Wine: skipped (exit 77) unless Wine and
 #       each TOOL are here; a work folder, $work, in PARENT (or /tmp); a private
 #       Xvfb (with --no-display, no display at all); a new prefix in $work. At
 #       exit, all of it is stopped and removed.
-#   require_tools TOOL...   exit 77 (skipped) when one is missing
 #   start_wine WORK_DIR     a new prefix in WORK_DIR, exported as WINEPREFIX;
 #                           the caller's EXIT trap must call stop_wine
-source "$(dirname "${BASH_SOURCE[0]}")/xvfb.sh"
-source "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
-
-require_tools() {
-    for tool in "$@"; do
-        if ! command -v "$tool" >/dev/null; then
-            echo "$(basename "$0"): $tool is missing; skipped" >&2
-            exit 77
-        fi
-    done
-}
+source "$(dirname "${BASH_SOURCE[0]}")/harness.sh"
 
 start_wine() {
     # No Mono or Gecko prompts, and no menu entries or desktop files made on
