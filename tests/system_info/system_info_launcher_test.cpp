@@ -111,9 +111,7 @@ TEST_P(LaunchTest, StartsTheToolOrSaysItIsUnavailable) {
     EXPECT_EQ(LaunchSystemInformation({registry, machine, machine, machine}),
               c.started.empty() ? SysInfoOutcome::Unavailable : SysInfoOutcome::Started);
     EXPECT_EQ(machine.started, c.started);
-    const bool secondRead =
-        std::find(registry.asked.begin(), registry.asked.end(), kFolderKey) != registry.asked.end();
-    EXPECT_EQ(secondRead, c.secondKeyRead);
+    EXPECT_EQ(std::ranges::count(registry.asked, kFolderKey), c.secondKeyRead ? 1 : 0);
     if (!c.secondKeyRead) {
         // A registered path is started as it stands: no file is looked for.
         EXPECT_TRUE(machine.filesAsked.empty());
