@@ -59,18 +59,16 @@ export CUPS_SERVER="$work/no-print-server.sock"
 # the paths are found once, before any is set.
 program=$(winepath -w "$exe")
 marker=$(winepath -w "$build/tests/platform/windows/marker.exe")
-driver="$build/tests/ui/win32/drive_wagelyn.exe"
 drive() {
-    LC_ALL=${locale:-en_US.UTF-8} wine "$driver" "$program" "$marker" "$@" </dev/null
+    LC_ALL=${locale:-en_US.UTF-8} wine "$build/tests/ui/win32/drive_wagelyn.exe" "$program" \
+        "$marker" "$@" </dev/null
 }
 # The regional format as a user sets it in Windows, whatever the display
 # language: Wine keeps it while every process starts in the same locale.
 region() {  # DECIMAL GROUPING
-    local value
-    for value in "sDecimal=$1" "sThousand=$2"; do
-        LC_ALL=${locale:-en_US.UTF-8} wine reg add 'HKCU\Control Panel\International' \
-            /v "${value%%=*}" /d "${value#*=}" /f >/dev/null 2>&1
-    done
+    local key='HKCU\Control Panel\International'
+    LC_ALL=${locale:-en_US.UTF-8} wine reg add "$key" /v sDecimal /d "$1" /f >/dev/null 2>&1
+    LC_ALL=${locale:-en_US.UTF-8} wine reg add "$key" /v sThousand /d "$2" /f >/dev/null 2>&1
 }
 languages=$(drive languages | tr -d '\r')
 # Wine takes the region, the screen's DPI and its colours when its server

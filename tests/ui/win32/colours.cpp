@@ -106,14 +106,7 @@ void CheckContrast(HWND window, const FormDef& form,
 // After a conversion from the Annual box: every text of the three windows
 // stays legible, and the source figure's colour is told apart from the nets'.
 void CheckSchemeContrast(const Run& run) {
-    CheckContrast(run.main, main_form::Form(), [](const ControlDef& def) {
-        for (const main_form::PeriodControls& box : main_form::kPeriodControls) {
-            if (box.box == def.name) {
-                return box.period == Period::Annual ? kBlue : kRed;
-            }
-        }
-        return def.foreground;
-    });
+    CheckContrast(run.main, main_form::Form(), BoxColours(Period::Annual, kRed));
     const Shown source = ShownIn(MainControl(run.main, main_form::kPeriodControls[0].box));
     for (const main_form::PeriodControls& box : main_form::kPeriodControls) {
         const Shown net = ShownIn(MainControl(run.main, box.box));

@@ -32,20 +32,15 @@ void Convert(HWND main, Period source, std::string_view figure, std::string_view
     Click(MainControl(main, period.button));
 }
 
-// Pixels of the box's inside that are clearly blue or clearly red.
-struct Ink {
-    int blue = 0;
-    int red = 0;
-};
-
-Ink InkIn(HWND box) {
-    Ink ink;
+// How many pixels of the box's inside are clearly blue, and clearly red.
+std::pair<int, int> InkIn(HWND box) {
+    std::pair<int, int> ink;
     for (const std::uint32_t c : PixelsIn(box)) {
         const int red = (c >> 16) & 0xFF;
         const int green = (c >> 8) & 0xFF;
         const int blue = c & 0xFF;
-        ink.blue += blue > 150 && red < 100 && green < 100;
-        ink.red += red > 150 && blue < 100 && green < 100;
+        ink.first += blue > 150 && red < 100 && green < 100;
+        ink.second += red > 150 && blue < 100 && green < 100;
     }
     return ink;
 }
@@ -124,9 +119,8 @@ void CheckConversions(HWND main, bool decimalComma) {
     for (const auto& [source, figure, tax] : drawn) {
         Convert(main, source, figure, tax);
         const auto drawnRight = [&](const main_form::PeriodControls& box) {
-            const Ink ink = InkIn(MainControl(main, box.box));
-            return box.period == source ? ink.blue > 20 && ink.red == 0
-                                        : ink.red > 20 && ink.blue == 0;
+            const auto [blue, red] = InkIn(MainControl(main, box.box));
+            return box.period == source ? blue > 20 && red == 0 : red > 20 && blue == 0;
         };
         WaitFor(
             [&] {
@@ -143,25 +137,25 @@ void CheckConversions(HWND main, bool decimalComma) {
     }
 }
 
+std::function<Colour(const ControlDef&)> BoxColours(Period source, Colour others) {
+    return [source, others](const ControlDef& def) {
+        for (const main_form::PeriodControls& box : main_form::kPeriodControls) {
+            if (box.box == def.name) {
+                return box.period == source ? kBlue : others;
+            }
+        }
+        return def.foreground;
+    };
+}
+
 // What a screen reader hears of every control before a conversion and
 // after it, and that it is told of each box whose description changed.
 void CheckHeardAcrossAConversion(HWND main) {
-    // Each box's colour: blue for the source of the last run, `others` for
-    // the rest (the default text colour before any run, red after one).
-    const auto coloured = [](Period source, Colour others) {
-        return [source, others](const ControlDef& def) {
-            for (const main_form::PeriodControls& box : main_form::kPeriodControls) {
-                if (box.box == def.name) {
-                    return box.period == source ? kBlue : others;
-                }
-            }
-            return def.foreground;
-        };
-    };
-    const auto opening = coloured(Period::Annual, 0);
+    // The default text colour in the boxes before any run.
+    const auto opening = BoxColours(Period::Annual, 0);
     CheckHeard("before a conversion", main, main_form::Form(), opening);
     const Period source = Period::Hourly35;
-    const auto converted = coloured(source, kRed);
+    const auto converted = BoxColours(source, kRed);
     std::set<HWND> describedAnew;
     for (const AccessibleDef& def : main_form::Form().accessible) {
         const ControlDef* control = FindControl(main_form::Controls(), def.control);

@@ -71,15 +71,9 @@ Program::~Program() {
 }
 
 HWND Program::Window(std::string_view caption, int milliseconds) const {
-    HWND window = nullptr;
-    WaitFor(
-        [&] {
-            const auto found = WindowsOf(process_.dwProcessId, Widen(caption));
-            window = found.empty() ? nullptr : found.front();
-            return window != nullptr;
-        },
-        milliseconds);
-    return window;
+    WaitFor([&] { return Count(caption) != 0; }, milliseconds);
+    const std::vector<HWND> found = WindowsOf(process_.dwProcessId, Widen(caption));
+    return found.empty() ? nullptr : found.front();
 }
 
 std::size_t Program::Count(std::string_view caption) const {
@@ -350,23 +344,15 @@ void WithEachDialog(const Run& run, const DialogCheck& check) {
     }
 }
 
-Colour DesignColour(const ControlDef& def) {
-    return def.foreground;
-}
-
 }  // namespace wagelyn::drive
 
 int wmain(int argc, wchar_t** argv) {
     using namespace wagelyn;
     using namespace wagelyn::drive;
-    if (argc < 4) {
-        std::printf("usage: drive_wagelyn WAGELYN.EXE MARKER.EXE MODE [ARGS...]\n");
-        return 2;
-    }
     // Physical pixels, as the program sees them, at any DPI.
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // to read screen readers' objects
-    const std::string mode = win32::Narrow(argv[3]);
+    const std::string mode = argc > 3 ? win32::Narrow(argv[3]) : "";
     if (mode == "languages") {
         std::printf("en\n");
         for (const EmbeddedCatalogue& catalogue : EmbeddedCatalogues()) {
@@ -381,7 +367,7 @@ int wmain(int argc, wchar_t** argv) {
         {"planted", Planted}, {"lifetime", Lifetime}, {"start", Quit}};
     const auto found = modes.find(mode);
     if (found == modes.end()) {
-        std::printf("no mode \"%s\"\n", mode.c_str());
+        std::printf("usage: drive_wagelyn WAGELYN.EXE MARKER.EXE MODE [ARGS...]\n");
         return 2;
     }
     // The words expected: the program chooses its catalogue from the same list.

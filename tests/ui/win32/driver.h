@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "conversion/period.h"
 #include "tests/support/checks.h"
 #include "ui/forms/form_data.h"
 #include "ui/win32/handles.h"
@@ -165,7 +166,9 @@ private:
     DWORD event_;
     HWINEVENTHOOK hook_ = nullptr;
 };
-Colour DesignColour(const ControlDef& def);
+inline Colour DesignColour(const ControlDef& def) {
+    return def.foreground;
+}
 
 // Each concern's checks, in a file of its own.
 // A window's caption and each label's and button's text, read with window
@@ -183,6 +186,9 @@ void CheckConversions(HWND main, bool decimalComma);
 // The box shows its whole figure, or shows that it goes on.
 void CheckFigureShown(HWND box);
 void CheckHeardAcrossAConversion(HWND main);
+// Each control's text colour after a run from `source`: blue there, `others`
+// in the other boxes, and as designed in every other control.
+std::function<Colour(const ControlDef&)> BoxColours(Period source, Colour others);
 void CheckAboutAndSystemInfo(const Run& run);
 // What pressing Print did: what the message box it showed said, or
 // nothing, and whether the window was seen disabled during the work.

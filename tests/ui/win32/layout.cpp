@@ -122,24 +122,24 @@ void CheckTextFits(HWND window, std::span<const ControlDef> controls) {
         HWND control;
         RECT rect;  // in the window's client coordinates
     };
+    const auto placedOf = [window](HWND control) {
+        Placed p{control, {}};
+        GetWindowRect(control, &p.rect);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&p.rect), 2);
+        return p;
+    };
     std::vector<Placed> shown;
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (IsWindowVisible(child)) {
-            RECT r{};
-            GetWindowRect(child, &r);
-            MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
-            shown.push_back({child, r});
+            shown.push_back(placedOf(child));
         }
     }
     std::vector<std::pair<const ControlDef*, Placed>> measured;
     for (const ControlDef& def : controls) {
-        if (def.kind == ControlKind::Label || def.kind == ControlKind::Button) {
-            HWND control = ControlAt(window, controls, def.name);
-            for (const Placed& placed : shown) {
-                if (placed.control == control) {
-                    measured.emplace_back(&def, placed);
-                }
-            }
+        HWND control = ControlAt(window, controls, def.name);
+        if ((def.kind == ControlKind::Label || def.kind == ControlKind::Button) &&
+            control != window && IsWindowVisible(control)) {
+            measured.emplace_back(&def, placedOf(control));
         }
     }
     constexpr UINT kKeep = SWP_NOZORDER | SWP_NOACTIVATE;

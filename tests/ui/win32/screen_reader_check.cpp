@@ -72,17 +72,15 @@ Heard Hear(HWND window, bool systemOwn = false) {
     VARIANT self{};
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
-    const auto text = [](HRESULT result, BSTR value) {
+    const auto text = [&](auto get) {
+        BSTR value = nullptr;
+        const HRESULT result = (object->*get)(self, &value);
         std::string s = result == S_OK && value != nullptr ? Narrow(value) : std::string();
         SysFreeString(value);
         return s;
     };
-    BSTR value = nullptr;
-    HRESULT result = object->get_accName(self, &value);
-    heard.name = text(result, value);
-    value = nullptr;
-    result = object->get_accDescription(self, &value);
-    heard.description = text(result, value);
+    heard.name = text(&IAccessible::get_accName);
+    heard.description = text(&IAccessible::get_accDescription);
     heard.lateBoundName = LateBoundName(object, self);
     VARIANT role{};
     if (SUCCEEDED(object->get_accRole(self, &role)) && role.vt == VT_I4) {
@@ -93,10 +91,7 @@ Heard Hear(HWND window, bool systemOwn = false) {
 }
 
 std::string Quoted(std::string_view text) {
-    std::string quoted(1, '"');
-    quoted += text;
-    quoted += '"';
-    return quoted;
+    return Said('"', text, '"');
 }
 
 }  // namespace
