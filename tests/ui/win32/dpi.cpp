@@ -15,22 +15,12 @@ namespace {
 int InkRows(HWND control) {
     RECT r{};
     GetWindowRect(control, &r);
-    const int width = r.right - r.left - 6;  // PixelsIn leaves out 3 pixels each side
     const std::vector<std::uint32_t> pixels = PixelsIn(control);
-    if (width <= 0 || pixels.empty()) {
-        return 0;
-    }
     const std::uint32_t background = MostCommon(pixels);
-    int first = -1;
-    int last = -1;
-    for (std::size_t i = 0; i < pixels.size(); ++i) {
-        if (pixels[i] != background) {
-            const int row = static_cast<int>(i) / width;
-            first = first < 0 ? row : first;
-            last = row;
-        }
-    }
-    return first < 0 ? 0 : last - first + 1;
+    // PixelsIn leaves out 3 pixels each side.
+    const RECT ink = BoundsOf(pixels, r.right - r.left - 6,
+                              [background](std::uint32_t c) { return c != background; });
+    return ink.bottom - ink.top;
 }
 
 }  // namespace

@@ -256,21 +256,26 @@ bool Differs(std::uint32_t pixel, std::uint32_t face) {
     return distance > 96;
 }
 
+RECT BoundsOf(const std::vector<std::uint32_t>& pixels, int width,
+              const std::function<bool(std::uint32_t)>& ink) {
+    RECT bounds{width, static_cast<LONG>(pixels.size()) / std::max(width, 1), 0, 0};
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        if (ink(pixels[i])) {
+            const auto x = static_cast<LONG>(i % width);
+            const auto y = static_cast<LONG>(i / width);
+            bounds = {std::min(bounds.left, x), std::min(bounds.top, y),
+                      std::max(bounds.right, x + 1), std::max(bounds.bottom, y + 1)};
+        }
+    }
+    return bounds.right > bounds.left ? bounds : RECT{};
+}
+
 RECT InkBounds(const RECT& r, POINT blank) {
     const int width = r.right - r.left;
     const std::vector<std::uint32_t> pixels = ScreenPixels(r);
     const std::uint32_t face =
         pixels[static_cast<std::size_t>(blank.y - r.top) * width + (blank.x - r.left)];
-    RECT ink{width, r.bottom - r.top, 0, 0};
-    for (std::size_t i = 0; i < pixels.size(); ++i) {
-        if (Differs(pixels[i], face)) {
-            const int x = static_cast<int>(i % width);
-            const int y = static_cast<int>(i / width);
-            ink = {std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y),
-                   std::max<LONG>(ink.right, x + 1), std::max<LONG>(ink.bottom, y + 1)};
-        }
-    }
-    return ink.right > ink.left ? ink : RECT{};
+    return BoundsOf(pixels, width, [face](std::uint32_t c) { return Differs(c, face); });
 }
 
 // A 32-bit image, its rows from the bottom up.

@@ -120,6 +120,9 @@ std::uint32_t MostCommon(const std::vector<std::uint32_t>& pixels);
 // Whether a pixel stands out from `face`: anti-aliased fringes aside, a
 // glyph's own pixel.
 bool Differs(std::uint32_t pixel, std::uint32_t face);
+// The bounds of the pixels (`width` a row) that `ink` picks; empty if none.
+RECT BoundsOf(const std::vector<std::uint32_t>& pixels, int width,
+              const std::function<bool(std::uint32_t)>& ink);
 // The bounds, relative to `r`, of the pixels in `r` that stand out from the
 // colour at `blank` (a point of `r` where no text is drawn); empty if none.
 RECT InkBounds(const RECT& r, POINT blank);

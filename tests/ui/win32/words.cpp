@@ -27,25 +27,14 @@ struct Shape {
 
 Shape ShapeOf(const std::vector<std::uint32_t>& pixels, int width) {
     const std::uint32_t face = MostCommon(pixels);
-    const int height = width > 0 ? static_cast<int>(pixels.size()) / width : 0;
-    RECT bounds{width, height, 0, 0};
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            if (Differs(pixels[static_cast<std::size_t>(y) * width + x], face)) {
-                bounds = {std::min<LONG>(bounds.left, x), std::min<LONG>(bounds.top, y),
-                          std::max<LONG>(bounds.right, x + 1),
-                          std::max<LONG>(bounds.bottom, y + 1)};
-            }
-        }
-    }
-    Shape shape;
+    const auto ink = [face](std::uint32_t c) { return Differs(c, face); };
+    const RECT bounds = BoundsOf(pixels, width, ink);
+    Shape shape{bounds.right - bounds.left, bounds.bottom - bounds.top, {}};
     for (int y = bounds.top; y < bounds.bottom; ++y) {
         for (int x = bounds.left; x < bounds.right; ++x) {
-            shape.ink.push_back(Differs(pixels[static_cast<std::size_t>(y) * width + x], face));
+            shape.ink.push_back(ink(pixels[static_cast<std::size_t>(y) * width + x]));
         }
     }
-    shape.width = std::max<int>(0, bounds.right - bounds.left);
-    shape.height = std::max<int>(0, bounds.bottom - bounds.top);
     return shape;
 }
 
