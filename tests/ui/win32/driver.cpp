@@ -278,7 +278,7 @@ RECT InkBounds(const RECT& r, POINT blank) {
     return BoundsOf(pixels, width, [face](std::uint32_t c) { return Differs(c, face); });
 }
 
-// A 32-bit image, its rows from the bottom up.
+// Its rows from the bottom up, as most readers of BMP files expect.
 void SaveScreenshot(HWND window, const char* path) {
     const RECT r = ClientOnScreen(window);
     const std::vector<std::uint32_t> pixels = ScreenPixels(r);

@@ -129,7 +129,7 @@ RECT InkBounds(const RECT& r, POINT blank);
 // `text` drawn in `font`, in the menu text colour, centred on `face`.
 std::vector<std::uint32_t> TextPixels(std::string_view text, const LOGFONTW& font, int width,
                                       int height, std::uint32_t face);
-// The screen's image of the window's client area, as a 24-bit BMP.
+// The screen's image of the window's client area, as a 32-bit BMP.
 void SaveScreenshot(HWND window, const char* path);
 
 // What a message box of the program says: all of its texts, its button's too.

@@ -2,7 +2,6 @@
 // (run_print.sh checks the page); Print without a printer is the words'.
 #include <memory>
 
-#include "app/application_info.h"
 #include "tests/ui/win32/driver.h"
 #include "ui/forms/main_form.h"
 
