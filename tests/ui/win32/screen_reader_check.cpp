@@ -1,4 +1,6 @@
-#include "tests/ui/win32/screen_reader_check.h"
+// What a screen reader hears of another process's windows over Active
+// Accessibility, against the forms' tables.
+#include "tests/ui/win32/driver.h"
 
 #include <initguid.h>  // IID_IAccessible defined here: Wine rejects the import library's
 #include <oleacc.h>
@@ -10,16 +12,10 @@
 #include "ui/win32/handles.h"
 #include "ui/win32/text.h"
 
-namespace wagelyn::test {
+namespace wagelyn::drive {
 namespace {
 
 using win32::Narrow;
-
-std::wstring TextOf(HWND window) {
-    wchar_t buffer[4096] = {};
-    SendMessageW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer));
-    return buffer;
-}
 
 // A button's or label's own text as a name: the access key's "&" is not said.
 std::string Spoken(std::wstring text) {
@@ -29,21 +25,9 @@ std::string Spoken(std::wstring text) {
     return Narrow(text);
 }
 
-long RoleOf(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::Label:
-            return ROLE_SYSTEM_STATICTEXT;
-        case ControlKind::TextBox:
-            return ROLE_SYSTEM_TEXT;
-        case ControlKind::ComboBox:
-            return ROLE_SYSTEM_COMBOBOX;
-        case ControlKind::Button:
-            return ROLE_SYSTEM_PUSHBUTTON;
-        case ControlKind::Picture:
-            return ROLE_SYSTEM_GRAPHIC;
-    }
-    return 0;
-}
+// Each ControlKind's role, in the order of its values.
+constexpr long kRoles[] = {ROLE_SYSTEM_STATICTEXT, ROLE_SYSTEM_TEXT, ROLE_SYSTEM_COMBOBOX,
+                           ROLE_SYSTEM_PUSHBUTTON, ROLE_SYSTEM_GRAPHIC};
 
 struct Heard {
     bool read = false;
@@ -88,17 +72,15 @@ Heard Hear(HWND window, bool systemOwn = false) {
     VARIANT self{};
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
-    const auto text = [](HRESULT result, BSTR value) {
+    const auto text = [&](auto get) {
+        BSTR value = nullptr;
+        const HRESULT result = (object->*get)(self, &value);
         std::string s = result == S_OK && value != nullptr ? Narrow(value) : std::string();
         SysFreeString(value);
         return s;
     };
-    BSTR value = nullptr;
-    HRESULT result = object->get_accName(self, &value);
-    heard.name = text(result, value);
-    value = nullptr;
-    result = object->get_accDescription(self, &value);
-    heard.description = text(result, value);
+    heard.name = text(&IAccessible::get_accName);
+    heard.description = text(&IAccessible::get_accDescription);
     heard.lateBoundName = LateBoundName(object, self);
     VARIANT role{};
     if (SUCCEEDED(object->get_accRole(self, &role)) && role.vt == VT_I4) {
@@ -109,55 +91,47 @@ Heard Hear(HWND window, bool systemOwn = false) {
 }
 
 std::string Quoted(std::string_view text) {
-    std::string quoted(1, '"');
-    quoted += text;
-    quoted += '"';
-    return quoted;
+    return Said('"', text, '"');
 }
 
 }  // namespace
 
-std::vector<std::string> HeardDifferences(
-    HWND window, const FormDef& form, const std::function<HWND(std::string_view)>& controlOf,
-    const std::function<Colour(const ControlDef&)>& colourOf) {
-    std::vector<std::string> differences;
-    const auto compare = [&](const std::string& what, HWND hwnd, const std::string& name,
+// For the window and every control of its form (and a combo box's edit
+// field), the name, description and role read through
+// AccessibleObjectFromWindow(OBJID_CLIENT) against the form's data in the
+// language in use.
+void CheckHeard(const std::string& when, HWND window, const FormDef& form,
+                const std::function<Colour(const ControlDef&)>& colourOf) {
+    const auto compare = [&](const std::string& control, HWND hwnd, const std::string& name,
                              const std::string& description, long role, bool annotated,
                              bool ownName = false) {
+        const std::string what = when + ": " + control;
         const Heard heard = Hear(hwnd);
-        if (!heard.read) {
-            differences.push_back(what + " gives no accessible object");
+        if (!Check(heard.read, what + " gives an accessible object")) {
             return;
         }
-        if (heard.name != name) {
-            differences.push_back(what + " is named " + Quoted(heard.name) + ", not " +
-                                  Quoted(name));
-        }
+        Check(heard.name == name,
+              what + " is named " + Quoted(heard.name) + ", not " + Quoted(name));
         // The program's own name, whichever way it is asked for; the system
         // answers for the rest.
-        if (ownName && heard.lateBoundName != name) {
-            differences.push_back(what + " is named " + Quoted(heard.lateBoundName) +
-                                  " through IDispatch, not " + Quoted(name));
-        }
-        if (heard.description != description) {
-            differences.push_back(what + " is described " + Quoted(heard.description) + ", not " +
-                                  Quoted(description));
-        }
+        Check(!ownName || heard.lateBoundName == name,
+              what + " is named " + Quoted(heard.lateBoundName) + " through IDispatch, not " +
+                  Quoted(name));
+        Check(heard.description == description,
+              what + " is described " + Quoted(heard.description) + ", not " + Quoted(description));
         // Screen readers would say these marks aloud in a name of the
         // program's own ("left paren", "slash", "dash").
         for (const std::string& text : {heard.name, heard.description}) {
-            if (annotated && (text.find_first_of("()[]/") != std::string::npos ||
-                              text.find(" - ") != std::string::npos)) {
-                differences.push_back(what + " is heard with punctuation noise: " + Quoted(text));
-            }
+            Check(!annotated || (text.find_first_of("()[]/") == std::string::npos &&
+                                 text.find(" - ") == std::string::npos),
+                  what + " is heard with no punctuation noise: " + Quoted(text));
         }
         // Where the system has no object for the class (Wine 8), every
         // window is a plain client; the program's object must not differ.
-        if (heard.role != role &&
-            !(heard.role == ROLE_SYSTEM_CLIENT && Hear(hwnd, true).role == heard.role)) {
-            differences.push_back(what + " has the role " + std::to_string(heard.role) + ", not " +
-                                  std::to_string(role));
-        }
+        Check(
+            heard.role == role ||
+                (heard.role == ROLE_SYSTEM_CLIENT && Hear(hwnd, true).role == heard.role),
+            what + " has the role " + std::to_string(heard.role) + ", not " + std::to_string(role));
     };
     // The window itself: named by its caption, described as the form says.
     const AccessibleDef* own = FindAccessible(form.accessible, "");
@@ -167,7 +141,7 @@ std::vector<std::string> HeardDifferences(
         own != nullptr ? ScreenReaderText(DescriptionOf(*own, kSystemColour)) : std::string(),
         ROLE_SYSTEM_CLIENT, own != nullptr);
     for (const ControlDef& def : form.controls) {
-        HWND control = controlOf(def.name);
+        HWND control = ControlAt(window, form.controls, def.name);
         const AccessibleDef* texts = FindAccessible(form.accessible, def.name);
         const std::string name = texts != nullptr && !texts->name.empty()
                                      ? ScreenReaderText(texts->name)
@@ -176,8 +150,8 @@ std::vector<std::string> HeardDifferences(
                                             ? ScreenReaderText(DescriptionOf(*texts, colourOf(def)))
                                             : std::string();
         const bool ownName = texts != nullptr && !texts->name.empty();
-        compare(std::string(def.name), control, name, description, RoleOf(def.kind),
-                texts != nullptr, ownName);
+        compare(std::string(def.name), control, name, description,
+                kRoles[static_cast<int>(def.kind)], texts != nullptr, ownName);
         if (def.kind == ControlKind::ComboBox) {
             // Where the focus is when the user is in it.
             compare(std::string(def.name) + "'s field",
@@ -185,7 +159,6 @@ std::vector<std::string> HeardDifferences(
                     ROLE_SYSTEM_TEXT, texts != nullptr, ownName);
         }
     }
-    return differences;
 }
 
 namespace {
@@ -232,4 +205,4 @@ std::string NameHeard(HWND window) {
     return Hear(window).name;
 }
 
-}  // namespace wagelyn::test
+}  // namespace wagelyn::drive

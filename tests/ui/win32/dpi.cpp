@@ -1,0 +1,78 @@
+// "dpichange": the window starts at 96 DPI and moves to 144 DPI, as
+// Windows does when it is dragged to a monitor of that scale (Wine never
+// does). "dpi144": the window, its words and its figures in a session
+// started at 144 DPI.
+#include "i18n/translation.h"
+#include "tests/ui/win32/driver.h"
+#include "ui/forms/main_form.h"
+
+namespace wagelyn::drive {
+
+namespace {
+
+// How many pixel rows the control's text covers: rows holding a pixel
+// unlike the control's own background (its most common colour).
+int InkRows(HWND control) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    const std::vector<std::uint32_t> pixels = PixelsIn(control);
+    const std::uint32_t background = MostCommon(pixels);
+    // PixelsIn leaves out 3 pixels each side.
+    const RECT ink = BoundsOf(pixels, r.right - r.left - 6,
+                              [background](std::uint32_t c) { return c != background; });
+    return ink.bottom - ink.top;
+}
+
+}  // namespace
+
+// The messages Windows sends, the window's answer, and what the user sees
+// after: every control stands at its 144 DPI rectangle, and each label's
+// and button's text is drawn anew in fonts half as big again.
+void DpiChange(const Run& run) {
+    const HWND main = run.main;
+    CheckLayout(main, 96);
+    std::vector<std::pair<std::string_view, int>> before;
+    for (const ControlDef& def : main_form::Controls()) {
+        if (def.kind == ControlKind::Label || def.kind == ControlKind::Button) {
+            // The last controls may still be painting their first time.
+            HWND control = MainControl(main, def.name);
+            WaitFor([&] { return InkRows(control) > 0; }, 3000);
+            before.emplace_back(def.name, InkRows(control));
+        }
+    }
+    constexpr int kNewDpi = 144;
+    RECT frame{};
+    GetWindowRect(main, &frame);
+    SIZE size{MulDiv(frame.right - frame.left, kNewDpi, 96),
+              MulDiv(frame.bottom - frame.top, kNewDpi, 96)};
+    const bool answered = run.program.SendPointing(main, WM_GETDPISCALEDSIZE, kNewDpi, size) != 0;
+    Check(answered, "the window gives its size for the new DPI");
+    // Where Windows would put it: on the new monitor, here the same one.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(main, MONITOR_DEFAULTTONEAREST), &monitor);
+    const POINT corner{monitor.rcWork.left, monitor.rcWork.top};
+    RECT suggested{corner.x, corner.y, corner.x + size.cx, corner.y + size.cy};
+    run.program.SendPointing(main, WM_DPICHANGED, MAKEWPARAM(kNewDpi, kNewDpi), suggested);
+    changedDpi = kNewDpi;
+    CheckLayout(main, kNewDpi);
+    for (const auto& [name, rows] : before) {
+        HWND control = MainControl(main, name);
+        // 1.5 times as high, give or take the rounding of a font's ascent.
+        const auto grown = [&] { return InkRows(control) * 10 >= rows * 13; };
+        WaitFor(grown, 3000);
+        Check(rows > 0 && grown(), Said(name, "'s text is drawn anew at 144 DPI: ", rows,
+                                        " rows of ink, now ", InkRows(control)));
+    }
+}
+
+void Dpi144(const Run& run) {
+    CheckLayout(run.main, 144);
+    CheckKeyboard(run.main);
+    CheckWords(run.main, main_form::Form(), Translate(main_form::kCaption));
+    CheckTextFits(run.main, main_form::Controls());
+    CheckHeardAcrossAConversion(run.main);
+    CheckConversions(run.main, false);
+}
+
+}  // namespace wagelyn::drive

@@ -1,0 +1,399 @@
+// drive_wagelyn.exe WAGELYN.EXE MARKER.EXE MODE [ARGS...]: starts the
+// program, finds its main window and runs one concern's checks on it (see
+// each mode's file); "languages" prints "en" and each catalogue's
+// language, one a line. Every word expected is the forms' English through
+// the program's own catalogues, in the language the system's preferred UI
+// languages give this process, which the program started from here shares.
+#include "tests/ui/win32/driver.h"
+
+#include <objbase.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+
+#include "app/application_info.h"
+#include "i18n/embedded_catalogues.h"
+#include "i18n/translation.h"
+#include "platform/languages.h"
+#include "ui/forms/about_form.h"
+#include "ui/forms/error_form.h"
+#include "ui/forms/main_form.h"
+#include "ui/win32/handles.h"
+#include "ui/win32/main_window.h"
+#include "ui/win32/text.h"
+
+namespace wagelyn::drive {
+
+using win32::Narrow;
+using win32::Widen;
+
+namespace {
+
+// The program's visible top-level windows captioned `caption`.
+std::vector<HWND> WindowsOf(DWORD process, const std::wstring& caption) {
+    struct Search {
+        DWORD process;
+        const std::wstring* caption;
+        std::vector<HWND> found;
+    } search{process, &caption, {}};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == s->process && IsWindowVisible(window) && TextOf(window) == *s->caption) {
+                s->found.push_back(window);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+}  // namespace
+
+Program::Program(const std::wstring& exe) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    std::wstring command = L"\"" + exe + L"\"";
+    started_ = CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                              nullptr, &startup, &process_) != 0;
+}
+
+Program::~Program() {
+    if (started_) {
+        TerminateProcess(process_.hProcess, 1);
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+    }
+}
+
+HWND Program::Window(std::string_view caption, int milliseconds) const {
+    WaitFor([&] { return Count(caption) != 0; }, milliseconds);
+    const std::vector<HWND> found = WindowsOf(process_.dwProcessId, Widen(caption));
+    return found.empty() ? nullptr : found.front();
+}
+
+std::size_t Program::Count(std::string_view caption) const {
+    return WindowsOf(process_.dwProcessId, Widen(caption)).size();
+}
+
+LRESULT Program::SendPointing(HWND window, UINT message, WPARAM wParam, void* data,
+                              std::size_t size) const {
+    void* remote =
+        VirtualAllocEx(process_.hProcess, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (remote == nullptr) {
+        return 0;
+    }
+    WriteProcessMemory(process_.hProcess, remote, data, size, nullptr);
+    const LRESULT result = SendMessageW(window, message, wParam, reinterpret_cast<LPARAM>(remote));
+    ReadProcessMemory(process_.hProcess, remote, data, size, nullptr);
+    VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
+    return result;
+}
+
+bool Program::Ended(int milliseconds) const {
+    return started_ && WaitForSingleObject(process_.hProcess, static_cast<DWORD>(milliseconds)) ==
+                           WAIT_OBJECT_0;
+}
+
+std::wstring TextOf(HWND window) {
+    wchar_t buffer[4096] = {};
+    SendMessageW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer));
+    return buffer;
+}
+
+void SetText(HWND window, std::string_view text) {
+    SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(text).c_str()));
+}
+
+void Click(HWND button) {
+    SendMessageW(button, BM_CLICK, 0, 0);
+}
+
+int changedDpi = 0;
+
+int DpiOf(HWND window) {
+    return changedDpi != 0 ? changedDpi : static_cast<int>(GetDpiForWindow(window));
+}
+
+RECT OnScreen(HWND window, const ControlDef& def) {
+    const int dpi = DpiOf(window);
+    RECT r{MulDiv(def.left, dpi, 1440), MulDiv(def.top, dpi, 1440),
+           MulDiv(def.left + def.width, dpi, 1440), MulDiv(def.top + def.height, dpi, 1440)};
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+HWND ControlAt(HWND window, std::span<const ControlDef> controls, std::string_view name) {
+    const RECT r = OnScreen(window, *FindControl(controls, name));
+    POINT middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    ScreenToClient(window, &middle);
+    return ChildWindowFromPointEx(window, middle, CWP_SKIPINVISIBLE);
+}
+
+HWND MainControl(HWND window, std::string_view name) {
+    return ControlAt(window, main_form::Controls(), name);
+}
+
+RECT ClientOnScreen(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    return client;
+}
+
+HWND FocusIn(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+}
+
+// Through the program's message loop and its dialog manager: taken once a
+// Tab posted after it has moved the focus.
+void PressEscape(HWND window) {
+    const HWND focused = FocusIn(window);
+    for (const WPARAM key : {VK_ESCAPE, VK_TAB}) {
+        PostMessageW(focused, WM_KEYDOWN, key, 0x00000001);
+        PostMessageW(focused, WM_KEYUP, key, 0xC0000001);
+    }
+    WaitFor([&] { return FocusIn(window) != focused; }, 2000);
+}
+
+void Quit(const Run& run) {
+    Click(MainControl(run.main, "Command14"));
+    Check(run.program.Ended(10000), "Quit ends the program");
+}
+
+win32::Brush Brush(std::uint32_t colour) {
+    return win32::Brush(CreateSolidBrush(RGB(colour >> 16, (colour >> 8) & 0xFF, colour & 0xFF)));
+}
+
+std::vector<std::uint32_t> Drawn(int width, int height,
+                                 const std::function<void(HDC memory, HDC screen)>& draw) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    const win32::WindowDc screen(nullptr);
+    const win32::OwnedDc memory(CreateCompatibleDC(screen.Get()));
+    void* bits = nullptr;
+    const std::unique_ptr<std::remove_pointer_t<HBITMAP>, win32::GdiObjectDeleter> image(
+        CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    {
+        const win32::Selection selected(memory.get(), image.get());
+        draw(memory.get(), screen.Get());
+        GdiFlush();
+    }
+    const auto* first = static_cast<const std::uint32_t*>(bits);
+    std::vector<std::uint32_t> pixels(first, first + static_cast<std::size_t>(width) * height);
+    for (std::uint32_t& pixel : pixels) {
+        pixel &= 0xFFFFFF;
+    }
+    return pixels;
+}
+
+std::vector<std::uint32_t> ScreenPixels(const RECT& r) {
+    const int width = r.right - r.left;
+    const int height = r.bottom - r.top;
+    return Drawn(width, height, [&](HDC memory, HDC screen) {
+        BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    });
+}
+
+std::vector<std::uint32_t> TextPixels(std::string_view text, const LOGFONTW& font, int width,
+                                      int height, std::uint32_t face) {
+    return Drawn(width, height, [&](HDC memory, HDC) {
+        const win32::Font made(CreateFontIndirectW(&font));
+        const win32::Selection selected(memory, made.get());
+        const RECT all{0, 0, width, height};
+        FillRect(memory, &all, Brush(face).get());
+        SetTextColor(memory, GetSysColor(COLOR_MENUTEXT));
+        SetBkMode(memory, TRANSPARENT);
+        const std::wstring wide = Widen(text);
+        // Clipped, as a menu bar clips each item, to the text's advance.
+        RECT item{};
+        DrawTextW(memory, wide.c_str(), static_cast<int>(wide.size()), &item,
+                  DT_SINGLELINE | DT_CALCRECT);
+        OffsetRect(&item, (width - item.right) / 2, (height - item.bottom) / 2);
+        DrawTextW(memory, wide.c_str(), static_cast<int>(wide.size()), &item, DT_SINGLELINE);
+    });
+}
+
+std::vector<std::uint32_t> PixelsIn(HWND control, int border) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    const int width = r.right - r.left;
+    const std::vector<std::uint32_t> pixels = ScreenPixels(r);
+    std::vector<std::uint32_t> inside;
+    for (int y = border; y < r.bottom - r.top - border; ++y) {
+        for (int x = border; x < width - border; ++x) {
+            inside.push_back(pixels[static_cast<std::size_t>(y) * width + x]);
+        }
+    }
+    return inside;
+}
+
+std::uint32_t MostCommon(const std::vector<std::uint32_t>& pixels) {
+    std::map<std::uint32_t, int> counts;
+    for (const std::uint32_t c : pixels) {
+        ++counts[c];
+    }
+    return counts.empty()
+               ? 0
+               : std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+                     return a.second < b.second;
+                 })->first;
+}
+
+bool Differs(std::uint32_t pixel, std::uint32_t face) {
+    int distance = 0;
+    for (int shift = 0; shift < 24; shift += 8) {
+        distance += std::abs(static_cast<int>((pixel >> shift) & 0xFF) -
+                             static_cast<int>((face >> shift) & 0xFF));
+    }
+    return distance > 96;
+}
+
+RECT BoundsOf(const std::vector<std::uint32_t>& pixels, int width,
+              const std::function<bool(std::uint32_t)>& ink) {
+    RECT bounds{width, static_cast<LONG>(pixels.size()) / std::max(width, 1), 0, 0};
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        if (ink(pixels[i])) {
+            const auto x = static_cast<LONG>(i % width);
+            const auto y = static_cast<LONG>(i / width);
+            bounds = {std::min(bounds.left, x), std::min(bounds.top, y),
+                      std::max(bounds.right, x + 1), std::max(bounds.bottom, y + 1)};
+        }
+    }
+    return bounds.right > bounds.left ? bounds : RECT{};
+}
+
+RECT InkBounds(const RECT& r, POINT blank) {
+    const int width = r.right - r.left;
+    const std::vector<std::uint32_t> pixels = ScreenPixels(r);
+    const std::uint32_t face =
+        pixels[static_cast<std::size_t>(blank.y - r.top) * width + (blank.x - r.left)];
+    return BoundsOf(pixels, width, [face](std::uint32_t c) { return Differs(c, face); });
+}
+
+// Its rows from the bottom up, as most readers of BMP files expect.
+void SaveScreenshot(HWND window, const char* path) {
+    const RECT r = ClientOnScreen(window);
+    const std::vector<std::uint32_t> pixels = ScreenPixels(r);
+    const LONG width = r.right - r.left;
+    const LONG height = r.bottom - r.top;
+    const DWORD headers = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    const BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(headers + pixels.size() * 4), 0, 0,
+                                headers};
+    const BITMAPINFOHEADER info{sizeof info, width, height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    if (FILE* out = std::fopen(path, "wb")) {
+        std::fwrite(&file, sizeof file, 1, out);
+        std::fwrite(&info, sizeof info, 1, out);
+        for (LONG y = height - 1; y >= 0; --y) {
+            std::fwrite(&pixels[static_cast<std::size_t>(y * width)], 4, width, out);
+        }
+        std::fclose(out);
+    }
+}
+
+std::string SaidIn(HWND box) {
+    std::string said;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        said += Narrow(TextOf(child));
+    }
+    return said;
+}
+
+std::string CloseMessageBox(const Run& run, int milliseconds) {
+    const HWND box = run.program.Window(kApplicationTitle, milliseconds);
+    if (box == nullptr) {
+        return {};
+    }
+    const std::string said = SaidIn(box);
+    Click(GetDlgItem(box, IDOK));
+    WaitFor([&] { return !IsWindow(box); }, 5000);
+    return said;
+}
+
+void ShowErrorDialog(HWND main) {
+    SetText(MainControl(main, "Text2"), "");
+    Click(MainControl(main, "Command2"));
+}
+
+void ShowAbout(HWND main) {
+    PostMessageW(main, WM_COMMAND, win32::kAboutItemId, 0);
+}
+
+void CloseDialog(HWND dialog, const FormDef& form) {
+    const bool about = &form == &about_form::Form();
+    Click(ControlAt(dialog, form.controls, about ? about_form::kOkButton : error_form::kOkButton));
+}
+
+void WithEachDialog(const Run& run, const DialogCheck& check) {
+    ShowErrorDialog(run.main);
+    const std::string error(Translate(error_form::kCaption));
+    const std::string about = about_form::Caption(kApplicationTitle);
+    for (const auto& [caption, form] :
+         {std::pair{error, &error_form::Form()}, std::pair{about, &about_form::Form()}}) {
+        if (form == &about_form::Form()) {
+            ShowAbout(run.main);
+        }
+        if (HWND dialog = run.program.Window(caption, 5000)) {
+            check(dialog, *form, caption);
+            CloseDialog(dialog, *form);
+        } else {
+            Check(false, "\"" + caption + "\" is shown");
+        }
+    }
+}
+
+}  // namespace wagelyn::drive
+
+int wmain(int argc, wchar_t** argv) {
+    using namespace wagelyn;
+    using namespace wagelyn::drive;
+    // Physical pixels, as the program sees them, at any DPI.
+    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // to read screen readers' objects
+    const std::string mode = argc > 3 ? win32::Narrow(argv[3]) : "";
+    if (mode == "languages") {
+        std::printf("en\n");
+        for (const EmbeddedCatalogue& catalogue : EmbeddedCatalogues()) {
+            std::printf("%s\n", std::string(catalogue.language).c_str());
+        }
+        return 0;
+    }
+    const std::map<std::string, void (*)(const Run&)> modes = {
+        {"words", Words},     {"german", German},     {"layout", Layout},
+        {"fit", Fit},         {"keyboard", Keyboard}, {"dpichange", DpiChange},
+        {"dpi144", Dpi144},   {"contrast", Contrast}, {"print", Print},
+        {"planted", Planted}, {"lifetime", Lifetime}, {"start", Quit}};
+    const auto found = modes.find(mode);
+    if (found == modes.end()) {
+        std::printf("usage: drive_wagelyn WAGELYN.EXE MARKER.EXE MODE [ARGS...]\n");
+        return 2;
+    }
+    // The words expected: the program chooses its catalogue from the same list.
+    const std::string_view chosen = UseLanguage(platform::PreferredLanguages());
+    std::vector<std::string> args;
+    for (int i = 4; i < argc; ++i) {
+        args.push_back(win32::Narrow(argv[i]));
+    }
+    const std::string name = mode + (args.empty() ? "" : " " + args.front());
+    // A mode given a language expects the system's preferred language to
+    // give its catalogue ("en": the design's English).
+    if (mode == "words" || mode == "fit") {
+        const std::string language = args.empty() ? "" : args.front();
+        Check(chosen == (language == "en" ? "" : language),
+              "the system's preferred language gives the catalogue \"" + language + "\", not \"" +
+                  std::string(chosen) + "\"");
+    }
+    const Program program(argv[1]);
+    const HWND main = program.Window(Translate(main_form::kCaption));
+    if (Check(main != nullptr, "the main window appears")) {
+        found->second(Run{program, main, argv[1], win32::Narrow(argv[2]), args});
+    }
+    return testing::Report(name);
+}

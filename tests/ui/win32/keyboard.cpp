@@ -1,0 +1,69 @@
+// "keyboard": the main window as a user has it from the keyboard, and the
+// tax entry's list.
+#include <algorithm>
+
+#include "tests/ui/win32/driver.h"
+#include "ui/forms/main_form.h"
+#include "ui/win32/text.h"
+
+namespace wagelyn::drive {
+
+// The window opens with the focus in the Annual box, and Tab walks the
+// design's focus order, back to the start. The tax entry reads 0, from a
+// list in a field of the system's colours, not on the form's face.
+void CheckKeyboard(HWND main) {
+    const auto focused = [&] {
+        const HWND focus = FocusIn(main);
+        // The tax entry's focus is in the edit field inside its combo box.
+        for (const ControlDef& def : main_form::Controls()) {
+            HWND control = MainControl(main, def.name);
+            if (focus != nullptr && (focus == control || GetParent(focus) == control)) {
+                return std::string(def.name);
+            }
+        }
+        return std::string("(nothing)");
+    };
+    std::vector<const ControlDef*> order;
+    for (const ControlDef& def : main_form::Controls()) {
+        if (def.kind != ControlKind::Label) {
+            order.push_back(&def);
+        }
+    }
+    std::stable_sort(order.begin(), order.end(), [](const ControlDef* a, const ControlDef* b) {
+        return a->tabIndex < b->tabIndex;
+    });
+    order.push_back(order.front());  // Tab after the last returns to the first
+    std::string walked = focused();
+    std::string expected(order.front()->name);
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        const HWND focus = FocusIn(main);
+        const std::string before = focused();
+        PostMessageW(focus, WM_KEYDOWN, VK_TAB, 0);
+        PostMessageW(focus, WM_KEYUP, VK_TAB, 0xC0000001);
+        WaitFor([&] { return focused() != before; }, 2000);
+        walked.append(" ").append(focused());
+        expected.append(" ").append(order[i]->name);
+    }
+    Check(walked == expected, "Tab walks \"" + walked + "\", the design \"" + expected + "\"");
+
+    HWND tax = MainControl(main, main_form::kTaxEntry);
+    Check(TextOf(tax) == L"0", "the tax entry reads 0 at start");
+    const std::vector<std::uint32_t> field = PixelsIn(tax);
+    Check(std::count(field.begin(), field.end(), 0x8080FFU) == 0,
+          "the tax entry's field is not drawn in the form's light blue");
+    std::string list;
+    const auto count = SendMessageW(tax, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t entry[16] = {};
+        SendMessageW(tax, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(entry));
+        list.append(i == 0 ? "" : " ").append(win32::Narrow(entry));
+    }
+    Check(list == "0 16 17 18 19 20 21 22 23 24 25 26 27 28 29 30", "the tax list: " + list);
+}
+
+void Keyboard(const Run& run) {
+    CheckKeyboard(run.main);
+    Quit(run);
+}
+
+}  // namespace wagelyn::drive

@@ -1,0 +1,203 @@
+// "lifetime": the error dialog, the About dialog and System Info as they
+// open and close, Reset, and Quit closing the main window only: the open
+// dialogs keep the process until they, too, are closed.
+#include <algorithm>
+#include <set>
+
+#include "app/application_info.h"
+#include "i18n/translation.h"
+#include "system_info/system_info_launcher.h"
+#include "tests/ui/win32/driver.h"
+#include "ui/forms/about_form.h"
+#include "ui/forms/error_form.h"
+#include "ui/forms/main_form.h"
+#include "ui/win32/text.h"
+
+namespace wagelyn::drive {
+
+namespace {
+
+// The picture box shows the program's own icon on the dialog's face: as
+// many pixels in the icon's own colours (the icon as this process draws it
+// from Wagelyn.exe on that face) as the icon has, and the face in its
+// see-through corner.
+void CheckIconDrawn(HWND picture, const std::wstring& exe) {
+    RECT box{};
+    GetWindowRect(picture, &box);
+    const auto pixelAt = [](LONG x, LONG y) { return ScreenPixels({x, y, x + 1, y + 1})[0]; };
+    const std::uint32_t face = pixelAt(box.left - 2, box.top - 2);
+    const bool cornerIsFace =
+        WaitFor([&] { return pixelAt(box.left + 1, box.top + 1) == face; }, 3000);
+    const win32::Module module(LoadLibraryExW(
+        exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+    const win32::Icon icon(
+        static_cast<HICON>(LoadImageW(module.get(), L"IDI_ICON1", IMAGE_ICON, 32, 32, 0)));
+    std::vector<std::uint32_t> drawn = Drawn(32, 32, [&](HDC memory, HDC) {
+        const RECT all{0, 0, 32, 32};
+        FillRect(memory, &all, Brush(face).get());
+        DrawIconEx(memory, 0, 0, icon.get(), 32, 32, 0, nullptr, DI_NORMAL);
+    });
+    std::erase(drawn, face);
+    const std::set<std::uint32_t> own(drawn.begin(), drawn.end());
+    const auto ownPixels = static_cast<long>(drawn.size());
+    long shown = 0;
+    WaitFor(
+        [&] {
+            const std::vector<std::uint32_t> pixels = PixelsIn(picture, 0);
+            shown = std::count_if(pixels.begin(), pixels.end(),
+                                  [&](std::uint32_t c) { return own.count(c) != 0; });
+            return shown >= ownPixels * 9 / 10;
+        },
+        3000);
+    Check(ownPixels > 200 && shown >= ownPixels * 9 / 10 && cornerIsFace,
+          Said("the icon stands on the dialog's face: ", shown, " of its ", ownPixels,
+               " pixels shown"));
+}
+
+void CheckErrorsAndReset(const Run& run) {
+    const std::string caption(Translate(error_form::kCaption));
+    ShowErrorDialog(run.main);
+    Click(MainControl(run.main, "Command2"));
+    HWND error = run.program.Window(caption, 5000);
+    Check(error != nullptr && run.program.Count(caption) == 1,
+          "two failed runs leave one error dialog");
+    if (error != nullptr) {
+        POINT corner{0, 0};
+        ClientToScreen(error, &corner);
+        const int dpi = static_cast<int>(GetDpiForWindow(error));
+        Check(corner.x == MulDiv(error_form::Form().clientLeft, dpi, 1440) &&
+                  corner.y == MulDiv(error_form::Form().clientTop, dpi, 1440) &&
+                  GetWindow(error, GW_OWNER) == nullptr,
+              "the error dialog stands at its place, with no owner");
+        CheckHeard("the error dialog", error, error_form::Form(), DesignColour);
+        PressEscape(error);
+        Check(IsWindowVisible(error), "Escape leaves the error dialog open");
+        CloseDialog(error, error_form::Form());
+        Check(WaitFor([&] { return run.program.Count(caption) == 0; }, 5000), "OK closes it");
+    }
+    Click(MainControl(run.main, "Command7"));
+    bool empty = true;
+    for (const main_form::PeriodControls& box : main_form::kPeriodControls) {
+        empty = empty && TextOf(MainControl(run.main, box.box)).empty();
+    }
+    Check(empty, "Reset empties all twelve boxes");
+}
+
+// A dialog as it stands while the main window is open.
+struct OpenDialog {
+    std::string caption;
+    HWND window = nullptr;
+    RECT client{};  // on the screen
+    bool inTaskbar = false;
+};
+
+// Whether the task bar lists an unowned, visible window: it does unless it
+// is a tool window, or when it asks for an entry.
+bool InTaskbar(HWND window) {
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_EXSTYLE);
+    return IsWindowVisible(window) && GetWindow(window, GW_OWNER) == nullptr &&
+           ((style & WS_EX_APPWINDOW) != 0 || (style & WS_EX_TOOLWINDOW) == 0);
+}
+
+OpenDialog Seen(const Run& run, const std::string& caption) {
+    OpenDialog shown{caption, run.program.Window(caption, 5000)};
+    if (shown.window != nullptr) {
+        shown.client = ClientOnScreen(shown.window);
+        shown.inTaskbar = InTaskbar(shown.window);
+    }
+    return shown;
+}
+
+}  // namespace
+
+void CheckAboutAndSystemInfo(const Run& run) {
+    ShowAbout(run.main);
+    const std::string caption = about_form::Caption(kApplicationTitle);
+    HWND about = run.program.Window(caption);
+    if (!Check(about != nullptr, "Help > About shows \"" + caption + "\"")) {
+        return;
+    }
+    ShowAbout(run.main);
+    Sleep(300);
+    Check(run.program.Count(caption) == 1, "a second Help > About shows the same dialog");
+    // Escape closes it, as its cancel button (the error dialog has none).
+    PressEscape(about);
+    Check(WaitFor([&] { return run.program.Count(caption) == 0; }, 3000),
+          "Escape closes the About dialog");
+    ShowAbout(run.main);
+    about = run.program.Window(caption);
+    if (about == nullptr) {
+        return;
+    }
+    const auto aboutControl = [&](std::string_view name) {
+        return ControlAt(about, about_form::Form().controls, name);
+    };
+    Check(TextOf(aboutControl(about_form::kTitleLabel)) == L"Wagelyn", "the title label");
+    CheckHeard("the About dialog", about, about_form::Form(), DesignColour);
+    CheckIconDrawn(aboutControl(about_form::kIcon), run.exe);
+    Check(TextOf(aboutControl(about_form::kVersionLabel)) == L"Version 1.0.0", "the version line");
+
+    // A registered path starts the tool.
+    const char* toolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+    RegSetKeyValueA(HKEY_LOCAL_MACHINE, toolKey, "PATH", REG_SZ, run.marker.c_str(),
+                    static_cast<DWORD>(run.marker.size() + 1));
+    DeleteFileA("C:\\wagelyn-started.txt");
+    PostMessageW(aboutControl(about_form::kSysInfoButton), BM_CLICK, 0, 0);
+    Check(WaitFor([] {
+              return GetFileAttributesA("C:\\wagelyn-started.txt") != INVALID_FILE_ATTRIBUTES;
+          }),
+          "System Info starts the registered tool");
+
+    // None registered: the unavailable message, modal, captioned with the title.
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, toolKey);
+    PostMessageW(aboutControl(about_form::kSysInfoButton), BM_CLICK, 0, 0);
+    HWND box = run.program.Window(kApplicationTitle, 5000);
+    Check(box != nullptr && GetDlgItem(box, IDOK) != nullptr,
+          "System Info without a tool shows a message box captioned \"Wagelyn\"");
+    if (box != nullptr) {
+        Check(SaidIn(box).find(Translate(kSysInfoUnavailable)) != std::string::npos,
+              "the message box says the tool is unavailable");
+        Check(!IsWindowEnabled(run.main), "the message box is modal to the program");
+        Click(GetDlgItem(box, IDOK));
+        Check(WaitFor([&] { return !IsWindow(box); }, 5000), "OK closes the message box");
+    }
+    Check(IsWindowVisible(about), "the About dialog stays open");
+}
+
+void Lifetime(const Run& run) {
+    CheckErrorsAndReset(run);
+    CheckAboutAndSystemInfo(run);
+    ShowErrorDialog(run.main);
+    const std::vector<OpenDialog> dialogs = {
+        Seen(run, std::string(Translate(error_form::kCaption))),
+        Seen(run, about_form::Caption(kApplicationTitle))};
+    Click(MainControl(run.main, "Command14"));
+    Check(!IsWindow(run.main) && !run.program.Ended(500), "Quit closes the main window only");
+    // Out of the task bar while the main window is open; once it has closed,
+    // in it, so that the window that keeps the program cannot be lost, with
+    // its client area where and as large as it was.
+    for (const OpenDialog& dialog : dialogs) {
+        Check(dialog.window != nullptr && !dialog.inTaskbar,
+              dialog.caption + " is out of the task bar beside the main window");
+        if (dialog.window == nullptr) {
+            continue;
+        }
+        Check(WaitFor([&] { return InTaskbar(dialog.window); }, 2000),
+              dialog.caption + " enters the task bar once the main window has closed");
+        const RECT client = ClientOnScreen(dialog.window);
+        Check(EqualRect(&client, &dialog.client) != FALSE,
+              dialog.caption + " keeps its client area in place");
+    }
+    if (HWND about = run.program.Window(about_form::Caption(kApplicationTitle), 2000)) {
+        CheckTextFits(about, about_form::Form().controls);
+    }
+    for (const auto& [dialog, form] : {std::pair{dialogs[0].window, &error_form::Form()},
+                                       std::pair{dialogs[1].window, &about_form::Form()}}) {
+        if (dialog != nullptr) {
+            CloseDialog(dialog, *form);
+        }
+    }
+    Check(run.program.Ended(10000), "the process ends with its last window");
+}
+
+}  // namespace wagelyn::drive

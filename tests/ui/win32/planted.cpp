@@ -1,0 +1,22 @@
+// "planted": only uses what loads libraries at run time (a screen reader's
+// request, Print, About, System Info) and quits: run_wagelyn.sh checks that
+// none was taken from beside the program.
+#include "app/application_info.h"
+#include "tests/ui/win32/driver.h"
+#include "ui/forms/about_form.h"
+#include "ui/forms/main_form.h"
+
+namespace wagelyn::drive {
+
+void Planted(const Run& run) {
+    CheckHeard("at start", run.main, main_form::Form(), DesignColour);  // the readers' libraries
+    PressPrint(run);  // whatever it says: what it loads counts
+    CheckAboutAndSystemInfo(run);
+    Click(MainControl(run.main, "Command14"));
+    if (HWND about = run.program.Window(about_form::Caption(kApplicationTitle), 2000)) {
+        CloseDialog(about, about_form::Form());
+    }
+    Check(run.program.Ended(10000), "the process ends with its last window");
+}
+
+}  // namespace wagelyn::drive
