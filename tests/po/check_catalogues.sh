@@ -18,7 +18,7 @@ export LC_ALL=C
 po=$(realpath "$1")/po
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-source "$(dirname "$0")/../support/checks.sh"
+source "$(dirname "$0")/../support/harness.sh"
 
 # msgcmp DEF REF fails when REF holds a msgid that DEF lacks; untranslated
 # and fuzzy entries count (compiles_complete finds those), obsolete ones do not.

@@ -2,7 +2,7 @@
 
 // Named checks for the test programs that run outside a test framework (the
 // Windows programs under Wine): each failure is printed as it happens, and
-// Report() prints "NAME: N passed, M failed", as tests/support/checks.sh
+// Report() prints "NAME: N passed, M failed", as tests/support/harness.sh
 // does for the shell checks.
 
 #include <cstdio>

@@ -1,4 +1,4 @@
-# Sourced by test scripts (checks.sh and xvfb.sh are its old names):
+# Sourced by test scripts: the shared shell harness.
 #   check DESCRIPTION COMMAND...  runs COMMAND; a non-zero exit is a failure
 #   report NAME                   prints "NAME: N passed, M failed"; fails if any did
 #   skip WHY / require_tools TOOL...  exit 77 (skipped), saying why

@@ -15,8 +15,6 @@ concern=$1
 build=$2
 here=$(dirname "$0")
 source "$here/../support/wine.sh"
-source "$here/../support/xvfb.sh"
-source "$here/../support/checks.sh"
 exe="$build/Wagelyn.exe"
 if [ "$concern" = built ]; then
     # A GUI program that needs only system DLLs and carries its version
@@ -43,12 +41,7 @@ if [ "$concern" = built ]; then
     report "Wagelyn.exe as built"
     exit
 fi
-require_tools wine wineserver winepath Xvfb x86_64-w64-mingw32-g++
-
-work=$(mktemp -d /tmp/wagelyn-wine-app.XXXXXX)
-trap 'stop_wine; stop_xvfb; rm -rf "$work"' EXIT
-start_xvfb "$work"
-start_wine "$work"
+wine_test_session x86_64-w64-mingw32-g++
 # No print server: Print must say that no default printer is set up.
 export CUPS_SERVER="$work/no-print-server.sock"
 
