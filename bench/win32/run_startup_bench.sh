@@ -16,13 +16,7 @@ build=$(cd "$1" && pwd)
 runs=${2:-41}
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 source "$source_dir/tests/support/wine.sh"
-source "$source_dir/tests/support/xvfb.sh"
-require_tools wine wineserver winepath Xvfb
-
-work=$(mktemp -d /tmp/wagelyn-wine-bench.XXXXXX)
-trap 'stop_wine; stop_xvfb; rm -rf "$work"' EXIT
-start_xvfb "$work"
-start_wine "$work"
+wine_test_session
 
 timer="$build/bench/win32/first_paint.exe"
 wagelyn=$(winepath -w "$build/Wagelyn.exe")
