@@ -66,10 +66,9 @@ private slots:
         // before Print runs: that much of the change is the click's.
         window_->findChild<QPushButton*>("Command15")->setFocus(Qt::MouseFocusReason);
         const QImage before = window_->centralWidget()->grab().toImage();
-        QString message;
-        testing::AnswerNextMessage(this, message);
+        const auto message = testing::AnswerNextMessage(this);
         Click("Command15");
-        QVERIFY2(message.contains("no default printer"), qPrintable(message));
+        QVERIFY2(message->text.contains("no default printer"), qPrintable(message->text));
         window_->activateWindow();  // as the window system does once the box is gone
         QTRY_COMPARE(window_->centralWidget()->grab().toImage(), before);
         QCOMPARE(process::TakeHomeFactor, 1.0);

@@ -56,15 +56,27 @@ Dialog* ShowActive() {
     return QTest::qWaitForWindowActive(Dialog::Instance()) ? Dialog::Instance() : nullptr;
 }
 
-// Answers the message box the next step opens, once the event loop runs,
-// and keeps its text in `text`.
-inline void AnswerNextMessage(QObject* context, QString& text) {
-    QTimer::singleShot(0, context, [&text] {
+struct MessageSeen {
+    QString text;
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::Information;
+    int buttons = 0;
+};
+
+// Answers the next modal message box, for as long as `owner` lives, and
+// tells what it said.
+inline std::shared_ptr<MessageSeen> AnswerNextMessage(QObject* owner) {
+    auto seen = std::make_shared<MessageSeen>();
+    auto* poll = new QTimer(owner);
+    QObject::connect(poll, &QTimer::timeout, owner, [seen, poll] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            text = box->text();
+            *seen = {box->text(), box->windowTitle(), box->icon(), int(box->buttons().size())};
             box->accept();
+            poll->deleteLater();
         }
     });
+    poll->start(10);
+    return seen;
 }
 
 inline QLineEdit* FigureBox(const QWidget* window, int n) {
