@@ -255,12 +255,11 @@ private:
                                     qFloor((logical.bottom() + 1) * ratio) - 1));
             const QRect shown = InkIn(image, area);
             const QRect whole = WholeInkOf(box);
-            const QString where =
-                QStringLiteral("%1 \"%2\" under %3 at scale %4: %5 of %6 pixels shown")
-                    .arg(box->objectName(), figure, QApplication::style()->name())
-                    .arg(ratio)
-                    .arg(shown.width())
-                    .arg(whole.width());
+            QString where;
+            QDebug(&where).nospace()
+                << box->objectName() << ' ' << figure << " under " << QApplication::style()->name()
+                << " at scale " << ratio << ": " << shown.width() << " of " << whole.width()
+                << " pixels shown";
             if (shown.width() + 1 >= whole.width()) {
                 continue;  // all of it shows
             }
