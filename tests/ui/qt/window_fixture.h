@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -14,6 +16,7 @@
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <memory>
 
 #include "app/process_factor.h"
@@ -47,6 +50,16 @@ inline std::unique_ptr<QWidget> OpenForm(const QString& form) {
     }
     AboutDialog::Show();
     return std::unique_ptr<QWidget>(AboutDialog::Instance());
+}
+
+// Whether Qt has the platform theme plugin `theme` ("gtk3", "qt6ct", "kde"):
+// without it, Qt falls back to its own theme without a word.
+inline bool PlatformThemeInstalled(const QString& theme) {
+    const QDir themes(QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platformthemes");
+    const QStringList plugins = themes.entryList(QDir::Files);
+    return std::any_of(plugins.begin(), plugins.end(), [&](const QString& plugin) {
+        return plugin.contains(theme, Qt::CaseInsensitive);
+    });
 }
 
 // The dialog shown as the program shows it, once active; null if it never is.
