@@ -7,7 +7,6 @@
 // Under a dark scheme every text and line keeps a contrast of at least
 // min(4.5, its contrast in the light design), and fixed colours stay.
 
-#include "pixels.h"
 #include "window_fixture.h"
 
 using namespace wagelyn;

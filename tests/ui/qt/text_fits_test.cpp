@@ -19,7 +19,6 @@
 
 #include "i18n/embedded_catalogues.h"
 #include "i18n/translation.h"
-#include "pixels.h"
 #include "window_fixture.h"
 
 using namespace wagelyn;
