@@ -76,6 +76,7 @@ Dialog* ShowActive() {
     return QTest::qWaitForWindowActive(Dialog::Instance()) ? Dialog::Instance() : nullptr;
 }
 
+// What a message box said.
 struct MessageSeen {
     QString text;
     QString title;
@@ -113,8 +114,9 @@ inline QString PeriodButton(int n) {
     return QString("Command%1").arg(n < 7 ? n : n + 1);
 }
 
-// A fresh main window for each test function, with the factor the program
-// starts with unset; the window and any dialog go after it.
+// A fresh main window for each test function, loaded after the take-home
+// factor is cleared (so what loading sets shows); the window and any dialog
+// go after it.
 class MainWindowTest : public QObject {
     Q_OBJECT
 
