@@ -91,7 +91,10 @@ inline std::shared_ptr<MessageSeen> AnswerNextMessage(QObject* owner) {
     auto* poll = new QTimer(owner);
     QObject::connect(poll, &QTimer::timeout, owner, [seen, poll] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            *seen = {box->text(), box->windowTitle(), box->icon(), int(box->buttons().size())};
+            seen->text = box->text();
+            seen->title = box->windowTitle();
+            seen->icon = box->icon();
+            seen->buttons = box->buttons().size();
             box->accept();
             poll->deleteLater();
         }
