@@ -16,32 +16,6 @@ private:
     QTemporaryDir bin_;
     QByteArray savedPath_;
 
-    struct MessageSeen {
-        QString text;
-        QString title;
-        QMessageBox::Icon icon = QMessageBox::Information;
-        int buttons = 0;
-    };
-
-    // Answers the next modal message box, for as long as the test runs, and
-    // tells what it said.
-    std::shared_ptr<MessageSeen> AnswerNextMessage() {
-        auto seen = std::make_shared<MessageSeen>();
-        auto* poll = new QTimer(this);
-        connect(poll, &QTimer::timeout, this, [seen, poll] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                seen->text = box->text();
-                seen->title = box->windowTitle();
-                seen->icon = box->icon();
-                seen->buttons = box->buttons().size();
-                box->accept();
-                poll->deleteLater();
-            }
-        });
-        poll->start(10);
-        return seen;
-    }
-
 private slots:
     void initTestCase() {
         QApplication::setApplicationName("Wagelyn");
@@ -60,7 +34,7 @@ private slots:
     void withNoToolTheUserIsTold() {
         QPointer<AboutDialog> dialog = testing::ShowActive<AboutDialog>();
         QVERIFY(dialog);
-        auto seen = AnswerNextMessage();
+        auto seen = testing::AnswerNextMessage(this);
         // Alt+S is the button's access key.
         QCOMPARE(dialog->findChild<QPushButton*>("cmdSysInfo")->shortcut(),
                  QKeySequence(Qt::ALT | Qt::Key_S));
@@ -116,7 +90,7 @@ private slots:
 
         QPointer<AboutDialog> dialog = testing::ShowActive<AboutDialog>();
         QVERIFY(dialog);
-        auto seen = AnswerNextMessage();
+        auto seen = testing::AnswerNextMessage(this);
         QTest::mouseClick(dialog->findChild<QPushButton*>("cmdSysInfo"), Qt::LeftButton);
         QVERIFY(dialog->isVisible());
         if (!started) {

@@ -66,10 +66,9 @@ private slots:
         // before Print runs: that much of the change is the click's.
         window_->findChild<QPushButton*>("Command15")->setFocus(Qt::MouseFocusReason);
         const QImage before = window_->centralWidget()->grab().toImage();
-        QString message;
-        testing::AnswerNextMessage(this, message);
+        const auto message = testing::AnswerNextMessage(this);
         Click("Command15");
-        QVERIFY2(message.contains("no default printer"), qPrintable(message));
+        QVERIFY2(message->text.contains("no default printer"), qPrintable(message->text));
         window_->activateWindow();  // as the window system does once the box is gone
         QTRY_COMPARE(window_->centralWidget()->grab().toImage(), before);
         QCOMPARE(process::TakeHomeFactor, 1.0);
@@ -86,17 +85,32 @@ private slots:
         QVERIFY(window_->isEnabled());  // the main window stays usable
     }
 
-    // The process ends when its event loop does: run the real loop, with the
-    // user's actions scripted on timers.
-    void quitAloneEndsTheProcess_data() {
+    // The process ends when its event loop does, once no dialog is open: run
+    // the real loop, with the user's actions scripted on timers.
+    void quitEndsTheProcessOnceNoDialogIsOpen_data() {
         QTest::addColumn<bool>("closeBox");
-        QTest::newRow("Quit") << false;
-        QTest::newRow("close box") << true;
+        QTest::addColumn<QString>("dialog");  // open when the user quits
+        QTest::newRow("Quit") << false << "";
+        QTest::newRow("close box") << true << "";
+        QTest::newRow("Quit, About dialog open") << false << "about";
+        QTest::newRow("Quit, error dialog open") << false << "error";
     }
 
-    void quitAloneEndsTheProcess() {
+    void quitEndsTheProcessOnceNoDialogIsOpen() {
         QFETCH(bool, closeBox);
+        QFETCH(QString, dialog);
+        if (dialog == "about") {
+            ChooseAbout();
+        } else if (dialog == "error") {
+            TypeInto(1, "abc");
+            Click("Command1");
+        }
+        QPointer<QWidget> open = dialog == "about" ? static_cast<QWidget*>(AboutDialog::Instance())
+                                                   : ErrorDialog::Instance();
+        QVERIFY(dialog.isEmpty() || (open && QTest::qWaitForWindowExposed(open)));
+
         QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
+        bool aliveAfterQuit = dialog.isEmpty();
         QTimer::singleShot(0, this, [this, closeBox] {
             if (closeBox) {
                 window_->close();
@@ -104,44 +118,18 @@ private slots:
                 Click("Command14");
             }
         });
-        const bool timedOut = RunEventLoop();
-        QVERIFY(!timedOut);
-        QVERIFY(window_.isNull());
-        QCOMPARE(lastClosed.count(), 1);
-    }
-
-    void quitWithADialogOpenWaitsForTheDialog_data() {
-        QTest::addColumn<bool>("about");
-        QTest::newRow("About dialog") << true;
-        QTest::newRow("error dialog") << false;
-    }
-
-    void quitWithADialogOpenWaitsForTheDialog() {
-        QFETCH(bool, about);
-        if (about) {
-            ChooseAbout();
-        } else {
-            TypeInto(1, "abc");
-            Click("Command1");
+        if (open) {
+            QTimer::singleShot(200, this, [&] {
+                aliveAfterQuit = window_.isNull() && open && open->isVisible();
+                if (open) {
+                    open->close();
+                }
+            });
         }
-        QPointer<QWidget> dialog =
-            about ? static_cast<QWidget*>(AboutDialog::Instance()) : ErrorDialog::Instance();
-        QVERIFY(dialog);
-        QVERIFY(QTest::qWaitForWindowExposed(dialog));
-
-        QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
-        bool aliveAfterQuit = false;
-        QTimer::singleShot(0, this, [this] { Click("Command14"); });
-        QTimer::singleShot(200, this, [&] {
-            aliveAfterQuit = window_.isNull() && dialog && dialog->isVisible();
-            if (dialog) {
-                dialog->close();
-            }
-        });
-        const bool timedOut = RunEventLoop();
-        QVERIFY(!timedOut);
+        QVERIFY(!RunEventLoop());
         QVERIFY2(aliveAfterQuit, "the process ended with a dialog still open");
-        QVERIFY(dialog.isNull());
+        QVERIFY(window_.isNull());
+        QVERIFY(open.isNull());
         QCOMPARE(lastClosed.count(), 1);
     }
 

@@ -19,7 +19,7 @@ private:
 
 private slots:
     void controlsStandWhereTheLayoutPutsThem_data() {
-        QTest::addColumn<QString>("name");
+        // Each row is named after its control.
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QRect>("geometry");
@@ -27,30 +27,30 @@ private slots:
         QTest::addColumn<bool>("bold");
         // Pixels are twips / 15; fonts in points.
         // clang-format off
-        QTest::newRow("Label2") << "Label2" << "QLabel" << "Wagelyn" << QRect(136, 16, 337, 33) << 18.0 << true;
-        QTest::newRow("Label3") << "Label3" << "QLabel" << "Enter if any Total Estmated  TAX withheld in %" << QRect(8, 80, 177, 25) << 8.25 << true;
-        QTest::newRow("Combo1") << "Combo1" << "QComboBox" << "0" << QRect(192, 80, 81, 28) << 12.0 << true;
-        QTest::newRow("Command7") << "Command7" << "QPushButton" << "Reset/Clear All Value" << QRect(288, 80, 113, 25) << 8.25 << false;
-        QTest::newRow("Command15") << "Command15" << "QPushButton" << "Print" << QRect(416, 80, 65, 25) << 8.25 << false;
-        QTest::newRow("Command14") << "Command14" << "QPushButton" << "Quit" << QRect(496, 80, 81, 25) << 8.25 << false;
-        QTest::newRow("Text1") << "Text1" << "QLineEdit" << "" << QRect(32, 136, 89, 33) << 13.5 << false;
-        QTest::newRow("Command1") << "Command1" << "QPushButton" << "Annual Salary" << QRect(152, 136, 105, 33) << 8.25 << false;
-        QTest::newRow("Text6") << "Text6" << "QLineEdit" << "" << QRect(32, 376, 89, 33) << 13.5 << false;
-        QTest::newRow("Command6") << "Command6" << "QPushButton" << "Hourly - 35 hr." << QRect(152, 376, 105, 33) << 8.25 << false;
-        QTest::newRow("Text7") << "Text7" << "QLineEdit" << "" << QRect(336, 136, 89, 33) << 13.5 << false;
-        QTest::newRow("Command10") << "Command10" << "QPushButton" << "Minute. - 40 hr" << QRect(456, 232, 105, 33) << 8.25 << false;
-        QTest::newRow("Text12") << "Text12" << "QLineEdit" << "" << QRect(336, 376, 89, 33) << 13.5 << false;
-        QTest::newRow("Command13") << "Command13" << "QPushButton" << "Second. - 35 hr" << QRect(456, 376, 105, 33) << 8.25 << false;
-        QTest::newRow("Label1") << "Label1" << "QLabel"
+        QTest::newRow("Label2") << "QLabel" << "Wagelyn" << QRect(136, 16, 337, 33) << 18.0 << true;
+        QTest::newRow("Label3") << "QLabel" << "Enter if any Total Estmated  TAX withheld in %" << QRect(8, 80, 177, 25) << 8.25 << true;
+        QTest::newRow("Combo1") << "QComboBox" << "0" << QRect(192, 80, 81, 28) << 12.0 << true;
+        QTest::newRow("Command7") << "QPushButton" << "Reset/Clear All Value" << QRect(288, 80, 113, 25) << 8.25 << false;
+        QTest::newRow("Command15") << "QPushButton" << "Print" << QRect(416, 80, 65, 25) << 8.25 << false;
+        QTest::newRow("Command14") << "QPushButton" << "Quit" << QRect(496, 80, 81, 25) << 8.25 << false;
+        QTest::newRow("Text1") << "QLineEdit" << "" << QRect(32, 136, 89, 33) << 13.5 << false;
+        QTest::newRow("Command1") << "QPushButton" << "Annual Salary" << QRect(152, 136, 105, 33) << 8.25 << false;
+        QTest::newRow("Text6") << "QLineEdit" << "" << QRect(32, 376, 89, 33) << 13.5 << false;
+        QTest::newRow("Command6") << "QPushButton" << "Hourly - 35 hr." << QRect(152, 376, 105, 33) << 8.25 << false;
+        QTest::newRow("Text7") << "QLineEdit" << "" << QRect(336, 136, 89, 33) << 13.5 << false;
+        QTest::newRow("Command10") << "QPushButton" << "Minute. - 40 hr" << QRect(456, 232, 105, 33) << 8.25 << false;
+        QTest::newRow("Text12") << "QLineEdit" << "" << QRect(336, 376, 89, 33) << 13.5 << false;
+        QTest::newRow("Command13") << "QPushButton" << "Second. - 35 hr" << QRect(456, 376, 105, 33) << 8.25 << false;
+        QTest::newRow("Label1") << "QLabel"
             << "The Left column is most commonly used and more accurate , the right one is for you to find out more interesting number in terms of different time frame.  As you may find out if you get paid by second, you will end up getting more money."
             << QRect(16, 448, 569, 41) << 8.25 << true;
-        QTest::newRow("Label4") << "Label4" << "QLabel" << "Blue one is the Gross Pay You Enter" << QRect(16, 496, 273, 25) << 12.0 << false;
-        QTest::newRow("Label5") << "Label5" << "QLabel" << "Red ones are the Net/Take Home pay(s)" << QRect(296, 496, 289, 25) << 12.0 << false;
+        QTest::newRow("Label4") << "QLabel" << "Blue one is the Gross Pay You Enter" << QRect(16, 496, 273, 25) << 12.0 << false;
+        QTest::newRow("Label5") << "QLabel" << "Red ones are the Net/Take Home pay(s)" << QRect(296, 496, 289, 25) << 12.0 << false;
         // clang-format on
     }
 
     void controlsStandWhereTheLayoutPutsThem() {
-        QFETCH(QString, name);
+        const QString name = QTest::currentDataTag();
         QFETCH(QString, kind);
         QFETCH(QString, text);
         QFETCH(QRect, geometry);

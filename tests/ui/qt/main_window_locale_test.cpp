@@ -2,6 +2,10 @@
 // figures are read and written with that region's separators.
 #include <QLocale>
 
+#include <algorithm>
+#include <string_view>
+
+#include "tests/support/worked_examples.h"
 #include "window_fixture.h"
 
 using namespace wagelyn;
@@ -9,23 +13,23 @@ using namespace wagelyn;
 namespace {
 
 struct Region {
-    const char* locale;   // as LC_ALL names it
-    const char* name;     // as Qt reports it
-    const char* tax;      // 12.5 %, as the region writes it
-    const char* monthly;  // Annual 52000, tax 0
-    const char* weekly;   // Annual 52000, tax 12.5
-    const char* minute;   // Annual 52000, tax 0: Minute40
-    const char* typed;    // 52000 grouped as people type it on a keyboard
+    const char* locale;  // as LC_ALL names it
+    const char* name;    // as Qt reports it
+    char decimal;        // the region's decimal mark
+    const char* typed;   // 52000 grouped as people type it on a keyboard
 };
 
-// clang-format off
 const Region kRegions[] = {
-    {"en_US.UTF-8", "en_US", "12.5", "4333.33", "875", "0.4167", "52,000"},
-    {"de_DE.UTF-8", "de_DE", "12,5", "4333,33", "875", "0,4167", "52.000"},
-    {"fr_FR.UTF-8", "fr_FR", "12,5", "4333,33", "875", "0,4167", "52 000"},
-    {"de_CH.UTF-8", "de_CH", "12.5", "4333.33", "875", "0.4167", "52'000"},
+    {"en_US.UTF-8", "en_US", '.', "52,000"},
+    {"de_DE.UTF-8", "de_DE", ',', "52.000"},
+    {"fr_FR.UTF-8", "fr_FR", ',', "52 000"},
+    {"de_CH.UTF-8", "de_CH", '.', "52'000"},
 };
-// clang-format on
+
+const testing::WorkedExample& Example(std::string_view name) {
+    return *std::find_if(std::begin(testing::kWorkedExamples), std::end(testing::kWorkedExamples),
+                         [name](const testing::WorkedExample& e) { return e.name == name; });
+}
 
 }  // namespace
 
@@ -46,6 +50,11 @@ private slots:
         QCOMPARE(system.name(), QString(region->name));
 
         QLineEdit* annual = Box(1);
+        // The worked examples' texts, written with the region's decimal mark.
+        const auto local = [region](const std::string& text) {
+            return QString::fromStdString(text).replace('.', region->decimal);
+        };
+        const QString monthly = local(Example("Annual52000").texts.at(Period::Monthly));
 
         // 52000 as the region groups it: "52,000", "52.000", "52 000", "52’000".
         const QString grouped = "52" + system.groupSeparator() + "000";
@@ -54,8 +63,8 @@ private slots:
         annual->insert(grouped);
         Click("Command1");
         QVERIFY(ErrorDialog::Instance() == nullptr);
-        QCOMPARE(Box(2)->text(), QString(region->monthly));
-        QCOMPARE(Box(9)->text(), QString(region->minute));
+        QCOMPARE(Box(2)->text(), monthly);
+        QCOMPARE(Box(9)->text(), local(Example("Annual52000").texts.at(Period::Minute40)));
         QCOMPARE(annual->text(), grouped);
 
         // The same figure typed on a keyboard, where a plain space or an
@@ -64,14 +73,14 @@ private slots:
         QTest::keyClicks(annual, region->typed);
         Click("Command1");
         QVERIFY2(ErrorDialog::Instance() == nullptr, region->typed);
-        QCOMPARE(Box(2)->text(), QString(region->monthly));
+        QCOMPARE(Box(2)->text(), monthly);
 
-        Tax()->setEditText(region->tax);
+        Tax()->setEditText(local(Example("AnnualTax12Point5").tax));
         Click("Command1");
-        QCOMPARE(Box(4)->text(), QString(region->weekly));
+        QCOMPARE(Box(4)->text(), local(Example("AnnualTax12Point5").texts.at(Period::Weekly)));
 
         // A figure written with the other decimal separator is refused, not misread.
-        annual->setText(QString(region->monthly).contains(',') ? "4333.33" : "4333,33");
+        annual->setText(region->decimal == ',' ? "4333.33" : "4333,33");
         Click("Command1");
         QVERIFY(ErrorDialog::Instance() != nullptr);
     }

@@ -78,11 +78,10 @@ private slots:
         print->setFocus(Qt::MouseFocusReason);
         const QImage screen = window_->centralWidget()->grab().toImage();
 
-        QString problem;
-        testing::AnswerNextMessage(this, problem);
+        const auto problem = testing::AnswerNextMessage(this);
         TypingWhilePrinting typing(*window_, *annual);
         QTest::mouseClick(print, Qt::LeftButton);
-        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        QVERIFY2(problem->text.isEmpty(), qPrintable(problem->text));
         QVERIFY2(typing.seen && typing.waited && typing.keysLost,
                  "the window takes no input, and the pointer waits, while the page is made");
         QVERIFY(window_->isEnabled());

@@ -6,10 +6,7 @@
 //   qt6ct, gtk3  a dark scheme from that platform theme, from the start.
 // Under a dark scheme every text and line keeps a contrast of at least
 // min(4.5, its contrast in the light design), and fixed colours stay.
-#include <QDir>
-#include <QLibraryInfo>
 
-#include "pixels.h"
 #include "window_fixture.h"
 
 using namespace wagelyn;
@@ -148,11 +145,8 @@ private slots:
         if (IsDark(QApplication::palette())) {
             return;
         }
-        const QString plugin = QLibraryInfo::path(QLibraryInfo::PluginsPath) +
-                               "/platformthemes/lib" + (scheme == "gtk3" ? "qgtk3" : "qt6ct") +
-                               ".so";
-        if (!QFile::exists(plugin)) {
-            QSKIP(qPrintable(plugin + " is not installed"));
+        if (!testing::PlatformThemeInstalled(scheme)) {
+            QSKIP(qPrintable("platform theme " + scheme + " is not installed"));
         }
         QFAIL(qPrintable("the " + scheme + " scheme did not make the palette dark"));
     }

@@ -8,21 +8,17 @@
 // screen reader reads; the tax entry shows its frame and drop-down arrow.
 #include <QAccessible>
 #include <QDebug>
-#include <QDir>
 #include <QImage>
-#include <QLibraryInfo>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
 
-#include <algorithm>
 #include <cmath>
 #include <string>
 
 #include "i18n/embedded_catalogues.h"
 #include "i18n/translation.h"
-#include "pixels.h"
 #include "window_fixture.h"
 
 using namespace wagelyn;
@@ -126,15 +122,8 @@ QString MissingLook() {
         return QStringLiteral("style %1 is not installed").arg(style);
     }
     const QString theme = qEnvironmentVariable("QT_QPA_PLATFORMTHEME");
-    if (!theme.isEmpty()) {
-        const QDir themes(QLibraryInfo::path(QLibraryInfo::PluginsPath) +
-                          QStringLiteral("/platformthemes"));
-        const QStringList plugins = themes.entryList(QDir::Files);
-        if (!std::any_of(plugins.begin(), plugins.end(), [&](const QString& plugin) {
-                return plugin.contains(theme, Qt::CaseInsensitive);
-            })) {
-            return QStringLiteral("platform theme %1 is not installed").arg(theme);
-        }
+    if (!theme.isEmpty() && !testing::PlatformThemeInstalled(theme)) {
+        return QStringLiteral("platform theme %1 is not installed").arg(theme);
     }
     return {};
 }
@@ -255,12 +244,11 @@ private:
                                     qFloor((logical.bottom() + 1) * ratio) - 1));
             const QRect shown = InkIn(image, area);
             const QRect whole = WholeInkOf(box);
-            const QString where =
-                QStringLiteral("%1 \"%2\" under %3 at scale %4: %5 of %6 pixels shown")
-                    .arg(box->objectName(), figure, QApplication::style()->name())
-                    .arg(ratio)
-                    .arg(shown.width())
-                    .arg(whole.width());
+            QString where;
+            QDebug(&where).nospace()
+                << box->objectName() << ' ' << figure << " under " << QApplication::style()->name()
+                << " at scale " << ratio << ": " << shown.width() << " of " << whole.width()
+                << " pixels shown";
             if (shown.width() + 1 >= whole.width()) {
                 continue;  // all of it shows
             }

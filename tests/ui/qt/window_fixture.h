@@ -1,24 +1,34 @@
 #pragma once
 // What the Qt window tests share: the three windows as the program opens
-// them, the main window's controls by name, and a fixture that opens a fresh
-// main window for every test function and types and clicks as a user does.
+// them, the main window's controls by name, a fixture that opens a fresh
+// main window for every test function and types and clicks as a user does,
+// and what a person sees read off a grabbed widget: the colour a region is
+// filled with, and the ink drawn on it.
 
 #include <QApplication>
+#include <QColor>
 #include <QComboBox>
+#include <QDir>
+#include <QHash>
+#include <QImage>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <memory>
 
 #include "app/process_factor.h"
 #include "ui/qt/about_dialog.h"
 #include "ui/qt/error_dialog.h"
+#include "ui/qt/legible_colours.h"
 #include "ui/qt/main_window.h"
 
 namespace wagelyn::testing {
@@ -49,6 +59,16 @@ inline std::unique_ptr<QWidget> OpenForm(const QString& form) {
     return std::unique_ptr<QWidget>(AboutDialog::Instance());
 }
 
+// Whether Qt has the platform theme plugin `theme` ("gtk3", "qt6ct", "kde"):
+// without it, Qt falls back to its own theme without a word.
+inline bool PlatformThemeInstalled(const QString& theme) {
+    const QDir themes(QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platformthemes");
+    const QStringList plugins = themes.entryList(QDir::Files);
+    return std::any_of(plugins.begin(), plugins.end(), [&](const QString& plugin) {
+        return plugin.contains(theme, Qt::CaseInsensitive);
+    });
+}
+
 // The dialog shown as the program shows it, once active; null if it never is.
 template <class Dialog>
 Dialog* ShowActive() {
@@ -56,15 +76,31 @@ Dialog* ShowActive() {
     return QTest::qWaitForWindowActive(Dialog::Instance()) ? Dialog::Instance() : nullptr;
 }
 
-// Answers the message box the next step opens, once the event loop runs,
-// and keeps its text in `text`.
-inline void AnswerNextMessage(QObject* context, QString& text) {
-    QTimer::singleShot(0, context, [&text] {
+// What a message box said.
+struct MessageSeen {
+    QString text;
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::Information;
+    int buttons = 0;
+};
+
+// Answers the next modal message box, for as long as `owner` lives, and
+// tells what it said.
+inline std::shared_ptr<MessageSeen> AnswerNextMessage(QObject* owner) {
+    auto seen = std::make_shared<MessageSeen>();
+    auto* poll = new QTimer(owner);
+    QObject::connect(poll, &QTimer::timeout, owner, [seen, poll] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            text = box->text();
+            seen->text = box->text();
+            seen->title = box->windowTitle();
+            seen->icon = box->icon();
+            seen->buttons = box->buttons().size();
             box->accept();
+            poll->deleteLater();
         }
     });
+    poll->start(10);
+    return seen;
 }
 
 inline QLineEdit* FigureBox(const QWidget* window, int n) {
@@ -81,8 +117,9 @@ inline QString PeriodButton(int n) {
     return QString("Command%1").arg(n < 7 ? n : n + 1);
 }
 
-// A fresh main window for each test function, with the factor the program
-// starts with unset; the window and any dialog go after it.
+// A fresh main window for each test function, loaded after the take-home
+// factor is cleared (so what loading sets shows); the window and any dialog
+// go after it.
 class MainWindowTest : public QObject {
     Q_OBJECT
 
@@ -125,5 +162,53 @@ private slots:
         delete AboutDialog::Instance();
     }
 };
+
+// The WCAG 2 contrast ratio of two opaque colours, from 1 to 21.
+inline double ContrastRatio(const QColor& a, const QColor& b) {
+    return wagelyn::ContrastRatio(ToColour(a), ToColour(b));
+}
+
+// The widget as rendered, at one image pixel per device-independent pixel.
+inline QImage Grab(QWidget* widget) {
+    QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return image.scaled(widget->size());
+}
+
+// The colour most of the region shows.
+inline QColor FillColour(const QImage& image, const QRect& region) {
+    QHash<QRgb, int> counts;
+    for (int y = region.top(); y <= region.bottom(); ++y) {
+        for (int x = region.left(); x <= region.right(); ++x) {
+            ++counts[image.pixel(x, y)];
+        }
+    }
+    QRgb best = 0;
+    int most = -1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > most) {
+            best = it.key();
+            most = it.value();
+        }
+    }
+    return QColor(best);
+}
+
+// The pixel of the region that stands out most from `fill`: the core of
+// the text's strokes, where the glyphs cover a whole pixel.
+inline QColor InkColour(const QImage& image, const QRect& region, const QColor& fill) {
+    QColor ink = fill;
+    double best = 1.0;
+    for (int y = region.top(); y <= region.bottom(); ++y) {
+        for (int x = region.left(); x <= region.right(); ++x) {
+            const QColor c(image.pixel(x, y));
+            const double contrast = ContrastRatio(c, fill);
+            if (contrast > best) {
+                best = contrast;
+                ink = c;
+            }
+        }
+    }
+    return ink;
+}
 
 }  // namespace wagelyn::testing
