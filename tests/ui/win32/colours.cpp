@@ -1,14 +1,9 @@
 // "contrast": under the session's colour scheme (run_wagelyn.sh sets a
 // high-contrast one), figures converted, every text of the three windows
 // legible, and every control redrawn when the colours change.
-#include <algorithm>
-#include <cstdio>
-#include <map>
 
-#include "conversion/colours.h"
 #include "tests/ui/win32/driver.h"
 #include "ui/forms/legible_colours.h"
-#include "ui/forms/main_form.h"
 
 namespace wagelyn::drive {
 
@@ -141,8 +136,7 @@ void CheckRedrawnOnColourChange(HWND main) {
         std::vector<std::pair<std::string_view, HWND>> controls;
         for (const ControlDef& def : main_form::Controls()) {
             HWND control = MainControl(main, def.name);
-            RECT inside{};
-            GetWindowRect(control, &inside);
+            const RECT inside = Rect(control);
             FillRect(win32::WindowDc(nullptr).Get(), &inside, Brush(kMagenta).get());
             GdiFlush();
             if (scribbled(control)) {

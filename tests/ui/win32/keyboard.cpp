@@ -1,10 +1,7 @@
 // "keyboard": the main window as a user has it from the keyboard, and the
 // tax entry's list.
-#include <algorithm>
 
 #include "tests/ui/win32/driver.h"
-#include "ui/forms/main_form.h"
-#include "ui/win32/text.h"
 
 namespace wagelyn::drive {
 

@@ -1,17 +1,8 @@
 // "lifetime": the error dialog, the About dialog and System Info as they
 // open and close, Reset, and Quit closing the main window only: the open
 // dialogs keep the process until they, too, are closed.
-#include <algorithm>
-#include <set>
 
-#include "app/application_info.h"
-#include "i18n/translation.h"
-#include "system_info/system_info_launcher.h"
 #include "tests/ui/win32/driver.h"
-#include "ui/forms/about_form.h"
-#include "ui/forms/error_form.h"
-#include "ui/forms/main_form.h"
-#include "ui/win32/text.h"
 
 namespace wagelyn::drive {
 
@@ -22,8 +13,7 @@ namespace {
 // from Wagelyn.exe on that face) as the icon has, and the face in its
 // see-through corner.
 void CheckIconDrawn(HWND picture, const std::wstring& exe) {
-    RECT box{};
-    GetWindowRect(picture, &box);
+    const RECT box = Rect(picture);
     const auto pixelAt = [](LONG x, LONG y) { return ScreenPixels({x, y, x + 1, y + 1})[0]; };
     const std::uint32_t face = pixelAt(box.left - 2, box.top - 2);
     const bool cornerIsFace =

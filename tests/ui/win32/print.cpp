@@ -3,9 +3,33 @@
 #include <memory>
 
 #include "tests/ui/win32/driver.h"
-#include "ui/forms/main_form.h"
 
 namespace wagelyn::drive {
+
+namespace {
+
+// The screen's image of the window's client area, as a 32-bit BMP, its
+// rows from the bottom up, as most readers of BMP files expect.
+void SaveScreenshot(HWND window, const char* path) {
+    const RECT r = ClientOnScreen(window);
+    const std::vector<std::uint32_t> pixels = ScreenPixels(r);
+    const LONG width = r.right - r.left;
+    const LONG height = r.bottom - r.top;
+    const DWORD headers = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    const BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(headers + pixels.size() * 4), 0, 0,
+                                headers};
+    const BITMAPINFOHEADER info{sizeof info, width, height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    if (FILE* out = std::fopen(path, "wb")) {
+        std::fwrite(&file, sizeof file, 1, out);
+        std::fwrite(&info, sizeof info, 1, out);
+        for (LONG y = height - 1; y >= 0; --y) {
+            std::fwrite(&pixels[static_cast<std::size_t>(y * width)], 4, width, out);
+        }
+        std::fclose(out);
+    }
+}
+
+}  // namespace
 
 // Presses Print and waits until its work is done, watching the window.
 PrintPress PressPrint(const Run& run) {

@@ -5,12 +5,7 @@
 #include <initguid.h>  // IID_IAccessible defined here: Wine rejects the import library's
 #include <oleacc.h>
 
-#include <map>
-
-#include "i18n/translation.h"
 #include "ui/forms/spoken_text.h"
-#include "ui/win32/handles.h"
-#include "ui/win32/text.h"
 
 namespace wagelyn::drive {
 namespace {
@@ -159,46 +154,6 @@ void CheckHeard(const std::string& when, HWND window, const FormDef& form,
                     ROLE_SYSTEM_TEXT, texts != nullptr, ownName);
         }
     }
-}
-
-namespace {
-
-std::map<DWORD, std::set<HWND>>& Raised() {
-    static std::map<DWORD, std::set<HWND>> raised;
-    return raised;
-}
-
-void CALLBACK OnEvent(HWINEVENTHOOK /*hook*/, DWORD event, HWND window, LONG object, LONG child,
-                      DWORD /*thread*/, DWORD /*time*/) {
-    if (object == OBJID_CLIENT && child == CHILDID_SELF) {
-        Raised()[event].insert(window);
-    }
-}
-
-}  // namespace
-
-WinEvents::WinEvents(DWORD process, DWORD event)
-    : event_(event),
-      hook_(SetWinEventHook(event, event, nullptr, OnEvent, process, 0, WINEVENT_OUTOFCONTEXT)) {
-    Raised()[event].clear();
-}
-
-WinEvents::~WinEvents() {
-    if (hook_ != nullptr) {
-        UnhookWinEvent(hook_);
-    }
-}
-
-const std::set<HWND>& WinEvents::Collect(int milliseconds) {
-    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
-    MSG message{};
-    while (GetTickCount64() < end) {
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            DispatchMessageW(&message);
-        }
-        Sleep(10);
-    }
-    return Raised()[event_];
 }
 
 std::string NameHeard(HWND window) {
