@@ -80,11 +80,11 @@ void CheckContrast(HWND window, const FormDef& form,
     // be another window's.
     WaitFor([&] {
         return GetUpdateRect(window, nullptr, FALSE) == FALSE &&
-               std::none_of(texts.begin(), texts.end(), [](const Text& text) {
+               std::ranges::none_of(texts, [](const Text& text) {
                    return GetUpdateRect(text.control, nullptr, FALSE) != FALSE;
                });
     });
-    WaitFor([&] { return std::all_of(texts.begin(), texts.end(), legible); }, 3000);
+    WaitFor([&] { return std::ranges::all_of(texts, legible); }, 3000);
     for (const Text& text : texts) {
         const auto [shown, contrast] = contrastOf(text);
         char said[160];
@@ -126,8 +126,7 @@ void CheckSchemeContrast(const Run& run) {
 void CheckRedrawnOnColourChange(HWND main) {
     static constexpr std::uint32_t kMagenta = 0xFF00FF;  // in no scheme of the tests
     const auto scribbled = [](HWND control) {
-        const std::vector<std::uint32_t> pixels = PixelsIn(control);
-        return std::find(pixels.begin(), pixels.end(), kMagenta) != pixels.end();
+        return std::ranges::count(PixelsIn(control), kMagenta) != 0;
     };
     const std::pair<UINT, const char*> changes[] = {{WM_SYSCOLORCHANGE, "WM_SYSCOLORCHANGE"},
                                                     {WM_SETTINGCHANGE, "WM_SETTINGCHANGE"},
@@ -148,12 +147,11 @@ void CheckRedrawnOnColourChange(HWND main) {
             continue;
         }
         SendMessageW(main, message, 0, 0);
-        WaitFor(
-            [&] {
-                return std::none_of(controls.begin(), controls.end(),
-                                    [&](const auto& c) { return scribbled(c.second); });
-            },
-            3000);
+        const auto allRedrawn = [&] {
+            return std::ranges::none_of(controls,
+                                        [&](const auto& c) { return scribbled(c.second); });
+        };
+        WaitFor(allRedrawn, 3000);
         for (const auto& [control, handle] : controls) {
             Check(!scribbled(handle), std::string(control) + " is redrawn on " + name);
         }

@@ -150,12 +150,7 @@ void CheckConversions(HWND main, bool decimalComma) {
             const auto [blue, red] = InkIn(MainControl(main, box.box));
             return box.period == source ? blue > 20 && red == 0 : red > 20 && blue == 0;
         };
-        WaitFor(
-            [&] {
-                return std::all_of(main_form::kPeriodControls.begin(),
-                                   main_form::kPeriodControls.end(), drawnRight);
-            },
-            3000);
+        WaitFor([&] { return std::ranges::all_of(main_form::kPeriodControls, drawnRight); }, 3000);
         for (const main_form::PeriodControls& box : main_form::kPeriodControls) {
             Check(drawnRight(box), figure + " from " + std::string(box.caption) + ": " +
                                        std::string(box.box) + " is drawn " +

@@ -145,11 +145,10 @@ HWND FocusIn(HWND window) {
     return info.hwndFocus;
 }
 
-// Through the program's message loop and its dialog manager: taken once a
-// Tab posted after it has moved the focus.
-void PressEscape(HWND window) {
+// Through the program's message loop and its dialog manager.
+void PressKeys(HWND window, std::initializer_list<WPARAM> keys) {
     const HWND focused = FocusIn(window);
-    for (const WPARAM key : {VK_ESCAPE, VK_TAB}) {
+    for (const WPARAM key : keys) {
         PostMessageW(focused, WM_KEYDOWN, key, 0x00000001);
         PostMessageW(focused, WM_KEYUP, key, 0xC0000001);
     }
@@ -213,11 +212,8 @@ std::uint32_t MostCommon(const std::vector<std::uint32_t>& pixels) {
     for (const std::uint32_t c : pixels) {
         ++counts[c];
     }
-    return counts.empty()
-               ? 0
-               : std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
-                     return a.second < b.second;
-                 })->first;
+    const auto most = std::ranges::max_element(counts, {}, [](const auto& c) { return c.second; });
+    return most == counts.end() ? 0 : most->first;
 }
 
 bool Differs(std::uint32_t pixel, std::uint32_t face) {

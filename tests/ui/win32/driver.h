@@ -110,9 +110,9 @@ RECT ClientOnScreen(HWND window);
 // The control with the keyboard focus in the program's thread that owns
 // `window`, seen from this process.
 HWND FocusIn(HWND window);
-// Escape as a user presses it, to the control with the focus; returns once
-// the program has taken it.
-void PressEscape(HWND window);
+// Keys as a user presses them, to the control with the focus; returns once
+// the focus has moved (Escape is taken once a Tab after it has moved it).
+void PressKeys(HWND window, std::initializer_list<WPARAM> keys);
 // Quit on the main window; checks that it ends the program.
 void Quit(const Run& run);
 

@@ -33,9 +33,8 @@ void CheckIconDrawn(HWND picture, const std::wstring& exe) {
     long shown = 0;
     WaitFor(
         [&] {
-            const std::vector<std::uint32_t> pixels = PixelsIn(picture, 0);
-            shown = std::count_if(pixels.begin(), pixels.end(),
-                                  [&](std::uint32_t c) { return own.count(c) != 0; });
+            shown = std::ranges::count_if(PixelsIn(picture, 0),
+                                          [&](std::uint32_t c) { return own.contains(c); });
             return shown >= ownPixels * 9 / 10;
         },
         3000);
@@ -60,7 +59,7 @@ void CheckErrorsAndReset(const Run& run) {
                   GetWindow(error, GW_OWNER) == nullptr,
               "the error dialog stands at its place, with no owner");
         CheckHeard("the error dialog", error, error_form::Form(), DesignColour);
-        PressEscape(error);
+        PressKeys(error, {VK_ESCAPE, VK_TAB});
         Check(IsWindowVisible(error), "Escape leaves the error dialog open");
         CloseDialog(error, error_form::Form());
         Check(WaitFor([&] { return run.program.Count(caption) == 0; }, 5000), "OK closes it");
@@ -111,7 +110,7 @@ void CheckAboutAndSystemInfo(const Run& run) {
     Sleep(300);
     Check(run.program.Count(caption) == 1, "a second Help > About shows the same dialog");
     // Escape closes it, as its cancel button (the error dialog has none).
-    PressEscape(about);
+    PressKeys(about, {VK_ESCAPE, VK_TAB});
     Check(WaitFor([&] { return run.program.Count(caption) == 0; }, 3000),
           "Escape closes the About dialog");
     ShowAbout(run.main);
