@@ -33,20 +33,11 @@ Shown ShownIn(HWND control) {
 // A control's colours in the usual Windows scheme (black text on white
 // fields and on the 240-grey face), with its text in `text`.
 ColourPair UsualColours(const FormDef& form, const ControlDef& def, Colour text) {
-    constexpr Colour kUsualText = 0x000000;
-    constexpr Colour kUsualField = 0xFFFFFF;
-    constexpr Colour kUsualFace = 0xF0F0F0;
-    Colour background = def.background;
-    if (background == kSystemColour) {
-        if (def.kind == ControlKind::TextBox || def.kind == ControlKind::ComboBox) {
-            background = kUsualField;
-        } else if (def.onFormFace && form.background != kSystemColour) {
-            background = form.background;
-        } else {
-            background = kUsualFace;
-        }
-    }
-    return {text == kSystemColour ? kUsualText : text, background};
+    const bool field = def.kind == ControlKind::TextBox || def.kind == ControlKind::ComboBox;
+    const bool onFace = def.onFormFace && form.background != kSystemColour;
+    const Colour usual = field ? 0xFFFFFF : onFace ? form.background : 0xF0F0F0;
+    return {text == kSystemColour ? 0x000000 : text,
+            def.background == kSystemColour ? usual : def.background};
 }
 
 // Every text of a window keeps on the screen at least min(4.5, the contrast
