@@ -152,9 +152,8 @@ void CheckConversions(HWND main, bool decimalComma) {
         };
         WaitFor([&] { return std::ranges::all_of(main_form::kPeriodControls, drawnRight); }, 3000);
         for (const main_form::PeriodControls& box : main_form::kPeriodControls) {
-            Check(drawnRight(box), figure + " from " + std::string(box.caption) + ": " +
-                                       std::string(box.box) + " is drawn " +
-                                       (box.period == source ? "blue" : "red"));
+            Check(drawnRight(box), Said(figure, " from ", box.caption, ": ", box.box, " is drawn ",
+                                        box.period == source ? "blue" : "red"));
             CheckFigureShown(MainControl(main, box.box));
         }
     }

@@ -282,19 +282,15 @@ void CloseDialog(HWND dialog, const FormDef& form) {
 
 void WithEachDialog(const Run& run,
                     const std::function<void(HWND, const FormDef&, const std::string&)>& check) {
-    ShowErrorDialog(run.main);
-    const std::string error(Translate(error_form::kCaption));
-    const std::string about = about_form::Caption(kApplicationTitle);
-    for (const auto& [caption, form] :
-         {std::pair{error, &error_form::Form()}, std::pair{about, &about_form::Form()}}) {
-        if (form == &about_form::Form()) {
-            ShowAbout(run.main);
-        }
-        if (HWND dialog = run.program.Window(caption, 5000)) {
+    const std::pair<std::string, const FormDef*> dialogs[] = {
+        {std::string(Translate(error_form::kCaption)), &error_form::Form()},
+        {about_form::Caption(kApplicationTitle), &about_form::Form()}};
+    for (const auto& [caption, form] : dialogs) {
+        form == &about_form::Form() ? ShowAbout(run.main) : ShowErrorDialog(run.main);
+        const HWND dialog = run.program.Window(caption, 5000);
+        if (Check(dialog != nullptr, "\"" + caption + "\" is shown")) {
             check(dialog, *form, caption);
             CloseDialog(dialog, *form);
-        } else {
-            Check(false, "\"" + caption + "\" is shown");
         }
     }
 }
@@ -337,8 +333,8 @@ int wmain(int argc, wchar_t** argv) {
     if (mode == "words" || mode == "fit") {
         const std::string language = args.empty() ? "" : args.front();
         Check(chosen == (language == "en" ? "" : language),
-              "the system's preferred language gives the catalogue \"" + language + "\", not \"" +
-                  std::string(chosen) + "\"");
+              Said("the system's preferred language gives the catalogue \"", language, "\", not \"",
+                   chosen, '"'));
     }
     const Program program(argv[1]);
     const HWND main = program.Window(Translate(main_form::kCaption));

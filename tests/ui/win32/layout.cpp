@@ -34,8 +34,8 @@ void CheckLeadingDigits(HWND main) {
         const LRESULT atLeft =
             SendMessageW(box, EM_CHARFROMPOS, 0, MAKELPARAM(left, client.bottom / 2));
         Check(lastX > client.right && LOWORD(atLeft) == 0,
-              std::string(name) + " shows \"" + win32::Narrow(figure) + "\" from character " +
-                  std::to_string(LOWORD(atLeft)) + ", its last at x " + std::to_string(lastX));
+              Said(name, " shows \"", win32::Narrow(figure), "\" from character ", LOWORD(atLeft),
+                   ", its last at x ", lastX));
         CheckFigureShown(box);
         const RECT r = Rect(box);
         SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
