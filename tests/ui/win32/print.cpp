@@ -33,7 +33,18 @@ void SaveScreenshot(HWND window, const char* path) {
 
 // Presses Print and waits until its work is done, watching the window.
 PrintPress PressPrint(const Run& run) {
-    PostMessageW(MainControl(run.main, "Command15"), BM_CLICK, 0, 0);
+    const HWND print = MainControl(run.main, "Command15");
+    PostMessageW(print, BM_CLICK, 0, 0);
+    PrintPress press;
+    const auto watch = [&] {
+        press.tookNoInput = press.tookNoInput || IsWindowEnabled(run.main) == FALSE;
+    };
+    // Taken once the click has given Print the focus or its work has begun:
+    // a message sent before that would be answered before the click.
+    WaitFor([&] {
+        watch();
+        return press.tookNoInput || FocusIn(run.main) == print;
+    });
     // Answered once the click's handler has returned, or while a message box waits.
     const std::unique_ptr<void, decltype(&CloseHandle)> answered(
         CreateThread(
@@ -46,9 +57,8 @@ PrintPress PressPrint(const Run& run) {
             },
             run.main, 0, nullptr),
         &CloseHandle);
-    PrintPress press;
     while (answered && WaitForSingleObject(answered.get(), 1) == WAIT_TIMEOUT) {
-        press.tookNoInput = press.tookNoInput || IsWindowEnabled(run.main) == FALSE;
+        watch();
     }
     press.said = CloseMessageBox(run, 1000);
     return press;
