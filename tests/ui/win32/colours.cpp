@@ -1,14 +1,9 @@
 // "contrast": under the session's colour scheme (run_wagelyn.sh sets a
 // high-contrast one), figures converted, every text of the three windows
 // legible, and every control redrawn when the colours change.
-#include <algorithm>
-#include <cstdio>
-#include <map>
 
-#include "conversion/colours.h"
 #include "tests/ui/win32/driver.h"
 #include "ui/forms/legible_colours.h"
-#include "ui/forms/main_form.h"
 
 namespace wagelyn::drive {
 
@@ -38,20 +33,11 @@ Shown ShownIn(HWND control) {
 // A control's colours in the usual Windows scheme (black text on white
 // fields and on the 240-grey face), with its text in `text`.
 ColourPair UsualColours(const FormDef& form, const ControlDef& def, Colour text) {
-    constexpr Colour kUsualText = 0x000000;
-    constexpr Colour kUsualField = 0xFFFFFF;
-    constexpr Colour kUsualFace = 0xF0F0F0;
-    Colour background = def.background;
-    if (background == kSystemColour) {
-        if (def.kind == ControlKind::TextBox || def.kind == ControlKind::ComboBox) {
-            background = kUsualField;
-        } else if (def.onFormFace && form.background != kSystemColour) {
-            background = form.background;
-        } else {
-            background = kUsualFace;
-        }
-    }
-    return {text == kSystemColour ? kUsualText : text, background};
+    const bool field = def.kind == ControlKind::TextBox || def.kind == ControlKind::ComboBox;
+    const bool onFace = def.onFormFace && form.background != kSystemColour;
+    const Colour usual = field ? 0xFFFFFF : onFace ? form.background : 0xF0F0F0;
+    return {text == kSystemColour ? 0x000000 : text,
+            def.background == kSystemColour ? usual : def.background};
 }
 
 // Every text of a window keeps on the screen at least min(4.5, the contrast
@@ -85,11 +71,11 @@ void CheckContrast(HWND window, const FormDef& form,
     // be another window's.
     WaitFor([&] {
         return GetUpdateRect(window, nullptr, FALSE) == FALSE &&
-               std::none_of(texts.begin(), texts.end(), [](const Text& text) {
+               std::ranges::none_of(texts, [](const Text& text) {
                    return GetUpdateRect(text.control, nullptr, FALSE) != FALSE;
                });
     });
-    WaitFor([&] { return std::all_of(texts.begin(), texts.end(), legible); }, 3000);
+    WaitFor([&] { return std::ranges::all_of(texts, legible); }, 3000);
     for (const Text& text : texts) {
         const auto [shown, contrast] = contrastOf(text);
         char said[160];
@@ -131,8 +117,7 @@ void CheckSchemeContrast(const Run& run) {
 void CheckRedrawnOnColourChange(HWND main) {
     static constexpr std::uint32_t kMagenta = 0xFF00FF;  // in no scheme of the tests
     const auto scribbled = [](HWND control) {
-        const std::vector<std::uint32_t> pixels = PixelsIn(control);
-        return std::find(pixels.begin(), pixels.end(), kMagenta) != pixels.end();
+        return std::ranges::count(PixelsIn(control), kMagenta) != 0;
     };
     const std::pair<UINT, const char*> changes[] = {{WM_SYSCOLORCHANGE, "WM_SYSCOLORCHANGE"},
                                                     {WM_SETTINGCHANGE, "WM_SETTINGCHANGE"},
@@ -141,8 +126,7 @@ void CheckRedrawnOnColourChange(HWND main) {
         std::vector<std::pair<std::string_view, HWND>> controls;
         for (const ControlDef& def : main_form::Controls()) {
             HWND control = MainControl(main, def.name);
-            RECT inside{};
-            GetWindowRect(control, &inside);
+            const RECT inside = Rect(control);
             FillRect(win32::WindowDc(nullptr).Get(), &inside, Brush(kMagenta).get());
             GdiFlush();
             if (scribbled(control)) {
@@ -154,12 +138,11 @@ void CheckRedrawnOnColourChange(HWND main) {
             continue;
         }
         SendMessageW(main, message, 0, 0);
-        WaitFor(
-            [&] {
-                return std::none_of(controls.begin(), controls.end(),
-                                    [&](const auto& c) { return scribbled(c.second); });
-            },
-            3000);
+        const auto allRedrawn = [&] {
+            return std::ranges::none_of(controls,
+                                        [&](const auto& c) { return scribbled(c.second); });
+        };
+        WaitFor(allRedrawn, 3000);
         for (const auto& [control, handle] : controls) {
             Check(!scribbled(handle), std::string(control) + " is redrawn on " + name);
         }

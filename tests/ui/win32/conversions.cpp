@@ -1,17 +1,9 @@
 // Conversions typed into the main window: the worked examples' figures,
 // each figure's colour and room on the screen, and what screen readers
 // hear of a run.
-#include <algorithm>
-#include <cstdio>
-#include <set>
 
-#include "conversion/colours.h"
-#include "i18n/translation.h"
 #include "tests/support/worked_examples.h"
 #include "tests/ui/win32/driver.h"
-#include "ui/forms/main_form.h"
-#include "ui/win32/handles.h"
-#include "ui/win32/text.h"
 
 namespace wagelyn::drive {
 
@@ -45,16 +37,52 @@ std::pair<int, int> InkIn(HWND box) {
     return ink;
 }
 
+std::map<DWORD, std::set<HWND>> raisedEvents;
+
+void CALLBACK OnEvent(HWINEVENTHOOK /*hook*/, DWORD event, HWND window, LONG object, LONG child,
+                      DWORD /*thread*/, DWORD /*time*/) {
+    if (object == OBJID_CLIENT && child == CHILDID_SELF) {
+        raisedEvents[event].insert(window);
+    }
+}
+
+// The windows of the program that raised each event during `act` and a
+// second after, as screen readers are told: an event is a key of the map
+// if it could be hooked. Collected before anything asks the program for
+// its objects: no hook stands while a cross-process call waits.
+std::map<DWORD, std::set<HWND>> RaisedDuring(HWND main, const std::function<void()>& act) {
+    raisedEvents.clear();
+    std::vector<HWINEVENTHOOK> hooks;
+    for (const DWORD event : {EVENT_OBJECT_DESCRIPTIONCHANGE, EVENT_SYSTEM_ALERT}) {
+        hooks.push_back(SetWinEventHook(event, event, nullptr, OnEvent, ProcessOf(main), 0,
+                                        WINEVENT_OUTOFCONTEXT));
+        if (hooks.back() != nullptr) {
+            raisedEvents[event];
+        }
+    }
+    act();
+    const ULONGLONG end = GetTickCount64() + 1000;
+    for (MSG message{}; GetTickCount64() < end; Sleep(10)) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            DispatchMessageW(&message);
+        }
+    }
+    for (const HWINEVENTHOOK hook : hooks) {
+        if (hook != nullptr) {
+            UnhookWinEvent(hook);
+        }
+    }
+    return raisedEvents;
+}
+
 }  // namespace
 
 // Shown whole, or cut with its last ink, an ellipsis wide, dots on the
 // baseline where a cut digit reaches up.
 void CheckFigureShown(HWND box) {
     const std::wstring figure = TextOf(box);
-    RECT client{};
-    GetClientRect(box, &client);
     const int rightMargin = HIWORD(SendMessageW(box, EM_GETMARGINS, 0, 0));
-    const int roomRight = client.right - rightMargin;
+    const int roomRight = Rect(box, GetClientRect).right - rightMargin;
     // Where the text, as the box lays it out from its start, ends: its last
     // character's place and, above it, the widest advance of those before
     // (a digit's; no box tells where its text ends).
@@ -122,16 +150,10 @@ void CheckConversions(HWND main, bool decimalComma) {
             const auto [blue, red] = InkIn(MainControl(main, box.box));
             return box.period == source ? blue > 20 && red == 0 : red > 20 && blue == 0;
         };
-        WaitFor(
-            [&] {
-                return std::all_of(main_form::kPeriodControls.begin(),
-                                   main_form::kPeriodControls.end(), drawnRight);
-            },
-            3000);
+        WaitFor([&] { return std::ranges::all_of(main_form::kPeriodControls, drawnRight); }, 3000);
         for (const main_form::PeriodControls& box : main_form::kPeriodControls) {
-            Check(drawnRight(box), figure + " from " + std::string(box.caption) + ": " +
-                                       std::string(box.box) + " is drawn " +
-                                       (box.period == source ? "blue" : "red"));
+            Check(drawnRight(box), Said(figure, " from ", box.caption, ": ", box.box, " is drawn ",
+                                        box.period == source ? "blue" : "red"));
             CheckFigureShown(MainControl(main, box.box));
         }
     }
@@ -165,23 +187,10 @@ void CheckHeardAcrossAConversion(HWND main) {
             describedAnew.insert(MainControl(main, def.control));
         }
     }
-    DWORD process = 0;
-    GetWindowThreadProcessId(main, &process);
-    // What the run raised, collected before anything asks the program for
-    // its objects: no hook stands while a cross-process call waits.
-    std::set<HWND> changed;
-    std::set<HWND> alerted;
-    bool hooked = false;
-    {
-        WinEvents changes(process, EVENT_OBJECT_DESCRIPTIONCHANGE);
-        WinEvents alerts(process, EVENT_SYSTEM_ALERT);
-        Convert(main, source, "28", "0");
-        hooked = changes.Hooked();
-        changed = changes.Collect(1000);
-        alerted = alerts.Collect(0);
-    }
+    auto events = RaisedDuring(main, [&] { Convert(main, source, "28", "0"); });
     CheckHeard("after a conversion", main, main_form::Form(), converted);
-    Check(hooked && changed == describedAnew,
+    Check(events.contains(EVENT_OBJECT_DESCRIPTIONCHANGE) &&
+              events[EVENT_OBJECT_DESCRIPTIONCHANGE] == describedAnew,
           "screen readers hear of the " + std::to_string(describedAnew.size()) +
               " boxes whose description changed, and no others");
 
@@ -195,6 +204,7 @@ void CheckHeardAcrossAConversion(HWND main) {
         return;
     }
     const std::string told(Translate(main_form::kComputedAnnouncement));
+    const std::set<HWND>& alerted = events[EVENT_SYSTEM_ALERT];
     Check(alerted.size() == 1 && NameHeard(*alerted.begin()) == told,
           "screen readers are told \"" + told + "\" once when a period button has run");
 }

@@ -2,9 +2,7 @@
 // Windows does when it is dragged to a monitor of that scale (Wine never
 // does). "dpi144": the window, its words and its figures in a session
 // started at 144 DPI.
-#include "i18n/translation.h"
 #include "tests/ui/win32/driver.h"
-#include "ui/forms/main_form.h"
 
 namespace wagelyn::drive {
 
@@ -13,8 +11,7 @@ namespace {
 // How many pixel rows the control's text covers: rows holding a pixel
 // unlike the control's own background (its most common colour).
 int InkRows(HWND control) {
-    RECT r{};
-    GetWindowRect(control, &r);
+    const RECT r = Rect(control);
     const std::vector<std::uint32_t> pixels = PixelsIn(control);
     const std::uint32_t background = MostCommon(pixels);
     // PixelsIn leaves out 3 pixels each side.
@@ -41,11 +38,11 @@ void DpiChange(const Run& run) {
         }
     }
     constexpr int kNewDpi = 144;
-    RECT frame{};
-    GetWindowRect(main, &frame);
+    const RECT frame = Rect(main);
     SIZE size{MulDiv(frame.right - frame.left, kNewDpi, 96),
               MulDiv(frame.bottom - frame.top, kNewDpi, 96)};
-    const bool answered = run.program.SendPointing(main, WM_GETDPISCALEDSIZE, kNewDpi, size) != 0;
+    const bool answered =
+        run.program.SendPointing(main, WM_GETDPISCALEDSIZE, kNewDpi, &size, sizeof size) != 0;
     Check(answered, "the window gives its size for the new DPI");
     // Where Windows would put it: on the new monitor, here the same one.
     MONITORINFO monitor{};
@@ -53,7 +50,8 @@ void DpiChange(const Run& run) {
     GetMonitorInfoW(MonitorFromWindow(main, MONITOR_DEFAULTTONEAREST), &monitor);
     const POINT corner{monitor.rcWork.left, monitor.rcWork.top};
     RECT suggested{corner.x, corner.y, corner.x + size.cx, corner.y + size.cy};
-    run.program.SendPointing(main, WM_DPICHANGED, MAKEWPARAM(kNewDpi, kNewDpi), suggested);
+    run.program.SendPointing(main, WM_DPICHANGED, MAKEWPARAM(kNewDpi, kNewDpi), &suggested,
+                             sizeof suggested);
     changedDpi = kNewDpi;
     CheckLayout(main, kNewDpi);
     for (const auto& [name, rows] : before) {

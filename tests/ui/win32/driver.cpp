@@ -8,51 +8,16 @@
 
 #include <objbase.h>
 
-#include <algorithm>
-#include <cstdio>
 #include <cstdlib>
-#include <map>
 
-#include "app/application_info.h"
 #include "i18n/embedded_catalogues.h"
-#include "i18n/translation.h"
 #include "platform/languages.h"
-#include "ui/forms/about_form.h"
-#include "ui/forms/error_form.h"
-#include "ui/forms/main_form.h"
-#include "ui/win32/handles.h"
 #include "ui/win32/main_window.h"
-#include "ui/win32/text.h"
 
 namespace wagelyn::drive {
 
 using win32::Narrow;
 using win32::Widen;
-
-namespace {
-
-// The program's visible top-level windows captioned `caption`.
-std::vector<HWND> WindowsOf(DWORD process, const std::wstring& caption) {
-    struct Search {
-        DWORD process;
-        const std::wstring* caption;
-        std::vector<HWND> found;
-    } search{process, &caption, {}};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == s->process && IsWindowVisible(window) && TextOf(window) == *s->caption) {
-                s->found.push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-}  // namespace
 
 Program::Program(const std::wstring& exe) {
     STARTUPINFOW startup{};
@@ -70,14 +35,20 @@ Program::~Program() {
     }
 }
 
+std::vector<HWND> Program::Windows(std::string_view caption) const {
+    std::vector<HWND> found = TopWindows(process_.dwProcessId);
+    std::erase_if(found, [&](HWND window) { return TextOf(window) != Widen(caption); });
+    return found;
+}
+
 HWND Program::Window(std::string_view caption, int milliseconds) const {
-    WaitFor([&] { return Count(caption) != 0; }, milliseconds);
-    const std::vector<HWND> found = WindowsOf(process_.dwProcessId, Widen(caption));
+    std::vector<HWND> found;
+    WaitFor([&] { return !(found = Windows(caption)).empty(); }, milliseconds);
     return found.empty() ? nullptr : found.front();
 }
 
 std::size_t Program::Count(std::string_view caption) const {
-    return WindowsOf(process_.dwProcessId, Widen(caption)).size();
+    return Windows(caption).size();
 }
 
 LRESULT Program::SendPointing(HWND window, UINT message, WPARAM wParam, void* data,
@@ -97,6 +68,29 @@ LRESULT Program::SendPointing(HWND window, UINT message, WPARAM wParam, void* da
 bool Program::Ended(int milliseconds) const {
     return started_ && WaitForSingleObject(process_.hProcess, static_cast<DWORD>(milliseconds)) ==
                            WAIT_OBJECT_0;
+}
+
+std::vector<HWND> TopWindows(DWORD process, const wchar_t* windowClass) {
+    std::vector<HWND> found;
+    HWND window = nullptr;
+    while ((window = FindWindowExW(nullptr, window, windowClass, nullptr))) {
+        if (ProcessOf(window) == process && IsWindowVisible(window)) {
+            found.push_back(window);
+        }
+    }
+    return found;
+}
+
+DWORD ProcessOf(HWND window) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    return process;
+}
+
+RECT Rect(HWND window, BOOL(WINAPI* get)(HWND, LPRECT)) {
+    RECT r{};
+    get(window, &r);
+    return r;
 }
 
 std::wstring TextOf(HWND window) {
@@ -139,8 +133,7 @@ HWND MainControl(HWND window, std::string_view name) {
 }
 
 RECT ClientOnScreen(HWND window) {
-    RECT client{};
-    GetClientRect(window, &client);
+    RECT client = Rect(window, GetClientRect);
     MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
     return client;
 }
@@ -152,11 +145,10 @@ HWND FocusIn(HWND window) {
     return info.hwndFocus;
 }
 
-// Through the program's message loop and its dialog manager: taken once a
-// Tab posted after it has moved the focus.
-void PressEscape(HWND window) {
+// Through the program's message loop and its dialog manager.
+void PressKeys(HWND window, std::initializer_list<WPARAM> keys) {
     const HWND focused = FocusIn(window);
-    for (const WPARAM key : {VK_ESCAPE, VK_TAB}) {
+    for (const WPARAM key : keys) {
         PostMessageW(focused, WM_KEYDOWN, key, 0x00000001);
         PostMessageW(focused, WM_KEYUP, key, 0xC0000001);
     }
@@ -202,28 +194,8 @@ std::vector<std::uint32_t> ScreenPixels(const RECT& r) {
     });
 }
 
-std::vector<std::uint32_t> TextPixels(std::string_view text, const LOGFONTW& font, int width,
-                                      int height, std::uint32_t face) {
-    return Drawn(width, height, [&](HDC memory, HDC) {
-        const win32::Font made(CreateFontIndirectW(&font));
-        const win32::Selection selected(memory, made.get());
-        const RECT all{0, 0, width, height};
-        FillRect(memory, &all, Brush(face).get());
-        SetTextColor(memory, GetSysColor(COLOR_MENUTEXT));
-        SetBkMode(memory, TRANSPARENT);
-        const std::wstring wide = Widen(text);
-        // Clipped, as a menu bar clips each item, to the text's advance.
-        RECT item{};
-        DrawTextW(memory, wide.c_str(), static_cast<int>(wide.size()), &item,
-                  DT_SINGLELINE | DT_CALCRECT);
-        OffsetRect(&item, (width - item.right) / 2, (height - item.bottom) / 2);
-        DrawTextW(memory, wide.c_str(), static_cast<int>(wide.size()), &item, DT_SINGLELINE);
-    });
-}
-
 std::vector<std::uint32_t> PixelsIn(HWND control, int border) {
-    RECT r{};
-    GetWindowRect(control, &r);
+    const RECT r = Rect(control);
     const int width = r.right - r.left;
     const std::vector<std::uint32_t> pixels = ScreenPixels(r);
     std::vector<std::uint32_t> inside;
@@ -240,11 +212,8 @@ std::uint32_t MostCommon(const std::vector<std::uint32_t>& pixels) {
     for (const std::uint32_t c : pixels) {
         ++counts[c];
     }
-    return counts.empty()
-               ? 0
-               : std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
-                     return a.second < b.second;
-                 })->first;
+    const auto most = std::ranges::max_element(counts, {}, [](const auto& c) { return c.second; });
+    return most == counts.end() ? 0 : most->first;
 }
 
 bool Differs(std::uint32_t pixel, std::uint32_t face) {
@@ -276,26 +245,6 @@ RECT InkBounds(const RECT& r, POINT blank) {
     const std::uint32_t face =
         pixels[static_cast<std::size_t>(blank.y - r.top) * width + (blank.x - r.left)];
     return BoundsOf(pixels, width, [face](std::uint32_t c) { return Differs(c, face); });
-}
-
-// Its rows from the bottom up, as most readers of BMP files expect.
-void SaveScreenshot(HWND window, const char* path) {
-    const RECT r = ClientOnScreen(window);
-    const std::vector<std::uint32_t> pixels = ScreenPixels(r);
-    const LONG width = r.right - r.left;
-    const LONG height = r.bottom - r.top;
-    const DWORD headers = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-    const BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(headers + pixels.size() * 4), 0, 0,
-                                headers};
-    const BITMAPINFOHEADER info{sizeof info, width, height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    if (FILE* out = std::fopen(path, "wb")) {
-        std::fwrite(&file, sizeof file, 1, out);
-        std::fwrite(&info, sizeof info, 1, out);
-        for (LONG y = height - 1; y >= 0; --y) {
-            std::fwrite(&pixels[static_cast<std::size_t>(y * width)], 4, width, out);
-        }
-        std::fclose(out);
-    }
 }
 
 std::string SaidIn(HWND box) {
@@ -331,20 +280,17 @@ void CloseDialog(HWND dialog, const FormDef& form) {
     Click(ControlAt(dialog, form.controls, about ? about_form::kOkButton : error_form::kOkButton));
 }
 
-void WithEachDialog(const Run& run, const DialogCheck& check) {
-    ShowErrorDialog(run.main);
-    const std::string error(Translate(error_form::kCaption));
-    const std::string about = about_form::Caption(kApplicationTitle);
-    for (const auto& [caption, form] :
-         {std::pair{error, &error_form::Form()}, std::pair{about, &about_form::Form()}}) {
-        if (form == &about_form::Form()) {
-            ShowAbout(run.main);
-        }
-        if (HWND dialog = run.program.Window(caption, 5000)) {
+void WithEachDialog(const Run& run,
+                    const std::function<void(HWND, const FormDef&, const std::string&)>& check) {
+    const std::pair<std::string, const FormDef*> dialogs[] = {
+        {std::string(Translate(error_form::kCaption)), &error_form::Form()},
+        {about_form::Caption(kApplicationTitle), &about_form::Form()}};
+    for (const auto& [caption, form] : dialogs) {
+        form == &about_form::Form() ? ShowAbout(run.main) : ShowErrorDialog(run.main);
+        const HWND dialog = run.program.Window(caption, 5000);
+        if (Check(dialog != nullptr, "\"" + caption + "\" is shown")) {
             check(dialog, *form, caption);
             CloseDialog(dialog, *form);
-        } else {
-            Check(false, "\"" + caption + "\" is shown");
         }
     }
 }
@@ -387,8 +333,8 @@ int wmain(int argc, wchar_t** argv) {
     if (mode == "words" || mode == "fit") {
         const std::string language = args.empty() ? "" : args.front();
         Check(chosen == (language == "en" ? "" : language),
-              "the system's preferred language gives the catalogue \"" + language + "\", not \"" +
-                  std::string(chosen) + "\"");
+              Said("the system's preferred language gives the catalogue \"", language, "\", not \"",
+                   chosen, '"'));
     }
     const Program program(argv[1]);
     const HWND main = program.Window(Translate(main_form::kCaption));

@@ -6,7 +6,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <functional>
 #include <map>
 #include <set>
@@ -16,10 +18,18 @@
 #include <string_view>
 #include <vector>
 
+#include "app/application_info.h"
+#include "conversion/colours.h"
 #include "conversion/period.h"
+#include "i18n/translation.h"
+#include "system_info/system_info_launcher.h"
 #include "tests/support/checks.h"
+#include "ui/forms/about_form.h"
+#include "ui/forms/error_form.h"
 #include "ui/forms/form_data.h"
+#include "ui/forms/main_form.h"
 #include "ui/win32/handles.h"
+#include "ui/win32/text.h"
 
 namespace wagelyn::drive {
 
@@ -55,18 +65,15 @@ public:
     // The program's first visible top-level window captioned `caption`.
     HWND Window(std::string_view caption, int milliseconds = 20000) const;
     std::size_t Count(std::string_view caption) const;
-    // Sends a message whose lParam points at `data`, placed in the
-    // program's own memory (such pointers do not cross processes), and
-    // reads `data` back after.
-    template <typename Data>
-    LRESULT SendPointing(HWND window, UINT message, WPARAM wParam, Data& data) const {
-        return SendPointing(window, message, wParam, &data, sizeof data);
-    }
+    // Sends a message whose lParam points at `size` bytes of `data`, placed
+    // in the program's own memory (such pointers do not cross processes),
+    // and reads them back after.
+    LRESULT SendPointing(HWND window, UINT message, WPARAM wParam, void* data,
+                         std::size_t size) const;
     bool Ended(int milliseconds) const;
 
 private:
-    LRESULT SendPointing(HWND window, UINT message, WPARAM wParam, void* data,
-                         std::size_t size) const;
+    std::vector<HWND> Windows(std::string_view caption) const;
     PROCESS_INFORMATION process_{};
     bool started_ = false;
 };
@@ -81,6 +88,11 @@ struct Run {
     std::vector<std::string> args;
 };
 
+// The visible top-level windows of `process`, of `windowClass` if given.
+std::vector<HWND> TopWindows(DWORD process, const wchar_t* windowClass = nullptr);
+DWORD ProcessOf(HWND window);
+// A window's rectangle on the screen, or as `get` gives it.
+RECT Rect(HWND window, BOOL(WINAPI* get)(HWND, LPRECT) = GetWindowRect);
 std::wstring TextOf(HWND window);
 void SetText(HWND window, std::string_view text);
 void Click(HWND button);  // BM_CLICK, sent: returns once the click's work is done
@@ -98,9 +110,9 @@ RECT ClientOnScreen(HWND window);
 // The control with the keyboard focus in the program's thread that owns
 // `window`, seen from this process.
 HWND FocusIn(HWND window);
-// Escape as a user presses it, to the control with the focus; returns once
-// the program has taken it.
-void PressEscape(HWND window);
+// Keys as a user presses them, to the control with the focus; returns once
+// the focus has moved (Escape is taken once a Tab after it has moved it).
+void PressKeys(HWND window, std::initializer_list<WPARAM> keys);
 // Quit on the main window; checks that it ends the program.
 void Quit(const Run& run);
 
@@ -126,11 +138,6 @@ RECT BoundsOf(const std::vector<std::uint32_t>& pixels, int width,
 // The bounds, relative to `r`, of the pixels in `r` that stand out from the
 // colour at `blank` (a point of `r` where no text is drawn); empty if none.
 RECT InkBounds(const RECT& r, POINT blank);
-// `text` drawn in `font`, in the menu text colour, centred on `face`.
-std::vector<std::uint32_t> TextPixels(std::string_view text, const LOGFONTW& font, int width,
-                                      int height, std::uint32_t face);
-// The screen's image of the window's client area, as a 32-bit BMP.
-void SaveScreenshot(HWND window, const char* path);
 
 // What a message box of the program says: all of its texts, its button's too.
 std::string SaidIn(HWND box);
@@ -140,8 +147,8 @@ std::string CloseMessageBox(const Run& run, int milliseconds);
 
 // The error dialog, shown by a failed run, and the About dialog, each
 // checked by `check` and closed again.
-using DialogCheck = std::function<void(HWND, const FormDef&, const std::string& caption)>;
-void WithEachDialog(const Run& run, const DialogCheck& check);
+void WithEachDialog(const Run& run,
+                    const std::function<void(HWND, const FormDef&, const std::string&)>& check);
 void ShowErrorDialog(HWND main);
 void ShowAbout(HWND main);
 void CloseDialog(HWND dialog, const FormDef& form);
@@ -152,23 +159,6 @@ void CheckHeard(const std::string& when, HWND window, const FormDef& form,
                 const std::function<Colour(const ControlDef&)>& colourOf);
 // The name a screen reader hears of a window's client object.
 std::string NameHeard(HWND window);
-// The windows of a process that raised `event` while this lives, as screen
-// readers are told (EVENT_OBJECT_DESCRIPTIONCHANGE, EVENT_SYSTEM_ALERT).
-class WinEvents {
-public:
-    WinEvents(DWORD process, DWORD event);
-    ~WinEvents();
-    WinEvents(const WinEvents&) = delete;
-    WinEvents& operator=(const WinEvents&) = delete;
-
-    // Takes the events that arrive within `milliseconds`; the windows so far.
-    const std::set<HWND>& Collect(int milliseconds);
-    bool Hooked() const { return hook_ != nullptr; }
-
-private:
-    DWORD event_;
-    HWINEVENTHOOK hook_ = nullptr;
-};
 inline Colour DesignColour(const ControlDef& def) {
     return def.foreground;
 }

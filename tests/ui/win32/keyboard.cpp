@@ -1,10 +1,7 @@
 // "keyboard": the main window as a user has it from the keyboard, and the
 // tax entry's list.
-#include <algorithm>
 
 #include "tests/ui/win32/driver.h"
-#include "ui/forms/main_form.h"
-#include "ui/win32/text.h"
 
 namespace wagelyn::drive {
 
@@ -29,18 +26,12 @@ void CheckKeyboard(HWND main) {
             order.push_back(&def);
         }
     }
-    std::stable_sort(order.begin(), order.end(), [](const ControlDef* a, const ControlDef* b) {
-        return a->tabIndex < b->tabIndex;
-    });
+    std::ranges::stable_sort(order, {}, &ControlDef::tabIndex);
     order.push_back(order.front());  // Tab after the last returns to the first
     std::string walked = focused();
     std::string expected(order.front()->name);
     for (std::size_t i = 1; i < order.size(); ++i) {
-        const HWND focus = FocusIn(main);
-        const std::string before = focused();
-        PostMessageW(focus, WM_KEYDOWN, VK_TAB, 0);
-        PostMessageW(focus, WM_KEYUP, VK_TAB, 0xC0000001);
-        WaitFor([&] { return focused() != before; }, 2000);
+        PressKeys(main, {VK_TAB});
         walked.append(" ").append(focused());
         expected.append(" ").append(order[i]->name);
     }
@@ -49,7 +40,7 @@ void CheckKeyboard(HWND main) {
     HWND tax = MainControl(main, main_form::kTaxEntry);
     Check(TextOf(tax) == L"0", "the tax entry reads 0 at start");
     const std::vector<std::uint32_t> field = PixelsIn(tax);
-    Check(std::count(field.begin(), field.end(), 0x8080FFU) == 0,
+    Check(std::ranges::count(field, 0x8080FFU) == 0,
           "the tax entry's field is not drawn in the form's light blue");
     std::string list;
     const auto count = SendMessageW(tax, CB_GETCOUNT, 0, 0);

@@ -2,15 +2,9 @@
 // rectangles, every text of the three windows fitting its control, and a
 // figure too long for its box. "fit LANGUAGE": only every text fitting, at
 // the session's DPI.
-#include <windows.h>
+#include "tests/ui/win32/driver.h"
 
 #include <commctrl.h>
-
-#include <algorithm>
-
-#include "tests/ui/win32/driver.h"
-#include "ui/forms/main_form.h"
-#include "ui/win32/text.h"
 
 namespace wagelyn::drive {
 
@@ -18,15 +12,8 @@ namespace {
 
 // The program's tooltip standing on the screen now, or nullptr.
 HWND ShownTip(DWORD process) {
-    HWND shown = nullptr;
-    while ((shown = FindWindowExW(nullptr, shown, L"tooltips_class32", nullptr))) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(shown, &owner);
-        if (owner == process && IsWindowVisible(shown)) {
-            return shown;
-        }
-    }
-    return nullptr;
+    const std::vector<HWND> tips = TopWindows(process, L"tooltips_class32");
+    return tips.empty() ? nullptr : tips.front();
 }
 
 // A figure too long for its box shows its first digits: the character at
@@ -36,24 +23,21 @@ void CheckLeadingDigits(HWND main) {
     SetText(MainControl(main, "Text1"), "999999999999999999999");
     SetText(MainControl(main, main_form::kTaxEntry), "0");
     Click(MainControl(main, "Command1"));
-    DWORD process = 0;
-    GetWindowThreadProcessId(main, &process);
+    const DWORD process = ProcessOf(main);
     for (const char* name : {"Text2", "Text11"}) {
         HWND box = MainControl(main, name);
         const std::wstring figure = TextOf(box);
-        RECT client{};
-        GetClientRect(box, &client);
+        const RECT client = Rect(box, GetClientRect);
         const auto last = static_cast<WPARAM>(figure.size() - 1);
         const auto lastX = static_cast<short>(LOWORD(SendMessageW(box, EM_POSFROMCHAR, last, 0)));
         const int left = LOWORD(SendMessageW(box, EM_GETMARGINS, 0, 0)) + 1;
         const LRESULT atLeft =
             SendMessageW(box, EM_CHARFROMPOS, 0, MAKELPARAM(left, client.bottom / 2));
         Check(lastX > client.right && LOWORD(atLeft) == 0,
-              std::string(name) + " shows \"" + win32::Narrow(figure) + "\" from character " +
-                  std::to_string(LOWORD(atLeft)) + ", its last at x " + std::to_string(lastX));
+              Said(name, " shows \"", win32::Narrow(figure), "\" from character ", LOWORD(atLeft),
+                   ", its last at x ", lastX));
         CheckFigureShown(box);
-        RECT r{};
-        GetWindowRect(box, &r);
+        const RECT r = Rect(box);
         SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
         std::wstring tip;
         WaitFor(
@@ -80,13 +64,11 @@ void CheckLayout(HWND main, int wanted) {
     if (changedDpi == 0) {  // else the DPI the driver sent
         Check(dpi == wanted, Said("the window runs at ", dpi, " DPI"));
     }
-    RECT client{};
-    GetClientRect(main, &client);
+    const RECT client = Rect(main, GetClientRect);
     Check(client.right == MulDiv(main_form::kClientWidth, dpi, 1440) &&
               client.bottom == MulDiv(main_form::kClientHeight, dpi, 1440),
           Said("client area ", client.right, " x ", client.bottom, " at ", dpi, " DPI"));
-    RECT frame{};
-    GetWindowRect(main, &frame);
+    const RECT frame = Rect(main);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(main, MONITOR_DEFAULTTONEAREST), &monitor);
@@ -99,8 +81,7 @@ void CheckLayout(HWND main, int wanted) {
           "a fixed frame with a close box only");
     for (const ControlDef& def : main_form::Controls()) {
         HWND control = MainControl(main, def.name);
-        RECT actual{};
-        GetWindowRect(control, &actual);
+        const RECT actual = Rect(control);
         const RECT design = OnScreen(main, def);
         const bool combo = def.kind == ControlKind::ComboBox;  // its height is its font's
         Check(control != main && actual.left == design.left && actual.top == design.top &&
@@ -118,40 +99,34 @@ void CheckLayout(HWND main, int wanted) {
 // inside of its frame.
 void CheckTextFits(HWND window, std::span<const ControlDef> controls) {
     const int dpi = static_cast<int>(GetDpiForWindow(window));
-    struct Placed {
-        HWND control;
-        RECT rect;  // in the window's client coordinates
-    };
-    const auto placedOf = [window](HWND control) {
-        Placed p{control, {}};
-        GetWindowRect(control, &p.rect);
-        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&p.rect), 2);
-        return p;
-    };
-    std::vector<Placed> shown;
+    std::vector<HWND> shown;
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (IsWindowVisible(child)) {
-            shown.push_back(placedOf(child));
+            shown.push_back(child);
         }
     }
-    std::vector<std::pair<const ControlDef*, Placed>> measured;
+    // Each label and button shown, at its place in the window's client area.
+    std::vector<std::tuple<const ControlDef*, HWND, RECT>> measured;
     for (const ControlDef& def : controls) {
         HWND control = ControlAt(window, controls, def.name);
+        RECT r = Rect(control);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
         if ((def.kind == ControlKind::Label || def.kind == ControlKind::Button) &&
             control != window && IsWindowVisible(control)) {
-            measured.emplace_back(&def, placedOf(control));
+            measured.emplace_back(&def, control, r);
         }
     }
     constexpr UINT kKeep = SWP_NOZORDER | SWP_NOACTIVATE;
-    for (const Placed& placed : shown) {
-        SetWindowPos(placed.control, nullptr, 0, 0, 0, 0,
-                     kKeep | SWP_NOMOVE | SWP_NOSIZE | SWP_HIDEWINDOW);
-    }
-    RECT client{};
-    GetClientRect(window, &client);
-    for (const auto& [def, placed] : measured) {
+    const auto showAll = [&](UINT showOrHide) {
+        for (HWND control : shown) {
+            SetWindowPos(control, nullptr, 0, 0, 0, 0,
+                         kKeep | SWP_NOMOVE | SWP_NOSIZE | showOrHide);
+        }
+    };
+    showAll(SWP_HIDEWINDOW);
+    const RECT client = Rect(window, GetClientRect);
+    for (const auto& [def, control, r] : measured) {
         const bool button = def->kind == ControlKind::Button;
-        const RECT& r = placed.rect;
         const int width = r.right - r.left;
         const int height = r.bottom - r.top;
         const int wanted = height + MulDiv(40, dpi, 96);
@@ -161,10 +136,10 @@ void CheckTextFits(HWND window, std::span<const ControlDef> controls) {
         const int left = std::clamp<int>(r.left - sideways, 0, client.right - width - 2 * sideways);
         const int top =
             std::clamp<int>(r.top - upwards, 0, client.bottom - height - upwards - downwards);
-        SetWindowPos(placed.control, nullptr, left, top, width + 2 * sideways,
+        SetWindowPos(control, nullptr, left, top, width + 2 * sideways,
                      height + upwards + downwards, kKeep | SWP_SHOWWINDOW);
-        RedrawWindow(placed.control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        RECT grown = ClientOnScreen(placed.control);
+        RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        RECT grown = ClientOnScreen(control);
         // The usual client area, where it stands in the grown one.
         RECT room{sideways, upwards, grown.right - grown.left - sideways,
                   grown.bottom - grown.top - downwards};
@@ -186,7 +161,7 @@ void CheckTextFits(HWND window, std::span<const ControlDef> controls) {
             },
             3000);
         OffsetRect(&ink, frame, frame);
-        SetWindowPos(placed.control, nullptr, r.left, r.top, width, height, kKeep | SWP_HIDEWINDOW);
+        SetWindowPos(control, nullptr, r.left, r.top, width, height, kKeep | SWP_HIDEWINDOW);
         // A label does not grow sideways: ink on its outermost column is cut
         // there, but a left-aligned one's text starts at its left edge.
         const bool fits = ink.right > ink.left && ink.top >= room.top &&
@@ -197,10 +172,7 @@ void CheckTextFits(HWND window, std::span<const ControlDef> controls) {
                          "..", ink.right, " x ", ink.top, "..", ink.bottom, ", its room ",
                          room.left, "..", room.right, " x ", room.top, "..", room.bottom));
     }
-    for (const Placed& placed : shown) {
-        SetWindowPos(placed.control, nullptr, 0, 0, 0, 0,
-                     kKeep | SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-    }
+    showAll(SWP_SHOWWINDOW);
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 

@@ -1,17 +1,8 @@
 // "lifetime": the error dialog, the About dialog and System Info as they
 // open and close, Reset, and Quit closing the main window only: the open
 // dialogs keep the process until they, too, are closed.
-#include <algorithm>
-#include <set>
 
-#include "app/application_info.h"
-#include "i18n/translation.h"
-#include "system_info/system_info_launcher.h"
 #include "tests/ui/win32/driver.h"
-#include "ui/forms/about_form.h"
-#include "ui/forms/error_form.h"
-#include "ui/forms/main_form.h"
-#include "ui/win32/text.h"
 
 namespace wagelyn::drive {
 
@@ -22,8 +13,7 @@ namespace {
 // from Wagelyn.exe on that face) as the icon has, and the face in its
 // see-through corner.
 void CheckIconDrawn(HWND picture, const std::wstring& exe) {
-    RECT box{};
-    GetWindowRect(picture, &box);
+    const RECT box = Rect(picture);
     const auto pixelAt = [](LONG x, LONG y) { return ScreenPixels({x, y, x + 1, y + 1})[0]; };
     const std::uint32_t face = pixelAt(box.left - 2, box.top - 2);
     const bool cornerIsFace =
@@ -43,9 +33,8 @@ void CheckIconDrawn(HWND picture, const std::wstring& exe) {
     long shown = 0;
     WaitFor(
         [&] {
-            const std::vector<std::uint32_t> pixels = PixelsIn(picture, 0);
-            shown = std::count_if(pixels.begin(), pixels.end(),
-                                  [&](std::uint32_t c) { return own.count(c) != 0; });
+            shown = std::ranges::count_if(PixelsIn(picture, 0),
+                                          [&](std::uint32_t c) { return own.contains(c); });
             return shown >= ownPixels * 9 / 10;
         },
         3000);
@@ -70,7 +59,7 @@ void CheckErrorsAndReset(const Run& run) {
                   GetWindow(error, GW_OWNER) == nullptr,
               "the error dialog stands at its place, with no owner");
         CheckHeard("the error dialog", error, error_form::Form(), DesignColour);
-        PressEscape(error);
+        PressKeys(error, {VK_ESCAPE, VK_TAB});
         Check(IsWindowVisible(error), "Escape leaves the error dialog open");
         CloseDialog(error, error_form::Form());
         Check(WaitFor([&] { return run.program.Count(caption) == 0; }, 5000), "OK closes it");
@@ -121,7 +110,7 @@ void CheckAboutAndSystemInfo(const Run& run) {
     Sleep(300);
     Check(run.program.Count(caption) == 1, "a second Help > About shows the same dialog");
     // Escape closes it, as its cancel button (the error dialog has none).
-    PressEscape(about);
+    PressKeys(about, {VK_ESCAPE, VK_TAB});
     Check(WaitFor([&] { return run.program.Count(caption) == 0; }, 3000),
           "Escape closes the About dialog");
     ShowAbout(run.main);

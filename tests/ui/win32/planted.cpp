@@ -1,10 +1,7 @@
 // "planted": only uses what loads libraries at run time (a screen reader's
 // request, Print, About, System Info) and quits: run_wagelyn.sh checks that
 // none was taken from beside the program.
-#include "app/application_info.h"
 #include "tests/ui/win32/driver.h"
-#include "ui/forms/about_form.h"
-#include "ui/forms/main_form.h"
 
 namespace wagelyn::drive {
 

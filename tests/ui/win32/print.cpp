@@ -3,13 +3,48 @@
 #include <memory>
 
 #include "tests/ui/win32/driver.h"
-#include "ui/forms/main_form.h"
 
 namespace wagelyn::drive {
 
+namespace {
+
+// The screen's image of the window's client area, as a 32-bit BMP, its
+// rows from the bottom up, as most readers of BMP files expect.
+void SaveScreenshot(HWND window, const char* path) {
+    const RECT r = ClientOnScreen(window);
+    const std::vector<std::uint32_t> pixels = ScreenPixels(r);
+    const LONG width = r.right - r.left;
+    const LONG height = r.bottom - r.top;
+    const DWORD headers = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    const BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(headers + pixels.size() * 4), 0, 0,
+                                headers};
+    const BITMAPINFOHEADER info{sizeof info, width, height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    if (FILE* out = std::fopen(path, "wb")) {
+        std::fwrite(&file, sizeof file, 1, out);
+        std::fwrite(&info, sizeof info, 1, out);
+        for (LONG y = height - 1; y >= 0; --y) {
+            std::fwrite(&pixels[static_cast<std::size_t>(y * width)], 4, width, out);
+        }
+        std::fclose(out);
+    }
+}
+
+}  // namespace
+
 // Presses Print and waits until its work is done, watching the window.
 PrintPress PressPrint(const Run& run) {
-    PostMessageW(MainControl(run.main, "Command15"), BM_CLICK, 0, 0);
+    const HWND print = MainControl(run.main, "Command15");
+    PostMessageW(print, BM_CLICK, 0, 0);
+    PrintPress press;
+    const auto watch = [&] {
+        press.tookNoInput = press.tookNoInput || IsWindowEnabled(run.main) == FALSE;
+    };
+    // Taken once the click has given Print the focus or its work has begun:
+    // a message sent before that would be answered before the click.
+    WaitFor([&] {
+        watch();
+        return press.tookNoInput || FocusIn(run.main) == print;
+    });
     // Answered once the click's handler has returned, or while a message box waits.
     const std::unique_ptr<void, decltype(&CloseHandle)> answered(
         CreateThread(
@@ -22,9 +57,8 @@ PrintPress PressPrint(const Run& run) {
             },
             run.main, 0, nullptr),
         &CloseHandle);
-    PrintPress press;
     while (answered && WaitForSingleObject(answered.get(), 1) == WAIT_TIMEOUT) {
-        press.tookNoInput = press.tookNoInput || IsWindowEnabled(run.main) == FALSE;
+        watch();
     }
     press.said = CloseMessageBox(run, 1000);
     return press;

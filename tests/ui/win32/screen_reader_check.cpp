@@ -5,12 +5,7 @@
 #include <initguid.h>  // IID_IAccessible defined here: Wine rejects the import library's
 #include <oleacc.h>
 
-#include <map>
-
-#include "i18n/translation.h"
 #include "ui/forms/spoken_text.h"
-#include "ui/win32/handles.h"
-#include "ui/win32/text.h"
 
 namespace wagelyn::drive {
 namespace {
@@ -102,9 +97,14 @@ std::string Quoted(std::string_view text) {
 // language in use.
 void CheckHeard(const std::string& when, HWND window, const FormDef& form,
                 const std::function<Colour(const ControlDef&)>& colourOf) {
-    const auto compare = [&](const std::string& control, HWND hwnd, const std::string& name,
-                             const std::string& description, long role, bool annotated,
-                             bool ownName = false) {
+    // `texts`: the form's accessible texts for the control, if any; the
+    // window's own name is not asked for through IDispatch.
+    const auto compare = [&](const std::string& control, HWND hwnd, const AccessibleDef* texts,
+                             Colour colour, long role, bool isWindow = false) {
+        const bool ownName = texts != nullptr && !texts->name.empty();
+        const std::string name = ownName ? ScreenReaderText(texts->name) : Spoken(TextOf(hwnd));
+        const std::string description =
+            texts != nullptr ? ScreenReaderText(DescriptionOf(*texts, colour)) : std::string();
         const std::string what = when + ": " + control;
         const Heard heard = Hear(hwnd);
         if (!Check(heard.read, what + " gives an accessible object")) {
@@ -114,7 +114,7 @@ void CheckHeard(const std::string& when, HWND window, const FormDef& form,
               what + " is named " + Quoted(heard.name) + ", not " + Quoted(name));
         // The program's own name, whichever way it is asked for; the system
         // answers for the rest.
-        Check(!ownName || heard.lateBoundName == name,
+        Check(!ownName || isWindow || heard.lateBoundName == name,
               what + " is named " + Quoted(heard.lateBoundName) + " through IDispatch, not " +
                   Quoted(name));
         Check(heard.description == description,
@@ -122,8 +122,8 @@ void CheckHeard(const std::string& when, HWND window, const FormDef& form,
         // Screen readers would say these marks aloud in a name of the
         // program's own ("left paren", "slash", "dash").
         for (const std::string& text : {heard.name, heard.description}) {
-            Check(!annotated || (text.find_first_of("()[]/") == std::string::npos &&
-                                 text.find(" - ") == std::string::npos),
+            Check(texts == nullptr || (text.find_first_of("()[]/") == std::string::npos &&
+                                       text.find(" - ") == std::string::npos),
                   what + " is heard with no punctuation noise: " + Quoted(text));
         }
         // Where the system has no object for the class (Wine 8), every
@@ -134,71 +134,20 @@ void CheckHeard(const std::string& when, HWND window, const FormDef& form,
             what + " has the role " + std::to_string(heard.role) + ", not " + std::to_string(role));
     };
     // The window itself: named by its caption, described as the form says.
-    const AccessibleDef* own = FindAccessible(form.accessible, "");
-    compare(
-        "the window", window,
-        own != nullptr && !own->name.empty() ? ScreenReaderText(own->name) : Spoken(TextOf(window)),
-        own != nullptr ? ScreenReaderText(DescriptionOf(*own, kSystemColour)) : std::string(),
-        ROLE_SYSTEM_CLIENT, own != nullptr);
+    compare("the window", window, FindAccessible(form.accessible, ""), kSystemColour,
+            ROLE_SYSTEM_CLIENT, true);
     for (const ControlDef& def : form.controls) {
         HWND control = ControlAt(window, form.controls, def.name);
         const AccessibleDef* texts = FindAccessible(form.accessible, def.name);
-        const std::string name = texts != nullptr && !texts->name.empty()
-                                     ? ScreenReaderText(texts->name)
-                                     : Spoken(TextOf(control));
-        const std::string description = texts != nullptr
-                                            ? ScreenReaderText(DescriptionOf(*texts, colourOf(def)))
-                                            : std::string();
-        const bool ownName = texts != nullptr && !texts->name.empty();
-        compare(std::string(def.name), control, name, description,
-                kRoles[static_cast<int>(def.kind)], texts != nullptr, ownName);
+        compare(std::string(def.name), control, texts, colourOf(def),
+                kRoles[static_cast<int>(def.kind)]);
         if (def.kind == ControlKind::ComboBox) {
             // Where the focus is when the user is in it.
             compare(std::string(def.name) + "'s field",
-                    FindWindowExW(control, nullptr, L"Edit", nullptr), name, description,
-                    ROLE_SYSTEM_TEXT, texts != nullptr, ownName);
+                    FindWindowExW(control, nullptr, L"Edit", nullptr), texts, colourOf(def),
+                    ROLE_SYSTEM_TEXT);
         }
     }
-}
-
-namespace {
-
-std::map<DWORD, std::set<HWND>>& Raised() {
-    static std::map<DWORD, std::set<HWND>> raised;
-    return raised;
-}
-
-void CALLBACK OnEvent(HWINEVENTHOOK /*hook*/, DWORD event, HWND window, LONG object, LONG child,
-                      DWORD /*thread*/, DWORD /*time*/) {
-    if (object == OBJID_CLIENT && child == CHILDID_SELF) {
-        Raised()[event].insert(window);
-    }
-}
-
-}  // namespace
-
-WinEvents::WinEvents(DWORD process, DWORD event)
-    : event_(event),
-      hook_(SetWinEventHook(event, event, nullptr, OnEvent, process, 0, WINEVENT_OUTOFCONTEXT)) {
-    Raised()[event].clear();
-}
-
-WinEvents::~WinEvents() {
-    if (hook_ != nullptr) {
-        UnhookWinEvent(hook_);
-    }
-}
-
-const std::set<HWND>& WinEvents::Collect(int milliseconds) {
-    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(milliseconds);
-    MSG message{};
-    while (GetTickCount64() < end) {
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            DispatchMessageW(&message);
-        }
-        Sleep(10);
-    }
-    return Raised()[event_];
 }
 
 std::string NameHeard(HWND window) {

@@ -3,18 +3,32 @@
 // the catalogue's language; every text fitting its control; figures in the
 // regional format "." and "," whatever the language (run_wagelyn.sh sets
 // it). "german": the same in English, with the format "," and ".".
-#include "app/application_info.h"
-#include "i18n/translation.h"
-#include "system_info/system_info_launcher.h"
 #include "tests/ui/win32/driver.h"
-#include "ui/forms/about_form.h"
-#include "ui/forms/main_form.h"
 #include "ui/forms/print_report.h"
-#include "ui/win32/text.h"
 
 namespace wagelyn::drive {
 
 namespace {
+
+// `text` drawn in `font`, in the menu text colour, centred on `face`.
+std::vector<std::uint32_t> TextPixels(std::string_view text, const LOGFONTW& font, int width,
+                                      int height, std::uint32_t face) {
+    return Drawn(width, height, [&](HDC memory, HDC) {
+        const win32::Font made(CreateFontIndirectW(&font));
+        const win32::Selection selected(memory, made.get());
+        const RECT all{0, 0, width, height};
+        FillRect(memory, &all, Brush(face).get());
+        SetTextColor(memory, GetSysColor(COLOR_MENUTEXT));
+        SetBkMode(memory, TRANSPARENT);
+        const std::wstring wide = win32::Widen(text);
+        // Clipped, as a menu bar clips each item, to the text's advance.
+        RECT item{};
+        DrawTextW(memory, wide.c_str(), static_cast<int>(wide.size()), &item,
+                  DT_SINGLELINE | DT_CALCRECT);
+        OffsetRect(&item, (width - item.right) / 2, (height - item.bottom) / 2);
+        DrawTextW(memory, wide.c_str(), static_cast<int>(wide.size()), &item, DT_SINGLELINE);
+    });
+}
 
 // The pixels that stand out from an image's most common colour, cropped
 // to their bounds: the shape of the text drawn in it, wherever it stands.
