@@ -124,8 +124,12 @@ void CheckFigureShown(HWND box) {
 // drawn blue and the others red, each shown whole or cut with an ellipsis.
 void CheckConversions(HWND main, bool decimalComma) {
     for (const testing::WorkedExample& example : testing::kWorkedExamples) {
-        Convert(main, example.source, InFormat(example.figure, decimalComma),
-                InFormat(example.tax, decimalComma));
+        const std::string typed = InFormat(example.figure, decimalComma);
+        Convert(main, example.source, typed, InFormat(example.tax, decimalComma));
+        const std::string_view source = main_form::kPeriodControls[IndexOf(example.source)].box;
+        const std::string kept = win32::Narrow(TextOf(MainControl(main, source)));
+        Check(kept == typed, std::string(example.name) + " keeps \"" + typed + "\" as typed in " +
+                                 std::string(source) + ": \"" + kept + "\"");
         for (const auto& [period, text] : example.texts) {
             const std::string_view box = main_form::kPeriodControls[IndexOf(period)].box;
             const std::string shown = win32::Narrow(TextOf(MainControl(main, box)));
