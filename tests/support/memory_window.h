@@ -35,7 +35,9 @@ public:
     void Convert(Period source, std::string_view figure, std::string_view tax,
                  const NumberFormat& format);
 
-    double factor = 1.0;  // the take-home factor that runs keep between them
+    // The take-home factor that runs keep between them: 0, not the 1 that a tax
+    // of 0 gives, so that a run that leaves it unwritten shows.
+    double factor = 0.0;
 
 private:
     Texts texts_;
