@@ -3,6 +3,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <string>
 #include <string_view>
 
 #include "tests/support/worked_examples.h"
@@ -27,8 +28,13 @@ const Region kRegions[] = {
 };
 
 const testing::WorkedExample& Example(std::string_view name) {
-    return *std::find_if(std::begin(testing::kWorkedExamples), std::end(testing::kWorkedExamples),
-                         [name](const testing::WorkedExample& e) { return e.name == name; });
+    const auto found =
+        std::find_if(std::begin(testing::kWorkedExamples), std::end(testing::kWorkedExamples),
+                     [name](const testing::WorkedExample& e) { return e.name == name; });
+    if (found == std::end(testing::kWorkedExamples)) {
+        qFatal("no worked example is named %s", std::string(name).c_str());
+    }
+    return *found;
 }
 
 }  // namespace

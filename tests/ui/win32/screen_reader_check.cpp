@@ -5,6 +5,8 @@
 #include <initguid.h>  // IID_IAccessible defined here: Wine rejects the import library's
 #include <oleacc.h>
 
+#include <iterator>
+
 #include "ui/forms/spoken_text.h"
 
 namespace wagelyn::drive {
@@ -23,6 +25,8 @@ std::string Spoken(std::wstring text) {
 // Each ControlKind's role, in the order of its values.
 constexpr long kRoles[] = {ROLE_SYSTEM_STATICTEXT, ROLE_SYSTEM_TEXT, ROLE_SYSTEM_COMBOBOX,
                            ROLE_SYSTEM_PUSHBUTTON, ROLE_SYSTEM_GRAPHIC};
+static_assert(std::size(kRoles) == static_cast<std::size_t>(ControlKind::Picture) + 1,
+              "a role for every kind of control");
 
 struct Heard {
     bool read = false;
