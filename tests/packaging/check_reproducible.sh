@@ -14,7 +14,8 @@ set -euo pipefail
 source_dir=$1
 source "$(dirname "$0")/../support/harness.sh"
 require_tools git cmake cpack ninja dpkg-shlibdeps x86_64-w64-mingw32-g++ makensis
-commit=$(git -C "$source_dir" rev-parse HEAD 2>/dev/null) || skip "$source_dir is not a git checkout"
+commit=$(git -C "$source_dir" rev-parse HEAD 2>/dev/null) ||
+    skip "$source_dir is not a git checkout"
 [ -z "$(git -C "$source_dir" status --porcelain --untracked-files=no)" ] ||
     echo "check_reproducible: uncommitted changes are not built, only $commit" >&2
 mkdir -p "$2"

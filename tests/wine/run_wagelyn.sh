@@ -33,7 +33,8 @@ if [ "$concern" = built ]; then
         check "built with $flag" grep -qx "\s*$flag" <<<"$headers"
     done
     check "with a stack protector" grep -qF '*** stack smashing detected ***' "$exe"
-    check "its version record names it" sh -c "strings -el '$exe' | grep -A1 -x ProductName | grep -qx Wagelyn"
+    check "its version record names it" \
+        sh -c "strings -el '$exe' | grep -A1 -x ProductName | grep -qx Wagelyn"
     for setting in 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' '>PerMonitorV2<' \
         '>UTF-8</activeCodePage>' '{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}'; do
         check "its manifest has $setting" grep -qF "$setting" "$exe"
