@@ -7,5 +7,7 @@ set -euo pipefail
 build=$1
 source "$(dirname "$0")/../support/wine.sh"
 wine_test_session --no-display x86_64-w64-mingw32-g++
-wine "$build/tests/platform/windows/platform_windows_test.exe" \
+# Wine names Unix files in the locale's character set: a UTF-8 one, whatever
+# the caller's, for the folder outside ASCII.
+LC_ALL=C.UTF-8 wine "$build/tests/platform/windows/platform_windows_test.exe" \
     "$(winepath -w "$build/tests/platform/windows/marker.exe")" </dev/null
