@@ -16,14 +16,18 @@ start_wine() {
     export WINEPREFIX="$1/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
     # In the caller's display, or none: Wine's desktop keeps the one it
     # started with.
-    wineboot -i >/dev/null 2>&1
+    quietly "$1/wineboot.log" wineboot -i
     # Without a window manager Wine waits for one whenever a window closes.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
 }
 
 stop_wine() {
+    # Wait for the server to end before its prefix goes: Wine names a server
+    # by its prefix's inode, which the next test's new prefix may be given,
+    # and a server still ending there would take that test's programs.
     if [ -n "${WINEPREFIX:-}" ]; then
         wineserver -k 2>/dev/null || true
+        wineserver -w 2>/dev/null || true
     fi
 }
 
@@ -35,6 +39,8 @@ wine_test_session() {
     mkdir -p "$parent"
     work=$(mktemp -d "$(cd "$parent" && pwd)/wagelyn-wine.XXXXXX")
     trap 'stop_wine; stop_xvfb; rm -rf "$work"' EXIT
+    # A step that ends the test early (set -e) says which, whatever it printed.
+    trap 'echo "$(basename "$0"): line $LINENO failed: $BASH_COMMAND" >&2' ERR
     if [ -n "$display" ]; then
         start_xvfb "$work"
     else
