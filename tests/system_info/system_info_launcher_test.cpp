@@ -112,7 +112,6 @@ public:
     std::vector<std::string> filesAsked;
     std::set<std::string> startable;
     std::vector<std::string> started;
-    std::map<std::string, std::string> variables;
 
     bool NormalFileExists(std::string_view path) override {
         filesAsked.emplace_back(path);
@@ -134,15 +133,13 @@ public:
         return platform::IsFullWindowsProgramPath(path);
     }
 
-    // Expands %NAME% from `variables`, as ExpandEnvironmentStringsA does.
+    // Expands %SystemRoot%, as ExpandEnvironmentStringsA does where it is
+    // C:\Windows; any other reference stays as it is, as an unset one would.
     std::string Expand(std::string_view text) override {
+        constexpr std::string_view kReference = "%SystemRoot%";
         std::string out(text);
-        for (const auto& [name, value] : variables) {
-            const std::string reference = "%" + name + "%";
-            for (std::size_t at = out.find(reference); at != std::string::npos;
-                 at = out.find(reference, at + value.size())) {
-                out.replace(at, reference.size(), value);
-            }
+        for (auto at = out.find(kReference); at != std::string::npos; at = out.find(kReference)) {
+            out.replace(at, kReference.size(), "C:\\Windows");
         }
         return out;
     }
@@ -241,7 +238,6 @@ TEST_P(LaunchTest, StartsTheToolOrSaysItIsUnavailable) {
     for (const auto* programs : {&c.files, &c.started, &c.decoys}) {
         machine.startable.insert(programs->begin(), programs->end());
     }
-    machine.variables["SystemRoot"] = "C:\\Windows";
 
     EXPECT_EQ(LaunchSystemInformation({registry, machine, machine, machine}),
               c.started.empty() ? SysInfoOutcome::Unavailable : SysInfoOutcome::Started);
