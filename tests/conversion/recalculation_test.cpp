@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "formats.h"
 #include "tests/support/memory_window.h"
@@ -21,6 +23,15 @@ namespace {
 
 using namespace testing;
 
+// The window after `figure` and `tax` are typed in and `source`'s button is
+// pressed.
+MemoryWindow After(Period source, std::string_view figure, std::string_view tax,
+                   const NumberFormat& format = kEnglish) {
+    MemoryWindow window;
+    window.Convert(source, figure, tax, format);
+    return window;
+}
+
 // The colours after a run from `source`: its box blue, the others red.
 MemoryWindow::Colours ColoursAfterRunFrom(Period source) {
     MemoryWindow::Colours colours;
@@ -29,11 +40,24 @@ MemoryWindow::Colours ColoursAfterRunFrom(Period source) {
     return colours;
 }
 
-// Runs `e` under `format`: the texts it names, blue and red, no box empty.
-void ExpectWorkedExample(const WorkedExample& e, const NumberFormat& format) {
-    MemoryWindow window;
-    window.Convert(e.source, e.figure, e.tax, format);
+// A worked example, and the regional separators it is typed and read with.
+struct Example : WorkedExample {
+    // Implicit: a worked example as it stands is in English.
+    Example(WorkedExample example, NumberFormat separators = kEnglish)
+        : WorkedExample(std::move(example)), format(std::move(separators)) {}
+    NumberFormat format;
+};
 
+void PrintTo(const Example& example, std::ostream* os) {
+    *os << example.name;
+}
+
+class WorkedExampleTest : public ::testing::TestWithParam<Example> {};
+
+// The texts the example names, blue and red, no box empty.
+TEST_P(WorkedExampleTest, WritesExactTexts) {
+    const Example& e = GetParam();
+    const MemoryWindow window = After(e.source, e.figure, e.tax, e.format);
     EXPECT_EQ(window.ErrorsShown(), 0);
     EXPECT_EQ(window.BoxText(e.source), e.figure);
     for (const auto& [period, text] : e.texts) {
@@ -43,29 +67,35 @@ void ExpectWorkedExample(const WorkedExample& e, const NumberFormat& format) {
     EXPECT_EQ(std::ranges::count(window.AllTexts(), ""), 0);
 }
 
-class WorkedExampleTest : public ::testing::TestWithParam<WorkedExample> {};
-
-TEST_P(WorkedExampleTest, WritesExactTexts) {
-    ExpectWorkedExample(GetParam(), kEnglish);
-}
-
-INSTANTIATE_TEST_SUITE_P(Examples, WorkedExampleTest, ::testing::ValuesIn(kWorkedExamples),
+INSTANTIATE_TEST_SUITE_P(Examples, WorkedExampleTest,
+                         ::testing::ValuesIn(std::vector<Example>(std::begin(kWorkedExamples),
+                                                                  std::end(kWorkedExamples))),
                          RowName());
 
+// clang-format off
+const Example kLocales[] = {
+    {{"GermanGrouped", P::Annual, "52.000", "0",
+      {{P::Monthly, "4333,33"}, {P::BiWeekly, "2000"}, {P::Hourly35, "28,57"},
+       {P::Daily35, "199,99"}, {P::Minute40, "0,4167"}, {P::Second35, "0,0079"}}}, kGerman},
+    {{"GermanDecimalTax", P::Annual, "52000", "12,5",
+      {{P::Weekly, "875"}, {P::Hourly40, "21,88"}}}, kGerman},
+    {{"FrenchNarrowSpace", P::Annual, "52\u202F000", "20",
+      {{P::Monthly, "3466,67"}, {P::Daily35, "160,02"}}}, kFrench},
+};
+// clang-format on
+
+// Worked examples under other regional separators.
+INSTANTIATE_TEST_SUITE_P(Locales, WorkedExampleTest, ::testing::ValuesIn(kLocales), RowName());
+
 TEST(Recalculate, Hourly40At25LeavesTheSameTextsAsWeekly1000) {
-    MemoryWindow weekly;
-    MemoryWindow hourly;
-    weekly.Convert(P::Weekly, "1000", "0", kEnglish);
-    hourly.Convert(P::Hourly40, "25", "0", kEnglish);
-    EXPECT_EQ(hourly.AllTexts(), weekly.AllTexts());
+    EXPECT_EQ(After(P::Hourly40, "25", "0").AllTexts(), After(P::Weekly, "1000", "0").AllTexts());
 }
 
 class SameButtonTwiceTest : public ::testing::TestWithParam<PeriodInfo> {};
 
 TEST_P(SameButtonTwiceTest, WritesTheSameTexts) {
     const Period source = GetParam().period;
-    MemoryWindow window;
-    window.Convert(source, "1234.5678", "23", kEnglish);
+    MemoryWindow window = After(source, "1234.5678", "23");
     const MemoryWindow first = window;
     Recalculate(source, window, window.factor, kEnglish);
     EXPECT_EQ(window.AllTexts(), first.AllTexts());
@@ -77,19 +107,16 @@ INSTANTIATE_TEST_SUITE_P(Periods, SameButtonTwiceTest, ::testing::ValuesIn(kPeri
 // What a failed run leaves behind, by where it stopped.
 struct Failure : NamedRow {
     Period source;
-    std::string sourceText;
-    std::string tax;
-    bool factorChanged;
-    bool sourceTurnsBlue;
+    std::string sourceText, tax;
+    bool factorChanged, sourceTurnsBlue;
 };
 
 class FailureTest : public ::testing::TestWithParam<Failure> {};
 
 TEST_P(FailureTest, StopsAndShowsTheErrorDialog) {
     const Failure& f = GetParam();
-    MemoryWindow window;
     // A completed earlier run, so that "nothing changed" is visible.
-    window.Convert(P::Annual, "52000", "0", kEnglish);
+    MemoryWindow window = After(P::Annual, "52000", "0");
     ASSERT_EQ(window.ErrorsShown(), 0);
     MemoryWindow expected = window;
 
@@ -148,37 +175,6 @@ TEST(Recalculate, OverflowAtALaterRuleKeepsEarlierTextsAndColours) {
     EXPECT_EQ(window.BoxColour(P::Monthly), MemoryWindow::kDefaultText);  // never turned red
 }
 
-// Worked examples under other regional separators.
-struct LocaleCase {
-    NumberFormat format;
-    WorkedExample example;
-};
-
-void PrintTo(const LocaleCase& c, std::ostream* os) {
-    *os << c.example.name;
-}
-
-class LocaleTest : public ::testing::TestWithParam<LocaleCase> {};
-
-TEST_P(LocaleTest, ReadsAndWritesRegionalSeparators) {
-    ExpectWorkedExample(GetParam().example, GetParam().format);
-}
-
-// clang-format off
-const LocaleCase kLocales[] = {
-    {kGerman, {"GermanGrouped", P::Annual, "52.000", "0",
-     {{P::Monthly, "4333,33"}, {P::BiWeekly, "2000"}, {P::Hourly35, "28,57"},
-      {P::Daily35, "199,99"}, {P::Minute40, "0,4167"}, {P::Second35, "0,0079"}}}},
-    {kGerman, {"GermanDecimalTax", P::Annual, "52000", "12,5",
-     {{P::Weekly, "875"}, {P::Hourly40, "21,88"}}}},
-    {kFrench, {"FrenchNarrowSpace", P::Annual, "52\u202F000", "20",
-     {{P::Monthly, "3466,67"}, {P::Daily35, "160,02"}}}},
-};
-// clang-format on
-
-INSTANTIATE_TEST_SUITE_P(Locales, LocaleTest, ::testing::ValuesIn(kLocales),
-                         [](const auto& info) { return TestName(info.param.example.name); });
-
 TEST(LoadDefaults, SetsTaxToZeroAndFactorToOne) {
     MemoryWindow window;
     window.SetTaxText("20");
@@ -191,8 +187,7 @@ TEST(LoadDefaults, SetsTaxToZeroAndFactorToOne) {
 }
 
 TEST(ResetBoxes, EmptiesEveryBoxAndKeepsColoursTaxAndFactor) {
-    MemoryWindow window;
-    window.Convert(P::Annual, "52000", "20", kEnglish);
+    MemoryWindow window = After(P::Annual, "52000", "20");
     ResetBoxes(window);
     EXPECT_EQ(std::ranges::count(window.AllTexts(), ""), kPeriodCount);
     EXPECT_EQ(window.AllColours(), ColoursAfterRunFrom(P::Annual));

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -20,10 +21,7 @@ namespace {
 using namespace testing;
 
 struct LocaleCase : NamedRow {
-    const char* language;
-    const char* lcAll;
-    const char* lcMessages;
-    const char* lang;
+    std::string_view language, lcAll, lcMessages, lang;
     std::vector<std::string> expected;
 };
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "conversion/number_format.h"
+#include "conversion/recalculation.h"
 #include "conversion/window_operations.h"
 
 namespace wagelyn {
@@ -16,10 +17,15 @@ public:
     using Texts = std::array<std::string, kPeriodCount>;
     using Colours = std::array<Colour, kPeriodCount>;
 
-    MemoryWindow();
+    MemoryWindow() {
+        colours_.fill(kDefaultText);
+        colours_[IndexOf(Period::Annual)] = kBlue;
+    }
 
     std::string BoxText(Period period) const override { return texts_[IndexOf(period)]; }
-    void SetBoxText(Period period, std::string_view text) override;
+    void SetBoxText(Period period, std::string_view text) override {
+        texts_[IndexOf(period)] = text;
+    }
     void SetBoxColour(Period period, Colour colour) override { colours_[IndexOf(period)] = colour; }
     std::string TaxText() const override { return tax_; }
     void SetTaxText(std::string_view text) override { tax_ = text; }
@@ -33,7 +39,11 @@ public:
     // Types `figure` into `source`'s box and `tax` into the tax box, then
     // presses `source`'s button.
     void Convert(Period source, std::string_view figure, std::string_view tax,
-                 const NumberFormat& format);
+                 const NumberFormat& format) {
+        SetBoxText(source, figure);
+        SetTaxText(tax);
+        Recalculate(source, *this, factor, format);
+    }
 
     // The take-home factor that runs keep between them: 0, not the 1 that a tax
     // of 0 gives, so that a run that leaves it unwritten shows.
@@ -41,7 +51,7 @@ public:
 
 private:
     Texts texts_;
-    Colours colours_{};
+    Colours colours_;
     std::string tax_;
     int errorsShown_ = 0;
 };

@@ -3,15 +3,147 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
+#include <map>
 #include <optional>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
-#include "tests/platform/fake_platform.h"
+#include "platform/program_path.h"
 #include "tests/support/row_names.h"
 
 namespace wagelyn {
 namespace {
 
 using namespace testing;
+
+// In-memory stand-ins for the platform seams that follow the Windows API's
+// contract: result codes, size rules, access rights; and they record calls.
+struct StoredValue {
+    std::uint32_t type;
+    std::vector<std::uint8_t> bytes;
+};
+
+StoredValue Text(const std::string& text, bool terminated = true,
+                 std::uint32_t type = platform::kRegSz) {
+    const char* chars = text.c_str();  // its terminator included
+    return {type, {chars, chars + text.size() + (terminated ? 1 : 0)}};
+}
+
+StoredValue Expandable(const std::string& text) {
+    return Text(text, true, platform::kRegExpandSz);
+}
+
+StoredValue Dword(std::uint32_t number) {
+    return {platform::kRegDword,
+            {static_cast<std::uint8_t>(number), static_cast<std::uint8_t>(number >> 8),
+             static_cast<std::uint8_t>(number >> 16), static_cast<std::uint8_t>(number >> 24)}};
+}
+
+struct StoredKey {
+    bool readOnly = false;  // the user holds read rights only
+    std::map<std::string, StoredValue> values;
+};
+
+class FakeRegistry final : public platform::Registry {
+public:
+    std::map<std::string, StoredKey> keys;  // under HKEY_LOCAL_MACHINE
+    std::vector<std::string> asked;         // every key an open was tried on
+    std::vector<std::uint32_t> accessRequested;
+    int closes = 0;
+    std::map<platform::KeyHandle, const StoredKey*> live;  // the open keys
+
+    long OpenKey(platform::KeyHandle root, std::string_view subKey, std::uint32_t /*options*/,
+                 std::uint32_t access, platform::KeyHandle& key) override {
+        accessRequested.push_back(access);
+        asked.emplace_back(subKey);
+        key = 0;
+        const auto found = keys.find(std::string(subKey));
+        if (root != platform::kLocalMachine || found == keys.end()) {
+            return platform::kErrorFileNotFound;
+        }
+        if (found->second.readOnly && (access & platform::kWriteRights) != 0) {
+            return platform::kErrorAccessDenied;
+        }
+        key = next_++;
+        live[key] = &found->second;
+        return platform::kErrorSuccess;
+    }
+
+    long QueryValue(platform::KeyHandle key, std::string_view name, std::uint32_t& type,
+                    std::uint8_t* data, std::uint32_t& size) override {
+        if (live.count(key) == 0) {
+            return platform::kErrorInvalidHandle;
+        }
+        const auto& values = live[key]->values;
+        const auto value = values.find(std::string(name));
+        if (value == values.end()) {
+            return platform::kErrorFileNotFound;
+        }
+        const auto needed = static_cast<std::uint32_t>(value->second.bytes.size());
+        type = value->second.type;
+        const bool fits = needed <= size;
+        if (fits && needed > 0) {
+            std::memcpy(data, value->second.bytes.data(), needed);
+        }
+        size = needed;
+        return fits ? platform::kErrorSuccess : platform::kErrorMoreData;
+    }
+
+    long CloseKey(platform::KeyHandle key) override {
+        ++closes;
+        return live.erase(key) == 1 ? platform::kErrorSuccess : platform::kErrorInvalidHandle;
+    }
+
+private:
+    platform::KeyHandle next_ = 0x1000;
+};
+
+// A machine's normal files, startable programs and environment variables;
+// it records the files looked for and the programs started.
+class FakeMachine final : public platform::FileLookup,
+                          public platform::ProgramStarter,
+                          public platform::Environment {
+public:
+    std::set<std::string> files;
+    bool lookupThrows = false;
+    std::vector<std::string> filesAsked;
+    std::set<std::string> startable;
+    std::vector<std::string> started;
+
+    bool NormalFileExists(std::string_view path) override {
+        filesAsked.emplace_back(path);
+        if (lookupThrows) {
+            throw std::runtime_error("path cannot be searched");
+        }
+        return files.count(std::string(path)) == 1;
+    }
+
+    bool StartDetached(std::string_view path) override {
+        const bool starts = startable.count(std::string(path)) == 1;
+        if (starts) {
+            started.emplace_back(path);
+        }
+        return starts;
+    }
+
+    bool IsFullProgramPath(std::string_view path) const override {
+        return platform::IsFullWindowsProgramPath(path);
+    }
+
+    // Expands %SystemRoot%, as ExpandEnvironmentStringsA does where it is
+    // C:\Windows; any other reference stays as it is, as an unset one would.
+    std::string Expand(std::string_view text) override {
+        constexpr std::string_view kReference = "%SystemRoot%";
+        std::string out(text);
+        for (auto at = out.find(kReference); at != std::string::npos; at = out.find(kReference)) {
+            out.replace(at, kReference.size(), "C:\\Windows");
+        }
+        return out;
+    }
+};
 
 constexpr const char* kKey = "SOFTWARE\\Test";
 constexpr const char* kTool = "C:\\Tools\\info.exe";
@@ -52,19 +184,19 @@ const std::string k1024(1024, 'b');
 
 // clang-format off
 const ReadCase kReads[] = {
-    {"TextWithTerminator", StoredValue::Text(kTool), true, kTool},
-    {"TextWithoutTerminator", StoredValue::Text(kTool, false), true, kTool},
-    {"EmptyText", StoredValue::Text(""), true, ""},
+    {"TextWithTerminator", Text(kTool), true, kTool},
+    {"TextWithoutTerminator", Text(kTool, false), true, kTool},
+    {"EmptyText", Text(""), true, ""},
     {"ZeroBytes", StoredValue{platform::kRegSz, {}}, true, ""},
-    {"FullBuffer1023PlusTerminator", StoredValue::Text(k1023), true, k1023},
-    {"OneByteTooMany", StoredValue::Text(k1024), false, ""},
-    {"FullBufferWithoutTerminator", StoredValue::Text(k1024, false), true, k1024},
-    {"DwordSmall", StoredValue::Dword(5), true, "5"},
-    {"DwordWithInnerZeroByte", StoredValue::Dword(4096), true, "4096"},
-    {"DwordLargest", StoredValue::Dword(0xFFFFFFFF), true, "4294967295"},
+    {"FullBuffer1023PlusTerminator", Text(k1023), true, k1023},
+    {"OneByteTooMany", Text(k1024), false, ""},
+    {"FullBufferWithoutTerminator", Text(k1024, false), true, k1024},
+    {"DwordSmall", Dword(5), true, "5"},
+    {"DwordWithInnerZeroByte", Dword(4096), true, "4096"},
+    {"DwordLargest", Dword(0xFFFFFFFF), true, "4294967295"},
     {"OtherTypeLeavesTheText", StoredValue{3, {1, 2, 3}}, true, "before"},
     {"MissingValue", std::nullopt, false, ""},
-    {"ReadOnlyKeyIsRead", StoredValue::Text("C:\\x.exe"), true, "C:\\x.exe", Key::ReadOnly},
+    {"ReadOnlyKeyIsRead", Text("C:\\x.exe"), true, "C:\\x.exe", Key::ReadOnly},
     {"MissingKeyFailsWithEmptyText", std::nullopt, false, "", Key::Missing},
 };
 // clang-format on
@@ -75,7 +207,7 @@ INSTANTIATE_TEST_SUITE_P(Values, GetKeyValueTest, ::testing::ValuesIn(kReads), R
 constexpr const char* kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 constexpr const char* kFolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
 constexpr const char* kSharedTool = "C:\\Shared\\MSINFO32.EXE";
-const StoredValue kShared = StoredValue::Text("C:\\Shared");
+const StoredValue kShared = Text("C:\\Shared");
 
 struct LaunchCase : NamedRow {
     std::optional<StoredValue> path;    // first key's PATH
@@ -106,7 +238,6 @@ TEST_P(LaunchTest, StartsTheToolOrSaysItIsUnavailable) {
     for (const auto* programs : {&c.files, &c.started, &c.decoys}) {
         machine.startable.insert(programs->begin(), programs->end());
     }
-    machine.variables["SystemRoot"] = "C:\\Windows";
 
     EXPECT_EQ(LaunchSystemInformation({registry, machine, machine, machine}),
               c.started.empty() ? SysInfoOutcome::Unavailable : SysInfoOutcome::Started);
@@ -124,10 +255,6 @@ TEST_P(LaunchTest, StartsTheToolOrSaysItIsUnavailable) {
 
 constexpr std::nullopt_t kNone = std::nullopt;
 
-StoredValue Text(const std::string& text) {
-    return StoredValue::Text(text);
-}
-
 // clang-format off
 const LaunchCase kLaunches[] = {
     {"RegisteredPathStartsAndSecondKeyIsNeverRead", Text(kTool), kShared, {}, {kTool}, false},
@@ -140,13 +267,13 @@ const LaunchCase kLaunches[] = {
      {kSharedTool}, true},
     {"EmptyTextPathFallsBack", Text(""), kNone, {}, {}, true, {""}},
     {"BinaryPathFallsBack", StoredValue{3, {'C', ':', '\\', 'x'}}, kNone, {}, {}, true},
-    {"NumberAsFolderProbesNothing", kNone, StoredValue::Dword(7), {"7\\MSINFO32.EXE"}, {}, true},
+    {"NumberAsFolderProbesNothing", kNone, Dword(7), {"7\\MSINFO32.EXE"}, {}, true},
     {"BinaryFolderProbesNothingAtTheRoot", kNone, StoredValue{3, {1, 2}}, {"\\MSINFO32.EXE"}, {},
      true},
     {"EmptyFolderProbesNothingAtTheRoot", kNone, Text(""), {"\\MSINFO32.EXE"}, {}, true},
-    {"ExpandablePathIsExpanded", StoredValue::Expandable("%SystemRoot%\\info.exe"), kNone, {},
+    {"ExpandablePathIsExpanded", Expandable("%SystemRoot%\\info.exe"), kNone, {},
      {"C:\\Windows\\info.exe"}, false},
-    {"ExpandableFolderIsExpanded", kNone, StoredValue::Expandable("%SystemRoot%\\System32"),
+    {"ExpandableFolderIsExpanded", kNone, Expandable("%SystemRoot%\\System32"),
      {"C:\\Windows\\System32\\MSINFO32.EXE"}, {"C:\\Windows\\System32\\MSINFO32.EXE"}, true},
     // Only a full path to an .exe: Windows would look for any other from the
     // current folder or drive.
@@ -154,7 +281,7 @@ const LaunchCase kLaunches[] = {
     {"DriveRelativePathIsNotStarted", Text("C:info.exe"), kNone, {}, {}, true, {"C:info.exe"}},
     {"RootRelativePathFallsBackToTheFolder", Text("\\Tools\\info.exe"), kShared, {kSharedTool},
      {kSharedTool}, true, {"\\Tools\\info.exe"}},
-    {"UnexpandedPathIsNotStarted", StoredValue::Expandable("%Tools%\\info.exe"), kNone, {}, {},
+    {"UnexpandedPathIsNotStarted", Expandable("%Tools%\\info.exe"), kNone, {}, {},
      true, {"%Tools%\\info.exe"}},
     {"OtherKindOfFileIsNotStarted", Text("C:\\Tools\\info.bat"), kNone, {}, {}, true,
      {"C:\\Tools\\info.bat"}},
