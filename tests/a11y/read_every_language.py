@@ -126,7 +126,6 @@ def read_windows(T):
 
 catalogues = sorted(glob.glob(os.path.join(os.environ["WAGELYN_CATALOGUES"], "*.mo")))
 check("the build has catalogues to read", bool(catalogues))
-english_words = Words()
 by_language = {os.path.basename(mo)[:-3]: Words(mo) for mo in catalogues}
 # Where this Qt looks for its own translations, as the program asks it.
 qt_folder = output(os.environ["WAGELYN_QTPATHS"], "--query", "QT_INSTALL_TRANSLATIONS").strip()
@@ -148,7 +147,7 @@ base = without_locale(PATH=no_tools)
 english_said = None
 for variables, language, figure in rows:
     where = " ".join(f"{k}={v}" for k, v in variables.items())
-    words = by_language[language] if language else english_words
+    words = by_language.get(language) or Words()  # no language: English
     with program({**base, **variables}):
         said = read_windows(words)
     if not check(f"{where}: the main window appears", said is not None):
@@ -166,9 +165,8 @@ for variables, language, figure in rows:
             qt = QtTranslation(qt_folder, language) if language else None
             want = Counter({(r, qt("QPlatformTheme", n) if qt and r in BUTTON_ROLES else n, d, l): c
                             for (r, n, d, l), c in want.items()})
-        check(f"{where}: the {window} window reads in {language or 'English'}"
-              + ("" if got == want else f": missing {dict(want - got)}, unexpected {dict(got - want)}"),
-              got == want)
+        check(f"{where}: the {window} window reads in {language or 'English'}", got == want,
+              f"missing {dict(want - got)}, unexpected {dict(got - want)}")
     if language:
         changed = sum(1 for (_, n, *_) in english_said["main"] if words(n) != n)
         check(f"{where}: the catalogue changes the main window's words ({changed})", changed > 10)
