@@ -18,10 +18,10 @@ openssl pkcs12 -export -inkey "$work/signer.key" -in "$work/signer.pem" -out "$W
     -passout env:WAGELYN_SIGN_PASSWORD
 
 # Only the program: the release has no tests to build.
-quietly "$work/build.log" cmake -S "$1" --preset windows -B "$work/build" -DBUILD_TESTING=OFF \
+quietly "$work/log" cmake -S "$1" --preset windows -B "$work/build" -DBUILD_TESTING=OFF \
     -DWAGELYN_BENCHMARKS=OFF || exit 1
-quietly "$work/build.log" cmake --build "$work/build" || exit 1
-quietly "$work/build.log" cpack --config "$work/build/CPackConfig.cmake" -B "$work/packages" || exit 1
+quietly "$work/log" cmake --build "$work/build" || exit 1
+quietly "$work/log" cpack --config "$work/build/CPackConfig.cmake" -B "$work/packages" || exit 1
 version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$work/build/CPackConfig.cmake")
 installer="$work/packages/Wagelyn-$version-win64.exe"
 python3 -c 'import sys, zipfile; zipfile.ZipFile(sys.argv[1]).extract(sys.argv[2], sys.argv[3])' \
