@@ -1,7 +1,8 @@
 """What every screen-reader test client shares: the program's accessible
-application and windows, a patient look for something in its tree, the
-processes a client starts, and a tally of named checks."""
+application, windows and dialogs, a patient look for something in its tree,
+the processes a client starts, and a tally of named checks."""
 import atexit
+import os
 import subprocess
 import sys
 import time
@@ -10,13 +11,15 @@ import pyatspi
 
 BUTTON, TEXT, FRAME = pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TEXT, pyatspi.ROLE_FRAME
 DIALOGS = (pyatspi.ROLE_DIALOG, pyatspi.ROLE_ALERT)
+ERROR, ABOUT = "Error Message", "About Wagelyn"
 results = []
 processes = []
 
 
-def check(what, ok, detail=None):
+def check(what, ok, detail=None):  # tallied; returns whether it passed
     print(("ok   " if ok else "FAIL ") + what + ("" if ok or detail is None else f"; {detail}"))
     results.append(bool(ok))
+    return results[-1]
 
 
 def finish():
@@ -46,6 +49,12 @@ def application():
     return next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name.lower() == "wagelyn"), None)
 
 
+def main_window():  # the client ends if the program never shows on the bus
+    if wait_for(application, 20) is None:
+        sys.exit("FAIL the program never appeared on the accessibility bus")
+    return wait_for(lambda: top_level((FRAME,)))
+
+
 def top_level(roles=None, name=None):
     """The program's first window of one of `roles` (any) named `name` (any)."""
     app = application()
@@ -70,6 +79,24 @@ def text_of(accessible):
 
 def set_text(accessible, text):
     accessible.queryEditableText().setTextContents(text)
+
+
+def fail_a_run(main, T=str):  # an empty Monthly box, then its button, named as `T` says
+    set_text(find(main, TEXT, T("Monthly")), "")
+    press(find(main, BUTTON, T("Monthly")))
+
+
+def open_about(main, T=str):
+    press(find(main, pyatspi.ROLE_MENU_ITEM, T("About the program")))
+
+
+def output(*command):
+    return subprocess.run(command, capture_output=True, text=True).stdout
+
+
+def without_locale(**variables):  # this environment without its locale, with `variables`
+    environment = {k: v for k, v in os.environ.items() if not k.startswith(("LC_", "LANG"))}
+    return dict(environment, **variables)
 
 
 def start(command, env, log):

@@ -10,9 +10,10 @@ import re
 import shutil
 import subprocess
 import time
+from pathlib import Path
 
-from atspi_client import (TEXT, application, check, find, finish, skip, start, stop, text_of,
-                          wait_for)
+from atspi_client import (TEXT, application, check, find, finish, output, skip, start, stop,
+                          text_of, wait_for, without_locale)
 
 # Speech Dispatcher says these aloud at Orca's default punctuation level
 # ("most"); a full stop only where it neither ends a sentence nor stands in a
@@ -51,7 +52,7 @@ def heard(key, times=None):  # in any number of utterances, or in exactly `times
 
 
 def box_kept(figure):  # read over AT-SPI: the box still holds the figure alone
-    return lambda said, words: focused_text() == words[figure]
+    return lambda said, words: text_of(find(application(), TEXT, focused=True)) == words[figure]
 
 
 # Keys pressed, in order, and what Orca must say after them. Tab order from
@@ -85,34 +86,26 @@ def no_orca_running():  # Orca refuses to start beside another of this user
                           stdout=subprocess.DEVNULL).returncode != 0
 
 
-def focused_text():
-    return text_of(find(application(), TEXT, focused=True))
-
-
 def private_session(home, language, lang):
     """A home of its own: Orca starts with its defaults, speech goes nowhere,
     and Orca's log is written line by line."""
-    env = {k: v for k, v in os.environ.items() if not k.startswith(("LC_", "LANG"))}
-    env.update(HOME=home, XDG_CONFIG_HOME=f"{home}/config", XDG_DATA_HOME=f"{home}/data",
-               XDG_CACHE_HOME=f"{home}/cache", GSETTINGS_BACKEND="memory",
-               LANGUAGE=language, LANG=lang)
     os.makedirs(f"{home}/data/orca")
-    with open(f"{home}/.libao", "w") as ao:
-        ao.write("default_driver=null\n")
-    speechd = f"{home}/config/speech-dispatcher"
-    shutil.copytree("/etc/speech-dispatcher", speechd)
+    Path(f"{home}/.libao").write_text("default_driver=null\n")
+    speechd = shutil.copytree("/etc/speech-dispatcher", f"{home}/config/speech-dispatcher")
     with open(f"{speechd}/speechd.conf", "a") as conf:
         conf.write(f'\nAudioOutputMethod "libao"\nDefaultModule espeak-ng\nLogDir "{home}"\n')
-    with open(f"{home}/data/orca/orca-customizations.py", "w") as custom:
-        custom.write("from orca import debug\n"
-                     "if debug.debugFile:\n"
-                     "    debug.debugFile.reconfigure(line_buffering=True)\n")
-    return env
+    Path(f"{home}/data/orca/orca-customizations.py").write_text(
+        "from orca import debug\n"
+        "if debug.debugFile:\n"
+        "    debug.debugFile.reconfigure(line_buffering=True)\n")
+    return without_locale(HOME=home, XDG_CONFIG_HOME=f"{home}/config",
+                          XDG_DATA_HOME=f"{home}/data", XDG_CACHE_HOME=f"{home}/cache",
+                          GSETTINGS_BACKEND="memory", LANGUAGE=language, LANG=lang)
 
 
 class Orca:
     def __init__(self, home, env):
-        self.log = f"{home}/orca.log"
+        self.log = Path(home, "orca.log")
         # Speech Dispatcher stops on a locale the C library lacks.
         start(["speech-dispatcher", "--run-single", "--config-dir",
                f"{home}/config/speech-dispatcher", "--timeout", "0"],
@@ -123,10 +116,7 @@ class Orca:
         self.seen = 0
 
     def utterances(self):
-        if not os.path.exists(self.log):
-            return []
-        with open(self.log, errors="replace") as log:
-            entries = ENTRY.split(log.read())
+        entries = ENTRY.split(self.log.read_text(errors="replace")) if self.log.exists() else []
         return [m.group(1) for e in entries if (m := SAID.match(e.split("\n\n")[0]))]
 
     def new(self, quiet=1.0, longest=10.0):
@@ -150,8 +140,7 @@ def run(work, language, words):
     env = private_session(home, language, words["LANG"])
     wait_for(no_orca_running, 10)
     orca = Orca(home, env)
-    if not wait_for(orca.utterances, 30):
-        check(f"{language}: Orca speaks", False)
+    if not check(f"{language}: Orca speaks", wait_for(orca.utterances, 30)):
         return
     orca.new()
     program = start([os.environ["WAGELYN_PROGRAM"]], env, f"{home}/program.log")
@@ -161,12 +150,10 @@ def run(work, language, words):
     check(f"{language}: the window is heard by its name alone",
           bool(said) and said[0].rstrip(".") == "Wagelyn frame", f"heard {said!r}")
     for keys, what, heard_right in STEPS:
-        if keys.startswith("type "):
-            subprocess.run(["xdotool", "type", "--delay", "60", keys[5:]], env=env, check=True)
-        else:
-            for key in keys.split():
-                subprocess.run(["xdotool", "key", key], env=env, check=True)
-                time.sleep(0.2)
+        verb, presses = ("type", [keys[5:]]) if keys.startswith("type ") else ("key", keys.split())
+        for press in presses:  # typed 60 ms a letter, a key every 0.2 s
+            subprocess.run(["xdotool", verb, "--delay", "60", press], env=env, check=True)
+            time.sleep(0.2)
         said = orca.new()
         print(f"[{language}] {keys}: {said}")
         if heard_right:
@@ -190,8 +177,7 @@ def main():
     work = os.environ["XDG_RUNTIME_DIR"]  # run_a11y_test.sh removes it
     # Without a window manager the focus is lost once a dialog closes.
     start(["openbox", "--sm-disable"], dict(os.environ, HOME=work), f"{work}/openbox.log")
-    wait_for(lambda: "window id" in subprocess.run(
-        ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], capture_output=True, text=True).stdout)
+    wait_for(lambda: "window id" in output("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"))
     for language, words in LANGUAGES.items():
         run(work, language, words)
     finish()

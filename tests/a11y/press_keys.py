@@ -1,38 +1,27 @@
 """Presses keys at Wagelyn's windows as a keyboard user does: real key
 events from the accessibility registry (XTEST on X) with the focus on a
 button, and reads what they did through AT-SPI."""
-import sys
 import time
 
 import pyatspi
 
-from atspi_client import BUTTON, FRAME, TEXT, check, find, finish, press, set_text, text_of, \
-    top_level, wait_for
+from atspi_client import (ABOUT, BUTTON, ERROR, FRAME, TEXT, check, fail_a_run, find, finish,
+                          main_window, open_about, set_text, text_of, top_level, wait_for)
 
 KEYS = {0xFF0D: "Return", 0xFF8D: "keypad Enter", 0xFF1B: "Escape"}
 RETURN, ENTER, ESCAPE = KEYS
-ERROR, ABOUT = "Error Message", "About Wagelyn"
 
 
 def window(title=None):  # the main window when no title is given
     return top_level(None, title) if title else top_level((FRAME,))
 
 
-def text(box):
-    return text_of(find(window(), TEXT, box))
+def fill(box, figure):  # a set-up: the main window's box holds the figure
+    return lambda main: set_text(find(main, TEXT, box), figure)
 
 
-def fill(box, figure):
-    return lambda: set_text(find(window(), TEXT, box), figure)
-
-
-def fail_a_run():
-    fill("Monthly", "")()
-    press(find(window(), BUTTON, "Monthly"))
-
-
-def open_about():
-    press(find(window(), pyatspi.ROLE_MENU_ITEM, "About the program"))
+def reads(box, figure):
+    return lambda: wait_for(lambda: text_of(find(window(), TEXT, box)) == figure)
 
 
 def stays_open(title):  # the key must do nothing: the window is still open a second later
@@ -43,29 +32,25 @@ def closes(title):
     return lambda: wait_for(lambda: window(title) is None)
 
 
-# window, set-up, button given the focus (None: the one focused on opening),
-# key, what follows (never true before the key).
+# window, set-up given the main window, button given the focus (None: the
+# one focused on opening), key, what follows (never true before the key).
 ROWS = [
-    (None, fill("Annual Salary", "52000"), "Annual Salary", RETURN,
-     lambda: wait_for(lambda: text("Monthly") == "4333.33")),
-    (None, fill("Bi Weekly", "1000"), "Bi Weekly", ENTER,
-     lambda: wait_for(lambda: text("Annual Salary") == "26000")),
-    (None, lambda: None, "Reset Clear All Value", RETURN,
-     lambda: wait_for(lambda: text("Bi Weekly") == "")),
+    (None, fill("Annual Salary", "52000"), "Annual Salary", RETURN, reads("Monthly", "4333.33")),
+    (None, fill("Bi Weekly", "1000"), "Bi Weekly", ENTER, reads("Annual Salary", "26000")),
+    (None, lambda _: None, "Reset Clear All Value", RETURN, reads("Bi Weekly", "")),
     (ERROR, fail_a_run, None, RETURN, closes(ERROR)),
     (ERROR, fail_a_run, None, ENTER, closes(ERROR)),
     (ERROR, fail_a_run, "Cancel", RETURN, closes(ERROR)),
     (ERROR, fail_a_run, None, ESCAPE, stays_open(ERROR)),
-    (ERROR, lambda: None, "OK", RETURN, closes(ERROR)),
+    (ERROR, lambda _: None, "OK", RETURN, closes(ERROR)),
     (ABOUT, open_about, None, RETURN, closes(ABOUT)),
     (ABOUT, open_about, None, ESCAPE, closes(ABOUT)),
 ]
 
-if not wait_for(window, 20):
-    sys.exit("FAIL the program never appeared on the accessibility bus")
+main_window()
 for title, prepare, button, key, follows in ROWS:
     what = f"{KEYS[key]} on {button or 'the first focus'} in {title or 'the main window'}"
-    prepare()
+    prepare(window())
     shown = wait_for(lambda: window(title))
     if shown and button:
         shown.queryComponent().grabFocus()

@@ -10,13 +10,13 @@ import gettext
 import glob
 import os
 import re
-import subprocess
 from collections import Counter
 
 import pyatspi
 
-from atspi_client import (BUTTON, DIALOGS, FRAME, TEXT, application, check, find, finish, press,
-                          set_text, start, stop, text_of, top_level, wait_for)
+from atspi_client import (BUTTON, DIALOGS, FRAME, TEXT, application, check, fail_a_run, find,
+                          finish, open_about, output, press, set_text, start, stop, text_of,
+                          top_level, wait_for, without_locale)
 from qt_catalogue import QtTranslation
 
 # AT-SPI names the push button role "push button"; newer versions, "button".
@@ -93,6 +93,11 @@ def program(environment):  # run_a11y_test.sh shows its log when a check fails
     wait_for(lambda: application() is None)
 
 
+def dialog(roles=DIALOGS):  # the dialog that opens, and what it says
+    shown = wait_for(lambda: top_level(roles))
+    return shown, texts_of(shown) if shown else Counter()
+
+
 def read_windows(T):
     """Works the windows in the language `T` translates into; returns what
     each window and the unavailable message say, and the Monthly figure of
@@ -100,38 +105,30 @@ def read_windows(T):
     frame = wait_for(lambda: top_level((FRAME,)))
     if frame is None:
         return None
-    said = {"main": texts_of(frame)}
+    said = {"main": texts_of(frame), "message": Counter()}
     set_text(find(frame, TEXT, T("Annual Salary")), "52000")
     press(find(frame, BUTTON, T("Annual Salary")))
-    monthly = find(frame, TEXT, T("Monthly"))
-    said["figure"] = wait_for(lambda: text_of(monthly))
+    said["figure"] = wait_for(lambda: text_of(find(frame, TEXT, T("Monthly"))))
 
-    set_text(monthly, "")
-    press(find(frame, BUTTON, T("Monthly")))
-    error = wait_for(lambda: top_level(DIALOGS))
-    said["error"] = texts_of(error) if error else Counter()
+    fail_a_run(frame, T)
+    error, said["error"] = dialog()
     if error:
         press(find(error, BUTTON, T("OK")))
         wait_for(lambda: top_level(DIALOGS) is None)
 
-    press(find(frame, pyatspi.ROLE_MENU_ITEM, T("About the program")))
-    about = wait_for(lambda: top_level(DIALOGS))
-    said["about"] = texts_of(about) if about else Counter()
-    said["message"] = Counter()
+    open_about(frame, T)
+    about, said["about"] = dialog()
     if about:
         press(find(about, BUTTON, T("System Info...")))
-        message = wait_for(lambda: top_level((pyatspi.ROLE_ALERT,)))
-        said["message"] = texts_of(message) if message else Counter()
+        said["message"] = dialog((pyatspi.ROLE_ALERT,))[1]
     return said
 
 
 catalogues = sorted(glob.glob(os.path.join(os.environ["WAGELYN_CATALOGUES"], "*.mo")))
 check("the build has catalogues to read", bool(catalogues))
-english_words = Words()
 by_language = {os.path.basename(mo)[:-3]: Words(mo) for mo in catalogues}
 # Where this Qt looks for its own translations, as the program asks it.
-qt_translations = subprocess.run([os.environ["WAGELYN_QTPATHS"], "--query", "QT_INSTALL_TRANSLATIONS"],
-                                 capture_output=True, text=True).stdout.strip()
+qt_folder = output(os.environ["WAGELYN_QTPATHS"], "--query", "QT_INSTALL_TRANSLATIONS").strip()
 
 # Each row: the locale variables, the language whose words must show, and
 # how a figure of 4333.33 must read.
@@ -146,16 +143,14 @@ rows += [({"LANGUAGE": "en", "LC_ALL": "de_DE.UTF-8"}, "", "4333,33"),
 # folder (run_a11y_test.sh removes it).
 no_tools = os.path.join(os.environ["XDG_RUNTIME_DIR"], "no-tools")
 os.makedirs(no_tools, exist_ok=True)
-base = {k: v for k, v in os.environ.items() if k != "LANGUAGE" and not k.startswith(("LC_", "LANG"))}
-base["PATH"] = no_tools
+base = without_locale(PATH=no_tools)
 english_said = None
 for variables, language, figure in rows:
     where = " ".join(f"{k}={v}" for k, v in variables.items())
-    words = by_language[language] if language else english_words
+    words = by_language.get(language) or Words()  # no language: English
     with program({**base, **variables}):
         said = read_windows(words)
-    if said is None:
-        check(f"{where}: the main window appears", False)
+    if not check(f"{where}: the main window appears", said is not None):
         if english_said is None:
             break  # nothing to translate from
         continue
@@ -167,12 +162,11 @@ for variables, language, figure in rows:
         want = words.said(english_said[window])
         got = said[window]
         if window == "message":  # its buttons are Qt's own: Qt's translations say them
-            qt = QtTranslation(qt_translations, language) if language else None
+            qt = QtTranslation(qt_folder, language) if language else None
             want = Counter({(r, qt("QPlatformTheme", n) if qt and r in BUTTON_ROLES else n, d, l): c
                             for (r, n, d, l), c in want.items()})
-        check(f"{where}: the {window} window reads in {language or 'English'}"
-              + ("" if got == want else f": missing {dict(want - got)}, unexpected {dict(got - want)}"),
-              got == want)
+        check(f"{where}: the {window} window reads in {language or 'English'}", got == want,
+              f"missing {dict(want - got)}, unexpected {dict(got - want)}")
     if language:
         changed = sum(1 for (_, n, *_) in english_said["main"] if words(n) != n)
         check(f"{where}: the catalogue changes the main window's words ({changed})", changed > 10)

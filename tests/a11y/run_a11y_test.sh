@@ -17,11 +17,8 @@ require_tools Xvfb dbus-daemon dbus-send "$launcher"
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is missing"
 
 private_work a11y
-on_exit() {
-    if [ "$1" != 0 ] && [ "$1" != 77 ]; then
-        echo "--- program output" >&2
-        cat "$work/program.log" >&2 2>/dev/null || true
-    fi
+on_exit() {  # what the program said, when a check failed
+    [ "$1" = 0 ] || [ "$1" = 77 ] || { echo "--- program output" && cat "$work/program.log"; } >&2
 }
 start_xvfb "$work"
 export XDG_RUNTIME_DIR="$work"
@@ -45,11 +42,8 @@ a11y_ready() {
     dbus-send --bus="$address" --print-reply --dest=org.a11y.atspi.Registry \
         /org/a11y/atspi/accessible/root org.freedesktop.DBus.Peer.Ping >/dev/null 2>&1
 }
-if ! wait_until 100 a11y_ready; then
-    echo "the accessibility bus did not come up" >&2
-    cat "$work/launcher.log" >&2
-    exit 1
-fi
+wait_until 100 a11y_ready ||
+    { echo "the accessibility bus did not come up" && cat "$work/launcher.log" && exit 1; } >&2
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 export WAGELYN_PROGRAM=$1

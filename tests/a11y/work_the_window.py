@@ -3,13 +3,13 @@ would: finds the figure boxes and buttons by their accessible names, types
 an annual salary and presses its button, reads the eleven net figures;
 meets the error dialog and closes it; opens and closes the About dialog."""
 import re
-import subprocess
 import sys
 
 import pyatspi
 
-from atspi_client import (BUTTON, DIALOGS, FRAME, TEXT, application, check, find, finish, press,
-                          set_text, text_of, top_level, wait_for)
+from atspi_client import (ABOUT, BUTTON, DIALOGS, ERROR, TEXT, check, fail_a_run, find, finish,
+                          main_window, open_about, output, press, set_text, text_of, top_level,
+                          wait_for)
 
 # Each box by its name: its button's caption as screen readers should say
 # it, without stray full stops and dashes.
@@ -20,27 +20,14 @@ EXPECTED = {
     "Minute, 40 hr": "0.4167", "Minute, 35 hr": "0.4762",
     "Second, 40 hr": "0.0069", "Second, 35 hr": "0.0079",
 }
-ERROR, ABOUT = "Error Message", "About Wagelyn"
 ROLES = {ERROR: DIALOGS, ABOUT: (pyatspi.ROLE_DIALOG,)}
-
-
-def fail_a_run():  # an empty Monthly box, then its button
-    set_text(find(main, TEXT, "Monthly"), "")
-    press(find(main, BUTTON, "Monthly"))
-
-
-def open_about():
-    press(find(main, pyatspi.ROLE_MENU_ITEM, "About the program"))
 
 
 def x_window(title):
     """The mapped X window of that title, as the task bar meets it."""
-    tree = subprocess.run(["xwininfo", "-root", "-tree"], capture_output=True, text=True).stdout
-    for wid in re.findall(r'(0x[0-9a-f]+) "' + re.escape(title) + '"', tree):
-        info = subprocess.run(["xwininfo", "-id", wid], capture_output=True, text=True).stdout
-        if "IsViewable" in info:
-            return wid
-    return None
+    tree = output("xwininfo", "-root", "-tree")
+    return next((wid for wid in re.findall(r'(0x[0-9a-f]+) "' + re.escape(title) + '"', tree)
+                 if "IsViewable" in output("xwininfo", "-id", wid)), None)
 
 
 def in_taskbar(title):
@@ -49,19 +36,15 @@ def in_taskbar(title):
     wid = x_window(title)
     if wid is None:
         return None
-    props = subprocess.run(["xprop", "-id", wid, "_NET_WM_WINDOW_TYPE", "WM_TRANSIENT_FOR",
-                            "_NET_WM_STATE"], capture_output=True, text=True).stdout
+    props = output("xprop", "-id", wid, "_NET_WM_WINDOW_TYPE", "WM_TRANSIENT_FOR", "_NET_WM_STATE")
     kind = re.search(r"_NET_WM_WINDOW_TYPE\(ATOM\) = (\w+)", props)
     return ((kind is None or kind.group(1) == "_NET_WM_WINDOW_TYPE_NORMAL")
             and "WM_TRANSIENT_FOR(WINDOW)" not in props
             and "_NET_WM_STATE_SKIP_TASKBAR" not in props)
 
 
-if wait_for(application) is None:
-    sys.exit("FAIL the program never appeared on the accessibility bus")
-main = wait_for(lambda: top_level((FRAME,)))
-check("the main window is a frame", main is not None)
-if main is None:
+main = main_window()
+if not check("the main window is a frame", main is not None):
     sys.exit(1)
 
 annual = find(main, TEXT, "Annual Salary")
@@ -74,10 +57,9 @@ for name, figure in EXPECTED.items():
     check(f"{name} reads {figure}", bool(got), f"read {text_of(box) if box else 'no box'!r}")
 
 for title, opens in ((ERROR, fail_a_run), (ABOUT, open_about)):
-    opens()
+    opens(main)
     dialog = wait_for(lambda: top_level(ROLES[title], title))
-    check(f"{title} opens as a dialog", dialog is not None)
-    if dialog is None:
+    if not check(f"{title} opens as a dialog", dialog is not None):
         continue
     if title == ERROR:
         message = find(dialog, pyatspi.ROLE_LABEL)
@@ -87,8 +69,8 @@ for title, opens in ((ERROR, fail_a_run), (ABOUT, open_about)):
     check(f"OK closes {title}", wait_for(lambda: top_level(ROLES[title], title) is None))
 
 # Quit with both dialogs open: they keep the program, and enter the task bar.
-fail_a_run()
-open_about()
+fail_a_run(main)
+open_about(main)
 for title, roles in ROLES.items():
     wait_for(lambda: top_level(roles, title) and x_window(title))
     check(f"{title} is out of the task bar beside the main window", in_taskbar(title) is False)

@@ -37,11 +37,7 @@ check "version 1.0.0" grep -q 'Version: 1.0.0' "$work/control"
 
 unjudged=()
 judge() {  # judge TOOL DESCRIPTION COMMAND...: the check, or note the tool as missing
-    if command -v "$1" >/dev/null; then
-        check "$2" "${@:3}"
-    else
-        unjudged+=("$1")
-    fi
+    command -v "$1" >/dev/null && check "${@:2}" || unjudged+=("$1")
 }
 # Every tag lintian knows, pedantic and informational ones too, shown; an
 # error or a warning fails.
@@ -70,9 +66,8 @@ hardened() {
     # Branch protection is arm64's; newer hardening-check asks it of every
     # architecture (Debian's own programs fail it on amd64), older rejects
     # the option. (Its help is read whole: grep -q would cut the pipe.)
-    local usage
-    usage=$(hardening-check --help 2>&1 || true)
-    if [ "$(dpkg --print-architecture)" != arm64 ] && [[ $usage == *--nobranchprotection* ]]; then
+    if [ "$(dpkg --print-architecture)" != arm64 ] &&
+        [[ $(hardening-check --help 2>&1 || true) == *--nobranchprotection* ]]; then
         skip+=(--nobranchprotection)
     fi
     quietly "$work/hardening.log" hardening-check "${skip[@]}" /usr/bin/wagelyn
@@ -93,9 +88,8 @@ entry_translated() {
     [ "$(grep -cE "xml:lang=\"($1|${1/_/-})\">." /usr/share/metainfo/io.github.wagelyn.Wagelyn.metainfo.xml)" -eq 6 ]
 }
 while read -r language; do
-    case "$language" in '' | '#'*) continue ;; esac
     check "desktop entry and AppStream file in $language" entry_translated "$language"
-done <"$(dirname "$0")/../../po/LINGUAS"
+done < <(grep -Ev '^[[:space:]]*(#|$)' "$(dirname "$0")/../../po/LINGUAS")
 
 # The installed program opens its window.
 # start_xvfb also sets QT_QPA_PLATFORM=xcb: a caller's "offscreen" would

@@ -64,9 +64,8 @@ check "both builds make the same artefacts" cmp "$work/first.list" "$work/second
 
 same() {
     cmp -s "$first/build/$1" "$second/build/$1" && return 0
-    if command -v diffoscope >/dev/null; then
-        diffoscope --text - "$first/build/$1" "$second/build/$1" 2>&1 | head -n 60 >&2 || true
-    fi
+    ! command -v diffoscope >/dev/null ||
+        diffoscope --text - "$first/build/$1" "$second/build/$1" 2>&1 | head -n 60 >&2
     return 1
 }
 while read -r artefact; do

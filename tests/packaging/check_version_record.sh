@@ -17,13 +17,10 @@ strings -el "$work/Wagelyn.exe" >"$work/strings.txt"
 value_is() {  # the value stands right after its name in the string table
     grep -A1 -x "$1" "$work/strings.txt" | tail -n 1 | grep -qx "$2"
 }
-expect() { check "$1 is \"$2\"" value_is "$1" "$2"; }
-expect ProductName Wagelyn
-expect InternalName Wagelyn
-expect OriginalFilename Wagelyn.exe
-expect FileVersion 1.00
-expect ProductVersion 1.00
-expect CompanyName "The Wagelyn developers"
+for field in ProductName=Wagelyn InternalName=Wagelyn OriginalFilename=Wagelyn.exe \
+    FileVersion=1.00 ProductVersion=1.00 "CompanyName=The Wagelyn developers"; do
+    check "${field%%=*} is \"${field#*=}\"" value_is "${field%%=*}" "${field#*=}"
+done
 check "a 040904B0 string table" grep -qx 040904B0 "$work/strings.txt"
 
 # VS_FIXEDFILEINFO, little-endian: its signature, its own version, then file

@@ -22,18 +22,10 @@ on_exit() {  # whatever failed, the server's own account of it
     [ "$1" = 0 ] || [ "$1" = 77 ] || { echo "--- print server log ---" && cat "$dir"/log/*; } >&2
 }
 
-cat >"$dir/etc/cups-files.conf" <<CONF
-ServerRoot $dir/etc
-RequestRoot $dir/spool
-TempDir $dir/spool/tmp
-CacheDir $dir/cache
-StateDir $dir/state
-ErrorLog $dir/log/error_log
-AccessLog $dir/log/access_log
-PageLog $dir/log/page_log
-Printcap $dir/printcap
-SystemGroup root
-CONF
+printf '%s\n' "ServerRoot $dir/etc" "RequestRoot $dir/spool" "TempDir $dir/spool/tmp" \
+    "CacheDir $dir/cache" "StateDir $dir/state" "ErrorLog $dir/log/error_log" \
+    "AccessLog $dir/log/access_log" "PageLog $dir/log/page_log" "Printcap $dir/printcap" \
+    "SystemGroup root" >"$dir/etc/cups-files.conf"
 cat >"$dir/etc/cupsd.conf" <<CONF
 Listen $dir/cups.sock
 LogLevel warn
@@ -49,13 +41,8 @@ WebInterface No
   </Limit>
 </Policy>
 CONF
-cat >"$dir/cups-pdf.conf" <<CONF
-Out $dir/out
-AnonDirName $dir/out
-Spool $dir/pdf-spool
-TitlePref 1
-Grp root
-CONF
+printf '%s\n' "Out $dir/out" "AnonDirName $dir/out" "Spool $dir/pdf-spool" "TitlePref 1" \
+    "Grp root" >"$dir/cups-pdf.conf"
 
 # cups-pdf reads only /etc/cups/cups-pdf.conf: only this cupsd sees ours.
 spawn "$dir/log/cupsd.out" unshare -m bash -c "mount --bind '$dir/cups-pdf.conf' \

@@ -23,7 +23,6 @@ wait_until 100 test -S "$work/wagelyn-test" || { cat "$work/weston.log" >&2; exi
 # The client side of the protocol, as the program speaks it.
 WAYLAND_DISPLAY=wagelyn-test QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client \
     spawn "$work/protocol.log" "$1"
-app_pid=${spawned[-1]}
 
 # The surface the toplevel was made of, once it exists. The protocol log
 # names an object "interface@id" (libwayland 1.21) or "interface#id" (1.23).
@@ -37,7 +36,7 @@ window_appeared() {
         grep -q "wl_surface[@#]$surface\.attach(wl_buffer[@#]" "$log"
 }
 # Until the window appears, or the program ends without it.
-appeared_or_ended() { window_appeared || ! kill -0 "$app_pid" 2>/dev/null; }
+appeared_or_ended() { window_appeared || ! kill -0 "${spawned[-1]}" 2>/dev/null; }
 appears() { wait_until 150 appeared_or_ended && window_appeared; }
 check "the window appears on Wayland" appears
 report wayland

@@ -17,15 +17,11 @@ build=$1
 here=$(dirname "$0")
 source "$here/../support/wine.sh"
 wine_test_session makensis wixl msibuild msiinfo cpack python3 sha256sum x86_64-w64-mingw32-g++
-if ! python3 -c 'import yaml' 2>/dev/null; then
-    echo "$(basename "$0"): python3-yaml is missing; skipped" >&2
-    exit 77
-fi
+python3 -c 'import yaml' 2>/dev/null || skip "python3-yaml is missing"
 drive_c="$WINEPREFIX/drive_c"
 
 packages=$work/packages
-cpack --config "$build/CPackConfig.cmake" -B "$packages" >"$work/cpack.log" 2>&1 ||
-    { cat "$work/cpack.log" >&2; exit 1; }
+quietly "$work/cpack.log" cpack --config "$build/CPackConfig.cmake" -B "$packages" || exit 1
 version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")
 installer="$packages/Wagelyn-$version-win64.exe"
 archive="$packages/Wagelyn-$version-win64.zip"
@@ -45,9 +41,8 @@ stat -c '%n: %s bytes' "$installer" "$msi" "$archive" | sed "s#$packages/##"
 
 # The next version's MSI, the same program with a higher ProductVersion.
 next=${version%.*}.$((${version##*.} + 1))
-cpack --config "$build/CPackConfig.cmake" -G NSIS64 -B "$work/next" -D CPACK_PACKAGE_VERSION="$next" \
-    -D CPACK_PACKAGE_FILE_NAME="Wagelyn-$next-win64" >"$work/cpack.log" 2>&1 ||
-    { cat "$work/cpack.log" >&2; exit 1; }
+quietly "$work/cpack.log" cpack --config "$build/CPackConfig.cmake" -G NSIS64 -B "$work/next" \
+    -D CPACK_PACKAGE_VERSION="$next" -D CPACK_PACKAGE_FILE_NAME="Wagelyn-$next-win64" || exit 1
 next_msi="$work/next/Wagelyn-$next-win64.msi"
 check "the next version's MSI has a product code of its own" \
     sh -c '[ -n "$1" ] && [ "$1" != "$2" ]' sh "$(product_code "$next_msi")" "$code"
@@ -129,20 +124,18 @@ while read -r kind scope hive other given folder menu foreign; do
         sh "$shortcut" "$menu"
     check "$row: the shortcut starts $folder\\Wagelyn.exe" \
         sh -c '[ "$1" = "$2" ]' sh "$(target "$shortcut")" "$folder\\Wagelyn.exe"
+    check "$row: the program starts from the shortcut's target and quits" \
+        wine "$build/tests/ui/win32/drive_wagelyn.exe" "$(target "$shortcut")" \
+        "$(winepath -w "$build/tests/platform/windows/marker.exe")" start </dev/null
     check "$row: Apps & features lists it once under $hive" one_entry "$hive" "$key"
     check "$row: with its version" registered "$hive" "$key" DisplayVersion "^$version\$"
     check "$row: its publisher" registered "$hive" "$key" Publisher '^The Wagelyn developers$'
     check "$row: and its folder" registered "$hive" "$key" InstallLocation "^${folder//\\/\\\\}\\\\\\?\$"
     check "$row: and nothing under $other" unregistered "$other"
+
     if [ "$kind" = nsis ]; then
         check "$row: and its icon" registered "$hive" "$key" DisplayIcon 'Wagelyn\\Wagelyn.exe$'
         check "$row: and a silent uninstall" registered "$hive" "$key" QuietUninstallString ' /S$'
-    fi
-    check "$row: the program starts from the shortcut's target and quits" \
-        wine "$build/tests/ui/win32/drive_wagelyn.exe" "$(target "$shortcut")" \
-        "$(winepath -w "$build/tests/platform/windows/marker.exe")" start </dev/null
-
-    if [ "$kind" = nsis ]; then
         # The uninstaller runs again from a copy of itself and returns at once.
         check "$row: the registered silent uninstall starts" \
             run_registered "$(value "$hive" "$key" QuietUninstallString)"
@@ -150,8 +143,7 @@ while read -r kind scope hive other given folder menu foreign; do
         check "$row: msiexec removes it silently" wine msiexec /x "$(winepath -w "$msi")" /qn </dev/null
     fi
     gone() { [ ! -e "$program" ] && [ -z "$(shortcuts)" ] && unregistered "$hive"; }
-    for _ in $(seq 150); do gone && break; sleep 0.2; done
-    check "$row: the uninstall removes the program, the shortcut and the entry" gone
+    check "$row: the uninstall removes the program, the shortcut and the entry" wait_until 300 gone
     check "$row: no file and no registry entry of Wagelyn is left" nothing_left
     if [ "$foreign" != - ]; then
         check "$row: another product's file in the folder given is kept" \

@@ -17,10 +17,8 @@ wine "$build/tests/ui/win32/drive_wagelyn.exe" "$(winepath -w "$build/Wagelyn.ex
     "$(winepath -w "$work/window.bmp")" </dev/null
 
 # The PDF is complete only once its job is.
-for _ in $(seq 300); do
-    [ -n "$(lpstat -W completed -o)" ] && break
-    sleep 0.1
-done
+completed() { [ -n "$(lpstat -W completed -o)" ]; }
+wait_until 300 completed || true
 pdfs=("$WAGELYN_PRINT_OUT"/*.pdf)
 check "one PDF arrived" test "${#pdfs[@]}" -eq 1 -a -s "${pdfs[0]}"
 pdfinfo "${pdfs[0]}" >"$work/info"

@@ -7,7 +7,6 @@
 #
 #   run_signing.sh SOURCE_DIR WORK_PARENT_DIR
 set -euo pipefail
-source_dir=$1
 source "$(dirname "$0")/../support/wine.sh"
 wine_test_session --no-display --in "$2" openssl osslsigncode makensis wixl msibuild cmake cpack \
     python3 x86_64-w64-mingw32-g++
@@ -19,13 +18,10 @@ openssl pkcs12 -export -inkey "$work/signer.key" -in "$work/signer.pem" -out "$W
     -passout env:WAGELYN_SIGN_PASSWORD
 
 # Only the program: the release has no tests to build.
-log=$work/build.log
-{
-    (cd "$source_dir" && cmake --preset windows -B "$work/build" -DBUILD_TESTING=OFF \
-        -DWAGELYN_BENCHMARKS=OFF) &&
-        cmake --build "$work/build" &&
-        cpack --config "$work/build/CPackConfig.cmake" -B "$work/packages"
-} >"$log" 2>&1 || { cat "$log" >&2; exit 1; }
+quietly "$work/log" cmake -S "$1" --preset windows -B "$work/build" -DBUILD_TESTING=OFF \
+    -DWAGELYN_BENCHMARKS=OFF || exit 1
+quietly "$work/log" cmake --build "$work/build" || exit 1
+quietly "$work/log" cpack --config "$work/build/CPackConfig.cmake" -B "$work/packages" || exit 1
 version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$work/build/CPackConfig.cmake")
 installer="$work/packages/Wagelyn-$version-win64.exe"
 python3 -c 'import sys, zipfile; zipfile.ZipFile(sys.argv[1]).extract(sys.argv[2], sys.argv[3])' \

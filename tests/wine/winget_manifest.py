@@ -27,14 +27,19 @@ REQUIRED = {
                       "ManifestVersion"],
 }
 INSTALLER_REQUIRED = ["Architecture", "Scope", "InstallerUrl", "InstallerSha256"]
+failures = []
+
+
+def expect(ok, failure):  # a failure is printed at once; the checks go on
+    if not ok:
+        print("FAILED:", failure, file=sys.stderr)
+        failures.append(failure)
 
 
 def load(folder):
-    manifests = {}
-    for path in sorted(pathlib.Path(folder).glob("*.yaml")):
-        document = yaml.safe_load(path.read_text(encoding="utf-8"))
-        manifests[document["ManifestType"]] = document
-    return manifests
+    documents = [yaml.safe_load(path.read_text(encoding="utf-8"))
+                 for path in sorted(pathlib.Path(folder).glob("*.yaml"))]
+    return {document["ManifestType"]: document for document in documents}
 
 
 def installer_type(document, entry):
@@ -42,40 +47,35 @@ def installer_type(document, entry):
 
 
 def check(folder, installer, msi, product_code):
-    failures = []
     manifests = load(folder)
-    if sorted(manifests) != sorted(REQUIRED):
-        failures.append(f"manifest types {sorted(manifests)}, not {sorted(REQUIRED)}")
+    expect(sorted(manifests) == sorted(REQUIRED),
+           f"manifest types {sorted(manifests)}, not {sorted(REQUIRED)}")
     for kind, document in manifests.items():
         missing = [field for field in REQUIRED.get(kind, []) if not document.get(field)]
-        if missing:
-            failures.append(f"the {kind} manifest lacks {missing}")
-    if len({(d["PackageIdentifier"], str(d["PackageVersion"])) for d in manifests.values()}) != 1:
-        failures.append("the manifests name different packages or versions")
+        expect(not missing, f"the {kind} manifest lacks {missing}")
+    packages = {(d["PackageIdentifier"], str(d["PackageVersion"])) for d in manifests.values()}
+    expect(len(packages) == 1, "the manifests name different packages or versions")
     document = manifests.get("installer", {})
     installers = document.get("Installers", [])
     kinds = sorted((installer_type(document, e), e.get("Scope", "")) for e in installers)
-    if kinds != [("nullsoft", "machine"), ("nullsoft", "user"), ("wix", "machine")]:
-        failures.append(f"the installers are {kinds}, not one nullsoft per scope and a wix one")
+    expect(kinds == [("nullsoft", "machine"), ("nullsoft", "user"), ("wix", "machine")],
+           f"the installers are {kinds}, not one nullsoft per scope and a wix one")
     files = {"nullsoft": pathlib.Path(installer), "wix": pathlib.Path(msi)}
     for entry in installers:
         kind = installer_type(document, entry)
         name = f"the {entry.get('Scope')} {kind} installer"
         file = files.get(kind, files["nullsoft"])
         missing = [field for field in INSTALLER_REQUIRED if not entry.get(field)]
-        if missing:
-            failures.append(f"{name} lacks {missing}")
-        if str(entry.get("InstallerSha256")) != hashlib.sha256(file.read_bytes()).hexdigest().upper():
-            failures.append(f"{name}'s SHA-256 is not {file}'s")
-        if not str(entry.get("InstallerUrl", "")).endswith("/" + file.name):
-            failures.append(f"{name}'s URL names another file")
+        expect(not missing, f"{name} lacks {missing}")
+        digest = hashlib.sha256(file.read_bytes()).hexdigest().upper()
+        expect(str(entry.get("InstallerSha256")) == digest, f"{name}'s SHA-256 is not {file}'s")
+        expect(str(entry.get("InstallerUrl", "")).endswith("/" + file.name),
+               f"{name}'s URL names another file")
         if kind == "wix":
             codes = [entry.get("ProductCode")]
             codes += [e.get("ProductCode") for e in entry.get("AppsAndFeaturesEntries", [])]
-            if len(codes) < 2 or any(code != product_code for code in codes):
-                failures.append(f"{name}'s product codes {codes} are not the MSI's {product_code}")
-    for failure in failures:
-        print("FAILED:", failure, file=sys.stderr)
+            expect(len(codes) >= 2 and all(code == product_code for code in codes),
+                   f"{name}'s product codes {codes} are not the MSI's {product_code}")
     return 1 if failures else 0
 
 
@@ -85,10 +85,7 @@ def switches(folder, scope, kind="nullsoft"):
                  if e["Scope"] == scope and installer_type(document, e) == kind)
     merged = dict(document.get("InstallerSwitches", {}), **entry.get("InstallerSwitches", {}))
     print(merged["Silent"], merged.get("Custom", ""))
-    return 0
 
 
 if __name__ == "__main__":
-    if sys.argv[1] == "check":
-        sys.exit(check(*sys.argv[2:6]))
-    sys.exit(switches(*sys.argv[2:5]))
+    sys.exit(check(*sys.argv[2:6]) if sys.argv[1] == "check" else switches(*sys.argv[2:5]))
