@@ -280,9 +280,7 @@ private slots:
         QVERIFY(startedFile.open(QIODevice::ReadOnly));
         QCOMPARE(startedFile.readAll().trimmed(), QByteArray("0"));  // no arguments
 
-        QFile release(dir.filePath("release"));
-        QVERIFY(release.open(QIODevice::WriteOnly));
-        release.close();
+        QVERIFY(QFile(dir.filePath("release")).open(QIODevice::WriteOnly));  // closed at once
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir.filePath("finished")), 10000);
     }
 };

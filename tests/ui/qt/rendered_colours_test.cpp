@@ -121,10 +121,9 @@ private:
                                      : (field ? QColor(255, 255, 255) : QColor(239, 239, 239));
         const double wanted = std::min(4.5, ContrastRatio(lightText, lightFill));
         const double shown = ContrastRatio(ink, fill);
-        QVERIFY2(shown >= wanted - 0.05, qPrintable(QStringLiteral("%1: %2:1 where %3:1 is wanted")
-                                                        .arg(name)
-                                                        .arg(shown, 0, 'f', 2)
-                                                        .arg(wanted, 0, 'f', 2)));
+        QVERIFY2(shown >= wanted - 0.05,
+                 qPrintable(QString::asprintf("%s: %.2f:1 where %.2f:1 is wanted", qPrintable(name),
+                                              shown, wanted)));
     }
 
     // Applies the scheme that is switched on while the program runs.
