@@ -11,8 +11,6 @@
 
 using namespace wagelyn;
 using testing::ContrastRatio;
-using testing::FillColour;
-using testing::InkColour;
 using testing::kBlueText;
 using testing::kRedText;
 
@@ -91,8 +89,8 @@ private:
         if (region.isEmpty()) {
             region = QRect(QPoint(0, 0), control->size()).adjusted(3, 3, -3, -3);
         }
-        const QColor fill = FillColour(image, region);
-        const QColor ink = InkColour(image, region, fill);
+        const QColor fill = testing::FillColour(image, region);
+        const QColor ink = testing::InkColour(image, region, fill);
 
         if (qEnvironmentVariableIsSet("WAGELYN_REPORT_CONTRAST")) {
             qInfo("contrast %s %s %s on %s %.2f", qPrintable(Scheme()), QTest::currentDataTag(),

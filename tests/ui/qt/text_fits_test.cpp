@@ -33,12 +33,10 @@ TextRoom RoomOf(QWidget* widget) {
         if (indent < 0 && label->frameWidth() > 0) {
             indent = label->fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - margin;
         }
-        if (indent > 0) {
-            const Qt::Alignment align = label->alignment();
-            room.adjust(align & Qt::AlignLeft ? indent : 0, align & Qt::AlignTop ? indent : 0,
-                        align & Qt::AlignRight ? -indent : 0,
-                        align & Qt::AlignBottom ? -indent : 0);
-        }
+        indent = std::max(indent, 0);
+        const Qt::Alignment align = label->alignment();
+        room.adjust(align & Qt::AlignLeft ? indent : 0, align & Qt::AlignTop ? indent : 0,
+                    align & Qt::AlignRight ? -indent : 0, align & Qt::AlignBottom ? -indent : 0);
         return {room,
                 static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0)};
     }
