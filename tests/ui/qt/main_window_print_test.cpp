@@ -1,12 +1,6 @@
 // Print against a real print server (tests/print/private_cups.sh): one press
 // gives exactly one one-page PDF that shows the main window's client area,
 // its text in fonts.
-#include <QCursor>
-#include <QDir>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-
 #include "tests/print/printout.h"
 #include "window_fixture.h"
 
@@ -68,10 +62,8 @@ private slots:
                 QSKIP(qPrintable(QStringLiteral("needs %1").arg(tool)));
             }
         }
-        QLineEdit* annual = Box(1);
-        TypeInto(1, "52000");
-        Click("Command1");
-        annual->clearFocus();  // no text cursor in either picture
+        Convert(1, "52000");
+        Box(1)->clearFocus();  // no text cursor in either picture
         // Clicking Print gives it the focus, and the focused button's frame,
         // before it prints: that much change is the click's.
         QPushButton* print = Button("Command15");
@@ -79,7 +71,7 @@ private slots:
         const QImage screen = window_->centralWidget()->grab().toImage();
 
         const auto problem = testing::AnswerNextMessage(this);
-        TypingWhilePrinting typing(*window_, *annual);
+        TypingWhilePrinting typing(*window_, *Box(1));
         QTest::mouseClick(print, Qt::LeftButton);
         QVERIFY2(problem->text.isEmpty(), qPrintable(problem->text));
         QVERIFY2(typing.seen && typing.waited && typing.keysLost,

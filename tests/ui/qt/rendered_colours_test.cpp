@@ -11,8 +11,6 @@
 
 using namespace wagelyn;
 using testing::ContrastRatio;
-using testing::FillColour;
-using testing::InkColour;
 using testing::kBlueText;
 using testing::kRedText;
 
@@ -91,8 +89,8 @@ private:
         if (region.isEmpty()) {
             region = QRect(QPoint(0, 0), control->size()).adjusted(3, 3, -3, -3);
         }
-        const QColor fill = FillColour(image, region);
-        const QColor ink = InkColour(image, region, fill);
+        const QColor fill = testing::FillColour(image, region);
+        const QColor ink = testing::InkColour(image, region, fill);
 
         if (qEnvironmentVariableIsSet("WAGELYN_REPORT_CONTRAST")) {
             qInfo("contrast %s %s %s on %s %.2f", qPrintable(Scheme()), QTest::currentDataTag(),
@@ -121,10 +119,9 @@ private:
                                      : (field ? QColor(255, 255, 255) : QColor(239, 239, 239));
         const double wanted = std::min(4.5, ContrastRatio(lightText, lightFill));
         const double shown = ContrastRatio(ink, fill);
-        QVERIFY2(shown >= wanted - 0.05, qPrintable(QStringLiteral("%1: %2:1 where %3:1 is wanted")
-                                                        .arg(name)
-                                                        .arg(shown, 0, 'f', 2)
-                                                        .arg(wanted, 0, 'f', 2)));
+        QVERIFY2(shown >= wanted - 0.05,
+                 qPrintable(QString::asprintf("%s: %.2f:1 where %.2f:1 is wanted", qPrintable(name),
+                                              shown, wanted)));
     }
 
     // Applies the scheme that is switched on while the program runs.

@@ -1,11 +1,7 @@
 // The start-up style: what it changes (no image-format plugin for a menu
 // bar) and what it must not (the icons, and the style Qt chose).
-#include <QApplication>
-#include <QFile>
-#include <QMainWindow>
-#include <QMenuBar>
-#include <QStyleFactory>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 #include <memory>
 
 #include "ui/qt/startup_style.h"
@@ -16,10 +12,7 @@ namespace {
 
 bool ImagePluginMapped() {
     QFile maps(QStringLiteral("/proc/self/maps"));
-    if (!maps.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    return maps.readAll().contains("/imageformats/");
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("/imageformats/");
 }
 
 QImage Drawn(const QIcon& icon) {

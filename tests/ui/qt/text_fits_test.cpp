@@ -6,14 +6,6 @@
 // inside the widget's text room. Every figure a conversion writes shows
 // whole, or visibly cut with the whole figure in its tooltip and in what a
 // screen reader reads; the tax entry shows its frame and drop-down arrow.
-#include <QAccessible>
-#include <QDebug>
-#include <QImage>
-#include <QPainter>
-#include <QStyleOptionButton>
-#include <QStyleOptionComboBox>
-#include <QStyleOptionFrame>
-
 #include <cmath>
 #include <string>
 
@@ -41,12 +33,10 @@ TextRoom RoomOf(QWidget* widget) {
         if (indent < 0 && label->frameWidth() > 0) {
             indent = label->fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - margin;
         }
-        if (indent > 0) {
-            const Qt::Alignment align = label->alignment();
-            room.adjust(align & Qt::AlignLeft ? indent : 0, align & Qt::AlignTop ? indent : 0,
-                        align & Qt::AlignRight ? -indent : 0,
-                        align & Qt::AlignBottom ? -indent : 0);
-        }
+        indent = std::max(indent, 0);
+        const Qt::Alignment align = label->alignment();
+        room.adjust(align & Qt::AlignLeft ? indent : 0, align & Qt::AlignTop ? indent : 0,
+                    align & Qt::AlignRight ? -indent : 0, align & Qt::AlignBottom ? -indent : 0);
         return {room,
                 static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0)};
     }
@@ -199,12 +189,12 @@ private:
         QVERIFY(QTest::qWaitForWindowExposed(window));
         int checked = 0;
         for (QWidget* widget : window->findChildren<QWidget*>()) {
-            auto* label = qobject_cast<QLabel*>(widget);
-            if ((label == nullptr || label->text().isEmpty()) &&
-                qobject_cast<QPushButton*>(widget) == nullptr) {
+            // Every button, and every label that shows a text.
+            const QString text = widget->property("text").toString();
+            if (!qobject_cast<QPushButton*>(widget) &&
+                (!qobject_cast<QLabel*>(widget) || text.isEmpty())) {
                 continue;
             }
-            const QString text = label ? label->text() : qobject_cast<QPushButton*>(widget)->text();
             const TextRoom room = RoomOf(widget);
             const QRectF ink = InkOf(widget, text, room);
             ++checked;
@@ -259,10 +249,9 @@ private:
             QVERIFY2(box->toolTip() == figure,
                      qPrintable(where + QStringLiteral(", tooltip ") + box->toolTip()));
             QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box);
-            const QString heard = accessible->textInterface()
-                                      ? accessible->textInterface()->text(
-                                            0, accessible->textInterface()->characterCount())
-                                      : accessible->text(QAccessible::Value);
+            QAccessibleTextInterface* reader = accessible->textInterface();
+            const QString heard = reader ? reader->text(0, reader->characterCount())
+                                         : accessible->text(QAccessible::Value);
             QVERIFY2(heard == figure, qPrintable(where + QStringLiteral(", heard ") + heard));
         }
     }

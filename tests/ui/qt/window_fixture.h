@@ -5,23 +5,8 @@
 // and what a person sees read off a grabbed widget: the colour a region is
 // filled with, and the ink drawn on it.
 
-#include <QApplication>
-#include <QColor>
-#include <QComboBox>
-#include <QDir>
-#include <QHash>
-#include <QImage>
-#include <QLabel>
-#include <QLibraryInfo>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPointer>
-#include <QPushButton>
-#include <QRect>
-#include <QString>
-#include <QStringList>
-#include <QTest>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 #include <algorithm>
 #include <memory>
 
@@ -128,6 +113,7 @@ protected:
 
     QLineEdit* Box(int n) const { return FigureBox(window_, n); }
     QComboBox* Tax() const { return TaxEntry(window_); }
+    QWidget* Control(const char* name) const { return window_->findChild<QWidget*>(name); }
     QPushButton* Button(const QString& name) const {
         return window_->findChild<QPushButton*>(name);
     }
@@ -135,6 +121,11 @@ protected:
     void TypeInto(int box, const QString& text) const {
         Box(box)->clear();
         QTest::keyClicks(Box(box), text);
+    }
+    // Types `figure` into box `box` and clicks the button that converts from it.
+    void Convert(int box, const QString& figure) const {
+        TypeInto(box, figure);
+        Click(PeriodButton(box));
     }
     void TypeTax(const QString& text) const {
         Tax()->lineEdit()->clear();
@@ -182,15 +173,8 @@ inline QColor FillColour(const QImage& image, const QRect& region) {
             ++counts[image.pixel(x, y)];
         }
     }
-    QRgb best = 0;
-    int most = -1;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        if (it.value() > most) {
-            best = it.key();
-            most = it.value();
-        }
-    }
-    return QColor(best);
+    const auto most = std::max_element(counts.cbegin(), counts.cend());
+    return QColor(most == counts.cend() ? 0 : most.key());
 }
 
 // The pixel of the region that stands out most from `fill`: the core of
