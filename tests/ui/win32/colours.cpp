@@ -69,13 +69,13 @@ void CheckContrast(HWND window, const FormDef& form,
     };
     // A window just shown may not have drawn yet: its controls' pixels would
     // be another window's.
-    WaitFor([&] {
+    WaitFor(10000, [&] {
         return GetUpdateRect(window, nullptr, FALSE) == FALSE &&
                std::ranges::none_of(texts, [](const Text& text) {
                    return GetUpdateRect(text.control, nullptr, FALSE) != FALSE;
                });
     });
-    WaitFor([&] { return std::ranges::all_of(texts, legible); }, 3000);
+    WaitFor(3000, [&] { return std::ranges::all_of(texts, legible); });
     for (const Text& text : texts) {
         const auto [shown, contrast] = contrastOf(text);
         char said[160];
@@ -138,11 +138,10 @@ void CheckRedrawnOnColourChange(HWND main) {
             continue;
         }
         SendMessageW(main, message, 0, 0);
-        const auto allRedrawn = [&] {
+        WaitFor(3000, [&] {
             return std::ranges::none_of(controls,
                                         [&](const auto& c) { return scribbled(c.second); });
-        };
-        WaitFor(allRedrawn, 3000);
+        });
         for (const auto& [control, handle] : controls) {
             Check(!scribbled(handle), std::string(control) + " is redrawn on " + name);
         }

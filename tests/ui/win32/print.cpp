@@ -41,7 +41,7 @@ PrintPress PressPrint(const Run& run) {
     };
     // Taken once the click has given Print the focus or its work has begun:
     // a message sent before that would be answered before the click.
-    WaitFor([&] {
+    WaitFor(10000, [&] {
         watch();
         return press.tookNoInput || FocusIn(run.main) == print;
     });
@@ -66,8 +66,8 @@ PrintPress PressPrint(const Run& run) {
 
 void Print(const Run& run) {
     CheckConversions(run.main, false);
-    if (!run.args.empty()) {
-        SaveScreenshot(run.main, run.args.front().c_str());
+    if (!run.arg.empty()) {
+        SaveScreenshot(run.main, run.arg.c_str());
     }
     const PrintPress press = PressPrint(run);
     Check(press.said.empty(), "Print prints without a word: \"" + press.said + "\"");
@@ -75,7 +75,7 @@ void Print(const Run& run) {
     // The click gave Print the focus before the work began.
     const HWND print = MainControl(run.main, "Command15");
     Check(IsWindowEnabled(run.main) != FALSE &&
-              WaitFor([&] { return FocusIn(run.main) == print; }, 2000),
+              WaitFor(2000, [&] { return FocusIn(run.main) == print; }),
           "then it takes input again, with the focus back on Print");
 }
 
