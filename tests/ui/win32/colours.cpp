@@ -21,13 +21,9 @@ Shown ShownIn(HWND control) {
     for (std::uint32_t& c : pixels) {
         c = ((c & 0xFFU) << 16U) | (c & 0xFF00U) | ((c >> 16U) & 0xFFU);
     }
-    Shown shown{MostCommon(pixels), MostCommon(pixels)};
-    for (const std::uint32_t colour : pixels) {
-        if (ContrastRatio(colour, shown.fill) > ContrastRatio(shown.ink, shown.fill)) {
-            shown.ink = colour;
-        }
-    }
-    return shown;
+    const Colour fill = MostCommon(pixels);
+    const auto contrast = [fill](Colour c) { return ContrastRatio(c, fill); };
+    return {fill, pixels.empty() ? fill : std::ranges::max(pixels, {}, contrast)};
 }
 
 // A control's colours in the usual Windows scheme (black text on white

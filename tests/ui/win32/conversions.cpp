@@ -34,7 +34,7 @@ std::pair<int, int> InkIn(HWND box) {
 // Shown whole, or cut with its last ink, an ellipsis wide, dots on the
 // baseline where a cut digit reaches up.
 void CheckFigureShown(HWND box) {
-    const std::wstring figure = TextOf(box);
+    const std::string figure = TextOf(box);  // digits and marks: a character a byte
     const int rightMargin = HIWORD(SendMessageW(box, EM_GETMARGINS, 0, 0));
     const int roomRight = Rect(box, GetClientRect).right - rightMargin;
     // Where the text, as the box lays it out from its start, ends: its last
@@ -55,9 +55,8 @@ void CheckFigureShown(HWND box) {
     const std::uint32_t face = pixels[static_cast<std::size_t>(r.bottom - r.top - 2) * width + 1];
     const auto inked = [face](std::uint32_t c) { return Differs(c, face); };
     const RECT ink = BoundsOf(pixels, width, inked);
-    const std::string what =
-        Said(win32::Narrow(figure), " (its text ends at ", endX, ", its room at ", roomRight,
-             ", its ink ", ink.left, "..", ink.right, ")");
+    const std::string what = Said(figure, " (its text ends at ", endX, ", its room at ", roomRight,
+                                  ", its ink ", ink.left, "..", ink.right, ")");
     // The advances are whole pixels here: one more may be rounding.
     if (endX <= roomRight + 1) {
         Check(ink.right >= endX - 3 && ink.right <= roomRight + 1, "shown whole: " + what);
@@ -81,11 +80,11 @@ void CheckConversions(HWND main, bool decimalComma) {
         const std::string typed = InFormat(example.figure, decimalComma);
         Convert(main, example.source, typed, InFormat(example.tax, decimalComma));
         const std::string_view source = main_form::kPeriodControls[IndexOf(example.source)].box;
-        CheckSame(win32::Narrow(TextOf(MainControl(main, source))), typed,
+        CheckSame(TextOf(MainControl(main, source)), typed,
                   Said(example.name, " keeps what was typed in ", source, ":"));
         for (const auto& [period, text] : example.texts) {
             const std::string_view box = main_form::kPeriodControls[IndexOf(period)].box;
-            CheckSame(win32::Narrow(TextOf(MainControl(main, box))), InFormat(text, decimalComma),
+            CheckSame(TextOf(MainControl(main, box)), InFormat(text, decimalComma),
                       Said(example.name, " gives ", box));
         }
     }

@@ -37,7 +37,7 @@ Program::~Program() {
 
 std::vector<HWND> Program::Windows(std::string_view caption) const {
     std::vector<HWND> found = TopWindows(process_.dwProcessId);
-    std::erase_if(found, [&](HWND window) { return TextOf(window) != Widen(caption); });
+    std::erase_if(found, [&](HWND window) { return TextOf(window) != caption; });
     return found;
 }
 
@@ -93,10 +93,10 @@ RECT Rect(HWND window, BOOL(WINAPI* get)(HWND, LPRECT)) {
     return r;
 }
 
-std::wstring TextOf(HWND window) {
+std::string TextOf(HWND window) {
     wchar_t buffer[4096] = {};
     SendMessageW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer));
-    return buffer;
+    return Narrow(buffer);
 }
 
 void SetText(HWND window, std::string_view text) {
@@ -256,7 +256,7 @@ RECT InkBounds(const RECT& r, POINT blank) {
 std::string SaidIn(HWND box) {
     std::string said;
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        said += Narrow(TextOf(child));
+        said += TextOf(child);
     }
     return said;
 }

@@ -91,8 +91,8 @@ std::vector<HWND> TopWindows(DWORD process, const wchar_t* windowClass = nullptr
 DWORD ProcessOf(HWND window);
 // A window's rectangle on the screen, or as `get` gives it.
 RECT Rect(HWND window, BOOL(WINAPI* get)(HWND, LPRECT) = GetWindowRect);
-std::wstring TextOf(HWND window);
-void Click(HWND button);  // BM_CLICK, sent: returns once the click's work is done
+std::string TextOf(HWND window);  // UTF-8
+void Click(HWND button);          // BM_CLICK, sent: returns once the click's work is done
 
 // Wine keeps reporting a window's first DPI: after a change the driver
 // sent, the DPI it sent.

@@ -34,7 +34,7 @@ void CheckKeyboard(HWND main) {
     CheckSame(walked, expected, "Tab walks");
 
     HWND tax = MainControl(main, main_form::kTaxEntry);
-    Check(TextOf(tax) == L"0", "the tax entry reads 0 at start");
+    Check(TextOf(tax) == "0", "the tax entry reads 0 at start");
     Check(std::ranges::count(PixelsIn(tax), 0x8080FFU) == 0,
           "the tax entry's field is not drawn in the form's light blue");
     std::string list;

@@ -24,7 +24,7 @@ void CheckLeadingDigits(HWND main) {
     const DWORD process = ProcessOf(main);
     for (const char* name : {"Text2", "Text11"}) {
         HWND box = MainControl(main, name);
-        const std::wstring figure = TextOf(box);
+        const std::string figure = TextOf(box);
         const RECT client = Rect(box, GetClientRect);
         const auto last = static_cast<WPARAM>(figure.size() - 1);
         const auto lastX = static_cast<short>(LOWORD(SendMessageW(box, EM_POSFROMCHAR, last, 0)));
@@ -32,17 +32,17 @@ void CheckLeadingDigits(HWND main) {
         const LRESULT atLeft =
             SendMessageW(box, EM_CHARFROMPOS, 0, MAKELPARAM(left, client.bottom / 2));
         Check(lastX > client.right && LOWORD(atLeft) == 0,
-              Said(name, " shows \"", win32::Narrow(figure), "\" from character ", LOWORD(atLeft),
+              Said(name, " shows \"", figure, "\" from character ", LOWORD(atLeft),
                    ", its last at x ", lastX));
         CheckFigureShown(box);
         const RECT r = Rect(box);
         SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-        std::wstring tip;
+        std::string tip;
         WaitFor(5000, [&] {
             const HWND shown = ShownTip(process);
-            return (tip = shown != nullptr ? TextOf(shown) : std::wstring()) == figure;
+            return (tip = shown != nullptr ? TextOf(shown) : std::string()) == figure;
         });
-        CheckSame(win32::Narrow(tip), win32::Narrow(figure), Said(name, "'s tooltip says"));
+        CheckSame(tip, figure, Said(name, "'s tooltip says"));
         // Gone with the pointer, or at once: later checks read the boxes' pixels.
         SetCursorPos(0, 0);
         const auto gone = [&] { return ShownTip(process) == nullptr; };

@@ -118,10 +118,10 @@ void CheckAboutAndSystemInfo(const Run& run) {
     const auto aboutControl = [&](std::string_view name) {
         return ControlAt(about, about_form::Form().controls, name);
     };
-    Check(TextOf(aboutControl(about_form::kTitleLabel)) == L"Wagelyn", "the title label");
+    Check(TextOf(aboutControl(about_form::kTitleLabel)) == "Wagelyn", "the title label");
     CheckHeard("the About dialog", about, about_form::Form(), DesignColour);
     CheckIconDrawn(aboutControl(about_form::kIcon), run.exe);
-    Check(TextOf(aboutControl(about_form::kVersionLabel)) == L"Version 1.0.0", "the version line");
+    Check(TextOf(aboutControl(about_form::kVersionLabel)) == "Version 1.0.0", "the version line");
 
     // A registered path starts the tool.
     RegSetKeyValueA(HKEY_LOCAL_MACHINE, kToolKey, "PATH", REG_SZ, run.marker.c_str(),

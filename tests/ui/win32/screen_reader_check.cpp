@@ -15,11 +15,11 @@ namespace {
 using win32::Narrow;
 
 // A button's or label's own text as a name: the access key's "&" is not said.
-std::string Spoken(std::wstring text) {
-    if (const std::size_t amp = text.find(L'&'); amp != std::wstring::npos) {
+std::string Spoken(std::string text) {
+    if (const std::size_t amp = text.find('&'); amp != std::string::npos) {
         text.erase(amp, 1);
     }
-    return Narrow(text);
+    return text;
 }
 
 // Each ControlKind's role, in the order of its values.

@@ -23,10 +23,9 @@ std::vector<std::uint32_t> TextPixels(std::string_view text, const LOGFONTW& fon
         const std::wstring wide = win32::Widen(text);
         // Clipped, as a menu bar clips each item, to the text's advance.
         RECT item{};
-        DrawTextW(memory, wide.c_str(), static_cast<int>(wide.size()), &item,
-                  DT_SINGLELINE | DT_CALCRECT);
+        DrawTextW(memory, wide.c_str(), -1, &item, DT_SINGLELINE | DT_CALCRECT);
         OffsetRect(&item, (width - item.right) / 2, (height - item.bottom) / 2);
-        DrawTextW(memory, wide.c_str(), static_cast<int>(wide.size()), &item, DT_SINGLELINE);
+        DrawTextW(memory, wide.c_str(), -1, &item, DT_SINGLELINE);
     });
 }
 
@@ -114,11 +113,11 @@ void CheckLanguage(const Run& run, bool decimalComma) {
 
 void CheckWords(HWND window, const FormDef& form, std::string_view caption,
                 const std::map<std::string_view, std::string>& loaded) {
-    CheckSame(win32::Narrow(TextOf(window)), caption, "the caption reads");
+    CheckSame(TextOf(window), caption, "the caption reads");
     for (const ControlDef& def : form.controls) {
         if (def.kind == ControlKind::Label || def.kind == ControlKind::Button) {
             const auto set = loaded.find(def.name);
-            CheckSame(win32::Narrow(TextOf(ControlAt(window, form.controls, def.name))),
+            CheckSame(TextOf(ControlAt(window, form.controls, def.name)),
                       set != loaded.end() ? std::string_view(set->second) : Translate(def.text),
                       Said(def.name, " reads"));
         }
