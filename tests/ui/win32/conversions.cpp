@@ -88,18 +88,14 @@ void CheckConversions(HWND main, bool decimalComma) {
                       Said(example.name, " gives ", box));
         }
     }
-    const std::string d = decimalComma ? "," : ".";
+    // The last: what a screenshot shows.
     const std::tuple<Period, std::string, std::string> drawn[] = {
-        {Period::Hourly35, "28" + d + "57", "12" + d + "5"},
-        {Period::Second40, "0" + d + "0069", "20"},
-        {Period::Monthly, "4333" + d + "33", "150"},
-        {Period::Annual, "1250000", "0"},
-        {Period::Annual, "5200000", "0"},
-        {Period::Annual, "520000000000", "0"},
-        {Period::Annual, InFormat("52,000", decimalComma), "0"},  // last: what a screenshot shows
-    };
+        {Period::Hourly35, "28.57", "12.5"}, {Period::Second40, "0.0069", "20"},
+        {Period::Monthly, "4333.33", "150"}, {Period::Annual, "1250000", "0"},
+        {Period::Annual, "5200000", "0"},    {Period::Annual, "520000000000", "0"},
+        {Period::Annual, "52,000", "0"}};
     for (const auto& [source, figure, tax] : drawn) {
-        Convert(main, source, figure, tax);
+        Convert(main, source, InFormat(figure, decimalComma), InFormat(tax, decimalComma));
         const auto drawnRight = [&](const main_form::PeriodControls& box) {
             const auto [blue, red] = InkIn(MainControl(main, box.box));
             return box.period == source ? blue > 20 && red == 0 : red > 20 && blue == 0;

@@ -110,10 +110,9 @@ void CheckTextFits(HWND window, std::span<const ControlDef> controls) {
         }
     }
     constexpr UINT kKeep = SWP_NOZORDER | SWP_NOACTIVATE;
-    const auto showAll = [&](UINT showOrHide) {
+    const auto showAll = [&](UINT show) {
         for (HWND control : shown) {
-            SetWindowPos(control, nullptr, 0, 0, 0, 0,
-                         kKeep | SWP_NOMOVE | SWP_NOSIZE | showOrHide);
+            SetWindowPos(control, nullptr, 0, 0, 0, 0, kKeep | SWP_NOMOVE | SWP_NOSIZE | show);
         }
     };
     showAll(SWP_HIDEWINDOW);

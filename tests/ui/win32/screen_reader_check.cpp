@@ -124,9 +124,7 @@ std::map<DWORD, std::set<HWND>> RaisedDuring(HWND main, const std::function<void
         }
     }
     for (const HWINEVENTHOOK hook : hooks) {
-        if (hook != nullptr) {
-            UnhookWinEvent(hook);
-        }
+        UnhookWinEvent(hook);  // a hook not set is refused, harmlessly
     }
     return raisedEvents;
 }
