@@ -6,10 +6,19 @@
 // does for the shell checks.
 
 #include <cstdio>
+#include <sstream>
 #include <string>
 #include <string_view>
 
 namespace wagelyn::testing {
+
+// The parts written one after another: a check's message.
+template <typename... Parts>
+std::string Said(const Parts&... parts) {
+    std::ostringstream said;
+    (said << ... << parts);
+    return said.str();
+}
 
 struct CheckCounts {
     int passed = 0;

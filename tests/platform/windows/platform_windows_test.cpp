@@ -9,6 +9,8 @@
 #include <sddl.h>
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "platform/environment.h"
@@ -30,24 +32,24 @@ constexpr const char* kTestKey = "SOFTWARE\\WagelynTest";
 constexpr const char* kMarker = "C:\\wagelyn-started.txt";
 constexpr const char* kToolFolder = "C:\\Program Files\\Wagelyn Test";
 constexpr const char* kTool = "C:\\Program Files\\Wagelyn Test\\tool.exe";
+constexpr const char* kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+constexpr const char* kToolsLocation = "SOFTWARE\\Microsoft\\Shared Tools Location";
 
-HKEY CreateKey(const std::string& path) {
+// Stores exactly `size` bytes of `data` (a text without its terminator, or
+// no bytes) as `name` in the key at `path`, made if need be; gives the key,
+// still open, or closes it.
+HKEY Store(const std::string& path, const char* name, DWORD type, const void* data, DWORD size,
+           bool keepOpen = false) {
     HKEY key = nullptr;
     RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
                     nullptr);
-    return key;
-}
-
-// Stores exactly `size` bytes: a text without its terminator, or no bytes.
-void SetRaw(HKEY key, const char* name, DWORD type, const void* data, DWORD size) {
     RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
+    return keepOpen ? key : (RegCloseKey(key), nullptr);
 }
 
 // Stores `text` and its terminator as `name` in the key at `path`.
 void SetText(const std::string& path, const char* name, DWORD type, const char* text) {
-    const HKEY key = CreateKey(path);
-    SetRaw(key, name, type, text, static_cast<DWORD>(strlen(text) + 1));
-    RegCloseKey(key);
+    Store(path, name, type, text, static_cast<DWORD>(strlen(text) + 1));
 }
 
 // Reads `name` of the test key over the text "kept".
@@ -59,33 +61,19 @@ std::string Read(const char* name, bool* ok) {
 
 // Waits for a started tool's marker and returns the path it recorded.
 std::string WaitForMarker() {
-    for (int i = 0; i < 200; ++i) {
-        HANDLE file = CreateFileA(kMarker, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file != INVALID_HANDLE_VALUE) {
-            char buffer[MAX_PATH] = {};
-            DWORD read = 0;
-            ReadFile(file, buffer, sizeof buffer - 1, &read, nullptr);
-            CloseHandle(file);
-            return std::string(buffer, read);
+    for (int i = 0; i < 200; ++i, Sleep(50)) {
+        if (std::ifstream file{kMarker, std::ios::binary}) {
+            return {std::istreambuf_iterator<char>(file), {}};
         }
-        Sleep(50);
     }
     return {};
-}
-
-bool EndsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() &&
-           text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 // Stores exactly `size` bytes of `data` as `name`: the reader gives `read`, and
 // says whether it read a value.
 void CheckStored(const char* name, DWORD type, const std::string& data, DWORD size,
                  const std::string& read, bool ok) {
-    const HKEY key = CreateKey(kTestKey);
-    SetRaw(key, name, type, data.data(), size);  // data() ends in a NUL
-    RegCloseKey(key);
+    Store(kTestKey, name, type, data.data(), size);  // data() ends in a NUL
     bool readOk = !ok;
     testing::Check(Read(name, &readOk) == read && readOk == ok, std::string("stored ") + name);
 }
@@ -108,8 +96,7 @@ void TestValueSizes() {
 
 void TestReadRightsOnly() {
     const std::string path = std::string(kTestKey) + "\\ReadOnly";
-    HKEY key = CreateKey(path);
-    SetRaw(key, "PATH", REG_SZ, "C:\\ro.exe", 10);
+    const HKEY key = Store(path, "PATH", REG_SZ, "C:\\ro.exe", 10, true);
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     ConvertStringSecurityDescriptorToSecurityDescriptorA("D:P(A;;KR;;;WD)", SDDL_REVISION_1,
                                                          &descriptor, nullptr);
@@ -134,21 +121,13 @@ void TestProgramStart(const std::string& marker) {
 
     // The hazard: an unquoted command line starts C:\Program.exe.
     DeleteFileA(kMarker);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    std::string unquoted = kTool;
-    PRECONDITION(CreateProcessA(nullptr, unquoted.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                nullptr, &startup, &process));
-    WaitForSingleObject(process.hProcess, 10000);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    PRECONDITION(EndsWith(WaitForMarker(), "\\Program.exe"));
+    PRECONDITION(WinExec(kTool, SW_HIDE) > 31);
+    PRECONDITION(WaitForMarker().ends_with("\\Program.exe"));
 
     // The program layer starts the program at exactly the path given.
     DeleteFileA(kMarker);
     CHECK(platform::SystemPrograms().StartDetached(kTool));
-    CHECK(EndsWith(WaitForMarker(), "\\tool.exe"));
+    CHECK(WaitForMarker().ends_with("\\tool.exe"));
     CHECK(!platform::SystemPrograms().StartDetached("C:\\Nothing\\here.exe"));
     CHECK(!platform::SystemPrograms().StartDetached(""));
     // Only a full path to an .exe is one Windows starts as it stands.
@@ -201,30 +180,29 @@ void CheckLaunchStarts(const SysInfoPlatform& system, const std::string& tool) {
     DeleteFileA(kMarker);
     testing::Check(LaunchSystemInformation(system) == SysInfoOutcome::Started,
                    "the launcher starts " + tool);
-    testing::Check(EndsWith(WaitForMarker(), "\\" + tool), tool + " records its start");
+    testing::Check(WaitForMarker().ends_with("\\" + tool), tool + " records its start");
 }
 
 void TestLauncher() {
     const SysInfoPlatform system = ThisSystem();
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kToolKey);
 
     // A folder value that is no text must not lead to \MSINFO32.EXE at the
     // root of the current drive, though one stands there.
     SetCurrentDirectoryA("C:\\");
     CopyFileA(kTool, "C:\\MSINFO32.EXE", FALSE);
-    HKEY odd = CreateKey("SOFTWARE\\Microsoft\\Shared Tools Location");
     for (const DWORD type : {DWORD{REG_BINARY}, DWORD{REG_MULTI_SZ}, DWORD{REG_SZ}}) {
-        SetRaw(odd, "MSINFO", type, "", type == REG_SZ ? 1 : 0);  // REG_SZ: the empty text
+        // REG_SZ: the empty text
+        Store(kToolsLocation, "MSINFO", type, "", type == REG_SZ ? 1 : 0);
         DeleteFileA(kMarker);
         CHECK(LaunchSystemInformation(system) == SysInfoOutcome::Unavailable);
         Sleep(300);
         CHECK(GetFileAttributesA(kMarker) == INVALID_FILE_ATTRIBUTES);
     }
-    RegCloseKey(odd);
     DeleteFileA("C:\\MSINFO32.EXE");
 
     // No registered path, and a folder without the tool: the message.
-    SetText("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", REG_SZ, kToolFolder);
+    SetText(kToolsLocation, "MSINFO", REG_SZ, kToolFolder);
     DeleteFileA("C:\\Program Files\\Wagelyn Test\\MSINFO32.EXE");
     CHECK(LaunchSystemInformation(system) == SysInfoOutcome::Unavailable);
 
@@ -233,17 +211,16 @@ void TestLauncher() {
     CheckLaunchStarts(system, "MSINFO32.EXE");
 
     // A registered path wins, and names a path with blanks in it.
-    SetText("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", REG_SZ, kTool);
+    SetText(kToolKey, "PATH", REG_SZ, kTool);
     CheckLaunchStarts(system, "tool.exe");
 
     // A registered path with references to the environment, expanded: one
     // that grows, and one that expands to a folder outside ASCII.
     CreateDirectoryW(kAccentedFolder, nullptr);
-    const std::wstring accentedTool = std::wstring(kAccentedFolder) + L"\\tool.exe";
-    PRECONDITION(CopyFileA(kTool, Ansi(accentedTool).c_str(), FALSE));
+    PRECONDITION(CopyFileA(kTool, (Ansi(kAccentedFolder) + "\\tool.exe").c_str(), FALSE));
     for (const char* expandable :
          {"%SystemDrive%\\Program Files\\Wagelyn Test\\tool.exe", "%WAGELYN_ACCENTED%\\tool.exe"}) {
-        SetText("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", REG_EXPAND_SZ, expandable);
+        SetText(kToolKey, "PATH", REG_EXPAND_SZ, expandable);
         CheckLaunchStarts(system, "tool.exe");
     }
 }

@@ -21,13 +21,9 @@ Shown ShownIn(HWND control) {
     for (std::uint32_t& c : pixels) {
         c = ((c & 0xFFU) << 16U) | (c & 0xFF00U) | ((c >> 16U) & 0xFFU);
     }
-    Shown shown{MostCommon(pixels), MostCommon(pixels)};
-    for (const std::uint32_t colour : pixels) {
-        if (ContrastRatio(colour, shown.fill) > ContrastRatio(shown.ink, shown.fill)) {
-            shown.ink = colour;
-        }
-    }
-    return shown;
+    const Colour fill = MostCommon(pixels);
+    const auto contrast = [fill](Colour c) { return ContrastRatio(c, fill); };
+    return {fill, pixels.empty() ? fill : std::ranges::max(pixels, {}, contrast)};
 }
 
 // A control's colours in the usual Windows scheme (black text on white
@@ -69,13 +65,13 @@ void CheckContrast(HWND window, const FormDef& form,
     };
     // A window just shown may not have drawn yet: its controls' pixels would
     // be another window's.
-    WaitFor([&] {
+    WaitFor(10000, [&] {
         return GetUpdateRect(window, nullptr, FALSE) == FALSE &&
                std::ranges::none_of(texts, [](const Text& text) {
                    return GetUpdateRect(text.control, nullptr, FALSE) != FALSE;
                });
     });
-    WaitFor([&] { return std::ranges::all_of(texts, legible); }, 3000);
+    WaitFor(3000, [&] { return std::ranges::all_of(texts, legible); });
     for (const Text& text : texts) {
         const auto [shown, contrast] = contrastOf(text);
         char said[160];
@@ -138,11 +134,10 @@ void CheckRedrawnOnColourChange(HWND main) {
             continue;
         }
         SendMessageW(main, message, 0, 0);
-        const auto allRedrawn = [&] {
+        WaitFor(3000, [&] {
             return std::ranges::none_of(controls,
                                         [&](const auto& c) { return scribbled(c.second); });
-        };
-        WaitFor(allRedrawn, 3000);
+        });
         for (const auto& [control, handle] : controls) {
             Check(!scribbled(handle), std::string(control) + " is redrawn on " + name);
         }

@@ -33,7 +33,7 @@ void DpiChange(const Run& run) {
         if (def.kind == ControlKind::Label || def.kind == ControlKind::Button) {
             // The last controls may still be painting their first time.
             HWND control = MainControl(main, def.name);
-            WaitFor([&] { return InkRows(control) > 0; }, 3000);
+            WaitFor(3000, [&] { return InkRows(control) > 0; });
             before.emplace_back(def.name, InkRows(control));
         }
     }
@@ -45,11 +45,8 @@ void DpiChange(const Run& run) {
         run.program.SendPointing(main, WM_GETDPISCALEDSIZE, kNewDpi, &size, sizeof size) != 0;
     Check(answered, "the window gives its size for the new DPI");
     // Where Windows would put it: on the new monitor, here the same one.
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(main, MONITOR_DEFAULTTONEAREST), &monitor);
-    const POINT corner{monitor.rcWork.left, monitor.rcWork.top};
-    RECT suggested{corner.x, corner.y, corner.x + size.cx, corner.y + size.cy};
+    const RECT work = WorkArea(main);
+    RECT suggested{work.left, work.top, work.left + size.cx, work.top + size.cy};
     run.program.SendPointing(main, WM_DPICHANGED, MAKEWPARAM(kNewDpi, kNewDpi), &suggested,
                              sizeof suggested);
     changedDpi = kNewDpi;
@@ -58,7 +55,7 @@ void DpiChange(const Run& run) {
         HWND control = MainControl(main, name);
         // 1.5 times as high, give or take the rounding of a font's ascent.
         const auto grown = [&] { return InkRows(control) * 10 >= rows * 13; };
-        WaitFor(grown, 3000);
+        WaitFor(3000, grown);
         Check(rows > 0 && grown(), Said(name, "'s text is drawn anew at 144 DPI: ", rows,
                                         " rows of ink, now ", InkRows(control)));
     }

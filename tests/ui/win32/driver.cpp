@@ -37,13 +37,13 @@ Program::~Program() {
 
 std::vector<HWND> Program::Windows(std::string_view caption) const {
     std::vector<HWND> found = TopWindows(process_.dwProcessId);
-    std::erase_if(found, [&](HWND window) { return TextOf(window) != Widen(caption); });
+    std::erase_if(found, [&](HWND window) { return TextOf(window) != caption; });
     return found;
 }
 
 HWND Program::Window(std::string_view caption, int milliseconds) const {
     std::vector<HWND> found;
-    WaitFor([&] { return !(found = Windows(caption)).empty(); }, milliseconds);
+    WaitFor(milliseconds, [&] { return !(found = Windows(caption)).empty(); });
     return found.empty() ? nullptr : found.front();
 }
 
@@ -93,10 +93,10 @@ RECT Rect(HWND window, BOOL(WINAPI* get)(HWND, LPRECT)) {
     return r;
 }
 
-std::wstring TextOf(HWND window) {
+std::string TextOf(HWND window) {
     wchar_t buffer[4096] = {};
     SendMessageW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer));
-    return buffer;
+    return Narrow(buffer);
 }
 
 void SetText(HWND window, std::string_view text) {
@@ -152,12 +152,26 @@ void PressKeys(HWND window, std::initializer_list<WPARAM> keys) {
         PostMessageW(focused, WM_KEYDOWN, key, 0x00000001);
         PostMessageW(focused, WM_KEYUP, key, 0xC0000001);
     }
-    WaitFor([&] { return FocusIn(window) != focused; }, 2000);
+    WaitFor(2000, [&] { return FocusIn(window) != focused; });
+}
+
+RECT WorkArea(HWND window) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+    return monitor.rcWork;
 }
 
 void Quit(const Run& run) {
     Click(MainControl(run.main, "Command14"));
     Check(run.program.Ended(10000), "Quit ends the program");
+}
+
+void Convert(HWND main, Period source, std::string_view figure, std::string_view tax) {
+    const main_form::PeriodControls& period = main_form::kPeriodControls[IndexOf(source)];
+    SetText(MainControl(main, period.box), figure);
+    SetText(MainControl(main, main_form::kTaxEntry), tax);
+    Click(MainControl(main, period.button));
 }
 
 win32::Brush Brush(std::uint32_t colour) {
@@ -179,10 +193,9 @@ std::vector<std::uint32_t> Drawn(int width, int height,
         GdiFlush();
     }
     const auto* first = static_cast<const std::uint32_t*>(bits);
-    std::vector<std::uint32_t> pixels(first, first + static_cast<std::size_t>(width) * height);
-    for (std::uint32_t& pixel : pixels) {
-        pixel &= 0xFFFFFF;
-    }
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * height);
+    std::transform(first, first + pixels.size(), pixels.begin(),
+                   [](std::uint32_t pixel) { return pixel & 0xFFFFFF; });
     return pixels;
 }
 
@@ -195,16 +208,9 @@ std::vector<std::uint32_t> ScreenPixels(const RECT& r) {
 }
 
 std::vector<std::uint32_t> PixelsIn(HWND control, int border) {
-    const RECT r = Rect(control);
-    const int width = r.right - r.left;
-    const std::vector<std::uint32_t> pixels = ScreenPixels(r);
-    std::vector<std::uint32_t> inside;
-    for (int y = border; y < r.bottom - r.top - border; ++y) {
-        for (int x = border; x < width - border; ++x) {
-            inside.push_back(pixels[static_cast<std::size_t>(y) * width + x]);
-        }
-    }
-    return inside;
+    RECT inside = Rect(control);
+    InflateRect(&inside, -border, -border);
+    return ScreenPixels(inside);
 }
 
 std::uint32_t MostCommon(const std::vector<std::uint32_t>& pixels) {
@@ -250,7 +256,7 @@ RECT InkBounds(const RECT& r, POINT blank) {
 std::string SaidIn(HWND box) {
     std::string said;
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        said += Narrow(TextOf(child));
+        said += TextOf(child);
     }
     return said;
 }
@@ -262,7 +268,7 @@ std::string CloseMessageBox(const Run& run, int milliseconds) {
     }
     const std::string said = SaidIn(box);
     Click(GetDlgItem(box, IDOK));
-    WaitFor([&] { return !IsWindow(box); }, 5000);
+    WaitFor(5000, [&] { return !IsWindow(box); });
     return said;
 }
 
@@ -323,23 +329,16 @@ int wmain(int argc, wchar_t** argv) {
     }
     // The words expected: the program chooses its catalogue from the same list.
     const std::string_view chosen = UseLanguage(platform::PreferredLanguages());
-    std::vector<std::string> args;
-    for (int i = 4; i < argc; ++i) {
-        args.push_back(win32::Narrow(argv[i]));
-    }
-    const std::string name = mode + (args.empty() ? "" : " " + args.front());
+    const std::string arg = argc > 4 ? win32::Narrow(argv[4]) : "";
     // A mode given a language expects the system's preferred language to
     // give its catalogue ("en": the design's English).
     if (mode == "words" || mode == "fit") {
-        const std::string language = args.empty() ? "" : args.front();
-        Check(chosen == (language == "en" ? "" : language),
-              Said("the system's preferred language gives the catalogue \"", language, "\", not \"",
-                   chosen, '"'));
+        CheckSame(chosen, arg == "en" ? "" : arg, "the system's preferred language gives");
     }
     const Program program(argv[1]);
     const HWND main = program.Window(Translate(main_form::kCaption));
     if (Check(main != nullptr, "the main window appears")) {
-        found->second(Run{program, main, argv[1], win32::Narrow(argv[2]), args});
+        found->second(Run{program, main, argv[1], win32::Narrow(argv[2]), arg});
     }
-    return testing::Report(name);
+    return testing::Report(arg.empty() ? mode : mode + " " + arg);
 }

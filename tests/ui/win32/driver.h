@@ -13,7 +13,6 @@
 #include <map>
 #include <set>
 #include <span>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,17 +33,16 @@
 namespace wagelyn::drive {
 
 using testing::Check;
+using testing::Said;
 
-// The parts written one after another: a check's message.
-template <typename... Parts>
-std::string Said(const Parts&... parts) {
-    std::ostringstream said;
-    (said << ... << parts);
-    return said.str();
+// Checks that `shown` is `expected`, saying what each is when not.
+template <typename Shown, typename Expected>
+bool CheckSame(const Shown& shown, const Expected& expected, std::string_view what) {
+    return Check(shown == expected, Said(what, " \"", shown, "\", not \"", expected, '"'));
 }
 
 template <typename Condition>
-bool WaitFor(Condition condition, int milliseconds = 10000) {
+bool WaitFor(int milliseconds, Condition condition) {
     for (int waited = 0; waited < milliseconds; waited += 20) {
         if (condition()) {
             return true;
@@ -79,13 +77,13 @@ private:
 };
 
 // What a mode is given: the program, its main window, the marker tool's
-// path and the arguments after the mode.
+// path and the argument after the mode, if any.
 struct Run {
     const Program& program;
     HWND main;
     std::wstring exe;
     std::string marker;
-    std::vector<std::string> args;
+    std::string arg;
 };
 
 // The visible top-level windows of `process`, of `windowClass` if given.
@@ -93,9 +91,8 @@ std::vector<HWND> TopWindows(DWORD process, const wchar_t* windowClass = nullptr
 DWORD ProcessOf(HWND window);
 // A window's rectangle on the screen, or as `get` gives it.
 RECT Rect(HWND window, BOOL(WINAPI* get)(HWND, LPRECT) = GetWindowRect);
-std::wstring TextOf(HWND window);
-void SetText(HWND window, std::string_view text);
-void Click(HWND button);  // BM_CLICK, sent: returns once the click's work is done
+std::string TextOf(HWND window);  // UTF-8
+void Click(HWND button);          // BM_CLICK, sent: returns once the click's work is done
 
 // Wine keeps reporting a window's first DPI: after a change the driver
 // sent, the DPI it sent.
@@ -107,6 +104,8 @@ RECT OnScreen(HWND window, const ControlDef& def);
 HWND ControlAt(HWND window, std::span<const ControlDef> controls, std::string_view name);
 HWND MainControl(HWND window, std::string_view name);
 RECT ClientOnScreen(HWND window);
+// The work area of the monitor the window stands on.
+RECT WorkArea(HWND window);
 // The control with the keyboard focus in the program's thread that owns
 // `window`, seen from this process.
 HWND FocusIn(HWND window);
@@ -115,6 +114,8 @@ HWND FocusIn(HWND window);
 void PressKeys(HWND window, std::initializer_list<WPARAM> keys);
 // Quit on the main window; checks that it ends the program.
 void Quit(const Run& run);
+// Types `figure` into `source`'s box and `tax` into the tax entry, and runs.
+void Convert(HWND main, Period source, std::string_view figure, std::string_view tax);
 
 // The pixels, as 0x00RRGGBB row by row, of a 32-bit image that `draw`
 // makes on a memory device context compatible with the screen's.
@@ -139,6 +140,9 @@ RECT BoundsOf(const std::vector<std::uint32_t>& pixels, int width,
 // colour at `blank` (a point of `r` where no text is drawn); empty if none.
 RECT InkBounds(const RECT& r, POINT blank);
 
+// Where System Info's tool is registered.
+inline constexpr const char* kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+
 // What a message box of the program says: all of its texts, its button's too.
 std::string SaidIn(HWND box);
 // The program's message box captioned with its title, if one comes within
@@ -157,8 +161,6 @@ void CloseDialog(HWND dialog, const FormDef& form);
 // window, against its form; `colourOf` gives each control's text colour now.
 void CheckHeard(const std::string& when, HWND window, const FormDef& form,
                 const std::function<Colour(const ControlDef&)>& colourOf);
-// The name a screen reader hears of a window's client object.
-std::string NameHeard(HWND window);
 inline Colour DesignColour(const ControlDef& def) {
     return def.foreground;
 }

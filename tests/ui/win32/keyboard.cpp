@@ -20,27 +20,22 @@ void CheckKeyboard(HWND main) {
         }
         return std::string("(nothing)");
     };
-    std::vector<const ControlDef*> order;
-    for (const ControlDef& def : main_form::Controls()) {
-        if (def.kind != ControlKind::Label) {
-            order.push_back(&def);
-        }
-    }
+    std::vector<ControlDef> order(main_form::Controls().begin(), main_form::Controls().end());
+    std::erase_if(order, [](const ControlDef& def) { return def.kind == ControlKind::Label; });
     std::ranges::stable_sort(order, {}, &ControlDef::tabIndex);
     order.push_back(order.front());  // Tab after the last returns to the first
     std::string walked = focused();
-    std::string expected(order.front()->name);
+    std::string expected(order.front().name);
     for (std::size_t i = 1; i < order.size(); ++i) {
         PressKeys(main, {VK_TAB});
         walked.append(" ").append(focused());
-        expected.append(" ").append(order[i]->name);
+        expected.append(" ").append(order[i].name);
     }
-    Check(walked == expected, "Tab walks \"" + walked + "\", the design \"" + expected + "\"");
+    CheckSame(walked, expected, "Tab walks");
 
     HWND tax = MainControl(main, main_form::kTaxEntry);
-    Check(TextOf(tax) == L"0", "the tax entry reads 0 at start");
-    const std::vector<std::uint32_t> field = PixelsIn(tax);
-    Check(std::ranges::count(field, 0x8080FFU) == 0,
+    Check(TextOf(tax) == "0", "the tax entry reads 0 at start");
+    Check(std::ranges::count(PixelsIn(tax), 0x8080FFU) == 0,
           "the tax entry's field is not drawn in the form's light blue");
     std::string list;
     const auto count = SendMessageW(tax, CB_GETCOUNT, 0, 0);

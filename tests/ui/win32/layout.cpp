@@ -20,13 +20,11 @@ HWND ShownTip(DWORD process) {
 // the left edge of the box's text is the figure's first. Under the pointer,
 // its tooltip gives the whole figure.
 void CheckLeadingDigits(HWND main) {
-    SetText(MainControl(main, "Text1"), "999999999999999999999");
-    SetText(MainControl(main, main_form::kTaxEntry), "0");
-    Click(MainControl(main, "Command1"));
+    Convert(main, Period::Annual, "999999999999999999999", "0");
     const DWORD process = ProcessOf(main);
     for (const char* name : {"Text2", "Text11"}) {
         HWND box = MainControl(main, name);
-        const std::wstring figure = TextOf(box);
+        const std::string figure = TextOf(box);
         const RECT client = Rect(box, GetClientRect);
         const auto last = static_cast<WPARAM>(figure.size() - 1);
         const auto lastX = static_cast<short>(LOWORD(SendMessageW(box, EM_POSFROMCHAR, last, 0)));
@@ -34,25 +32,23 @@ void CheckLeadingDigits(HWND main) {
         const LRESULT atLeft =
             SendMessageW(box, EM_CHARFROMPOS, 0, MAKELPARAM(left, client.bottom / 2));
         Check(lastX > client.right && LOWORD(atLeft) == 0,
-              Said(name, " shows \"", win32::Narrow(figure), "\" from character ", LOWORD(atLeft),
+              Said(name, " shows \"", figure, "\" from character ", LOWORD(atLeft),
                    ", its last at x ", lastX));
         CheckFigureShown(box);
         const RECT r = Rect(box);
         SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-        std::wstring tip;
-        WaitFor(
-            [&] {
-                const HWND shown = ShownTip(process);
-                tip = shown != nullptr ? TextOf(shown) : std::wstring();
-                return tip == figure;
-            },
-            5000);
-        Check(tip == figure, std::string(name) + "'s tooltip says \"" + win32::Narrow(tip) + "\"");
+        std::string tip;
+        WaitFor(5000, [&] {
+            const HWND shown = ShownTip(process);
+            return (tip = shown != nullptr ? TextOf(shown) : std::string()) == figure;
+        });
+        CheckSame(tip, figure, Said(name, "'s tooltip says"));
         // Gone with the pointer, or at once: later checks read the boxes' pixels.
         SetCursorPos(0, 0);
-        if (!WaitFor([&] { return ShownTip(process) == nullptr; }, 1000)) {
+        const auto gone = [&] { return ShownTip(process) == nullptr; };
+        if (!WaitFor(1000, gone)) {
             SendMessageW(ShownTip(process), TTM_POP, 0, 0);
-            WaitFor([&] { return ShownTip(process) == nullptr; }, 1000);
+            WaitFor(1000, gone);
         }
     }
 }
@@ -69,10 +65,7 @@ void CheckLayout(HWND main, int wanted) {
               client.bottom == MulDiv(main_form::kClientHeight, dpi, 1440),
           Said("client area ", client.right, " x ", client.bottom, " at ", dpi, " DPI"));
     const RECT frame = Rect(main);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(main, MONITOR_DEFAULTTONEAREST), &monitor);
-    const RECT& work = monitor.rcWork;
+    const RECT work = WorkArea(main);
     Check(frame.left >= work.left && frame.top >= work.top && frame.right <= work.right &&
               frame.bottom <= work.bottom,
           "the window stands inside the work area");
@@ -117,10 +110,9 @@ void CheckTextFits(HWND window, std::span<const ControlDef> controls) {
         }
     }
     constexpr UINT kKeep = SWP_NOZORDER | SWP_NOACTIVATE;
-    const auto showAll = [&](UINT showOrHide) {
+    const auto showAll = [&](UINT show) {
         for (HWND control : shown) {
-            SetWindowPos(control, nullptr, 0, 0, 0, 0,
-                         kKeep | SWP_NOMOVE | SWP_NOSIZE | showOrHide);
+            SetWindowPos(control, nullptr, 0, 0, 0, 0, kKeep | SWP_NOMOVE | SWP_NOSIZE | show);
         }
     };
     showAll(SWP_HIDEWINDOW);
@@ -152,14 +144,12 @@ void CheckTextFits(HWND window, std::span<const ControlDef> controls) {
         RECT ink{};
         RECT before{-1, -1, -1, -1};
         int alike = 0;
-        WaitFor(
-            [&] {
-                ink = InkBounds(grown, {grown.left, grown.bottom - 1});
-                alike = ink.right > ink.left && EqualRect(&ink, &before) ? alike + 1 : 0;
-                before = ink;
-                return alike >= 5;
-            },
-            3000);
+        WaitFor(3000, [&] {
+            ink = InkBounds(grown, {grown.left, grown.bottom - 1});
+            alike = ink.right > ink.left && EqualRect(&ink, &before) ? alike + 1 : 0;
+            before = ink;
+            return alike >= 5;
+        });
         OffsetRect(&ink, frame, frame);
         SetWindowPos(control, nullptr, r.left, r.top, width, height, kKeep | SWP_HIDEWINDOW);
         // A label does not grow sideways: ink on its outermost column is cut

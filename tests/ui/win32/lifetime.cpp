@@ -17,7 +17,7 @@ void CheckIconDrawn(HWND picture, const std::wstring& exe) {
     const auto pixelAt = [](LONG x, LONG y) { return ScreenPixels({x, y, x + 1, y + 1})[0]; };
     const std::uint32_t face = pixelAt(box.left - 2, box.top - 2);
     const bool cornerIsFace =
-        WaitFor([&] { return pixelAt(box.left + 1, box.top + 1) == face; }, 3000);
+        WaitFor(3000, [&] { return pixelAt(box.left + 1, box.top + 1) == face; });
     const win32::Module module(LoadLibraryExW(
         exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
     const win32::Icon icon(
@@ -31,13 +31,11 @@ void CheckIconDrawn(HWND picture, const std::wstring& exe) {
     const std::set<std::uint32_t> own(drawn.begin(), drawn.end());
     const auto ownPixels = static_cast<long>(drawn.size());
     long shown = 0;
-    WaitFor(
-        [&] {
-            shown = std::ranges::count_if(PixelsIn(picture, 0),
-                                          [&](std::uint32_t c) { return own.contains(c); });
-            return shown >= ownPixels * 9 / 10;
-        },
-        3000);
+    WaitFor(3000, [&] {
+        shown = std::ranges::count_if(PixelsIn(picture, 0),
+                                      [&](std::uint32_t c) { return own.contains(c); });
+        return shown >= ownPixels * 9 / 10;
+    });
     Check(ownPixels > 200 && shown >= ownPixels * 9 / 10 && cornerIsFace,
           Said("the icon stands on the dialog's face: ", shown, " of its ", ownPixels,
                " pixels shown"));
@@ -62,14 +60,13 @@ void CheckErrorsAndReset(const Run& run) {
         PressKeys(error, {VK_ESCAPE, VK_TAB});
         Check(IsWindowVisible(error), "Escape leaves the error dialog open");
         CloseDialog(error, error_form::Form());
-        Check(WaitFor([&] { return run.program.Count(caption) == 0; }, 5000), "OK closes it");
+        Check(WaitFor(5000, [&] { return run.program.Count(caption) == 0; }), "OK closes it");
     }
     Click(MainControl(run.main, "Command7"));
-    bool empty = true;
-    for (const main_form::PeriodControls& box : main_form::kPeriodControls) {
-        empty = empty && TextOf(MainControl(run.main, box.box)).empty();
-    }
-    Check(empty, "Reset empties all twelve boxes");
+    Check(std::ranges::all_of(
+              main_form::kPeriodControls,
+              [&](const auto& box) { return TextOf(MainControl(run.main, box.box)).empty(); }),
+          "Reset empties all twelve boxes");
 }
 
 // A dialog as it stands while the main window is open.
@@ -111,7 +108,7 @@ void CheckAboutAndSystemInfo(const Run& run) {
     Check(run.program.Count(caption) == 1, "a second Help > About shows the same dialog");
     // Escape closes it, as its cancel button (the error dialog has none).
     PressKeys(about, {VK_ESCAPE, VK_TAB});
-    Check(WaitFor([&] { return run.program.Count(caption) == 0; }, 3000),
+    Check(WaitFor(3000, [&] { return run.program.Count(caption) == 0; }),
           "Escape closes the About dialog");
     ShowAbout(run.main);
     about = run.program.Window(caption);
@@ -121,24 +118,23 @@ void CheckAboutAndSystemInfo(const Run& run) {
     const auto aboutControl = [&](std::string_view name) {
         return ControlAt(about, about_form::Form().controls, name);
     };
-    Check(TextOf(aboutControl(about_form::kTitleLabel)) == L"Wagelyn", "the title label");
+    Check(TextOf(aboutControl(about_form::kTitleLabel)) == "Wagelyn", "the title label");
     CheckHeard("the About dialog", about, about_form::Form(), DesignColour);
     CheckIconDrawn(aboutControl(about_form::kIcon), run.exe);
-    Check(TextOf(aboutControl(about_form::kVersionLabel)) == L"Version 1.0.0", "the version line");
+    Check(TextOf(aboutControl(about_form::kVersionLabel)) == "Version 1.0.0", "the version line");
 
     // A registered path starts the tool.
-    const char* toolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-    RegSetKeyValueA(HKEY_LOCAL_MACHINE, toolKey, "PATH", REG_SZ, run.marker.c_str(),
+    RegSetKeyValueA(HKEY_LOCAL_MACHINE, kToolKey, "PATH", REG_SZ, run.marker.c_str(),
                     static_cast<DWORD>(run.marker.size() + 1));
     DeleteFileA("C:\\wagelyn-started.txt");
     PostMessageW(aboutControl(about_form::kSysInfoButton), BM_CLICK, 0, 0);
-    Check(WaitFor([] {
-              return GetFileAttributesA("C:\\wagelyn-started.txt") != INVALID_FILE_ATTRIBUTES;
-          }),
-          "System Info starts the registered tool");
+    const auto started = [] {
+        return GetFileAttributesA("C:\\wagelyn-started.txt") != INVALID_FILE_ATTRIBUTES;
+    };
+    Check(WaitFor(10000, started), "System Info starts the registered tool");
 
     // None registered: the unavailable message, modal, captioned with the title.
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, toolKey);
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kToolKey);
     PostMessageW(aboutControl(about_form::kSysInfoButton), BM_CLICK, 0, 0);
     HWND box = run.program.Window(kApplicationTitle, 5000);
     Check(box != nullptr && GetDlgItem(box, IDOK) != nullptr,
@@ -148,7 +144,7 @@ void CheckAboutAndSystemInfo(const Run& run) {
               "the message box says the tool is unavailable");
         Check(!IsWindowEnabled(run.main), "the message box is modal to the program");
         Click(GetDlgItem(box, IDOK));
-        Check(WaitFor([&] { return !IsWindow(box); }, 5000), "OK closes the message box");
+        Check(WaitFor(5000, [&] { return !IsWindow(box); }), "OK closes the message box");
     }
     Check(IsWindowVisible(about), "the About dialog stays open");
 }
@@ -171,7 +167,7 @@ void Lifetime(const Run& run) {
         if (dialog.window == nullptr) {
             continue;
         }
-        Check(WaitFor([&] { return InTaskbar(dialog.window); }, 2000),
+        Check(WaitFor(2000, [&] { return InTaskbar(dialog.window); }),
               dialog.caption + " enters the task bar once the main window has closed");
         const RECT client = ClientOnScreen(dialog.window);
         Check(EqualRect(&client, &dialog.client) != FALSE,

@@ -1,7 +1,5 @@
 // "print SCREENSHOT.bmp": converts, saves the window's image and prints
 // (run_print.sh checks the page); Print without a printer is the words'.
-#include <memory>
-
 #include "tests/ui/win32/driver.h"
 
 namespace wagelyn::drive {
@@ -41,23 +39,17 @@ PrintPress PressPrint(const Run& run) {
     };
     // Taken once the click has given Print the focus or its work has begun:
     // a message sent before that would be answered before the click.
-    WaitFor([&] {
+    WaitFor(10000, [&] {
         watch();
         return press.tookNoInput || FocusIn(run.main) == print;
     });
-    // Answered once the click's handler has returned, or while a message box waits.
-    const std::unique_ptr<void, decltype(&CloseHandle)> answered(
-        CreateThread(
-            nullptr, 0,
-            [](void* window) -> DWORD {
-                DWORD_PTR ignored = 0;
-                SendMessageTimeoutW(static_cast<HWND>(window), WM_NULL, 0, 0, SMTO_NORMAL, 60000,
-                                    &ignored);
-                return 0;
-            },
-            run.main, 0, nullptr),
-        &CloseHandle);
-    while (answered && WaitForSingleObject(answered.get(), 1) == WAIT_TIMEOUT) {
+    // Answered once the click's handler has returned, or while a message box
+    // waits: asked again every 10 ms, for a minute at most.
+    DWORD_PTR ignored = 0;
+    const auto answered = [&] {
+        return SendMessageTimeoutW(run.main, WM_NULL, 0, 0, SMTO_NORMAL, 10, &ignored) != 0;
+    };
+    for (const ULONGLONG end = GetTickCount64() + 60000; !answered() && GetTickCount64() < end;) {
         watch();
     }
     press.said = CloseMessageBox(run, 1000);
@@ -66,8 +58,8 @@ PrintPress PressPrint(const Run& run) {
 
 void Print(const Run& run) {
     CheckConversions(run.main, false);
-    if (!run.args.empty()) {
-        SaveScreenshot(run.main, run.args.front().c_str());
+    if (!run.arg.empty()) {
+        SaveScreenshot(run.main, run.arg.c_str());
     }
     const PrintPress press = PressPrint(run);
     Check(press.said.empty(), "Print prints without a word: \"" + press.said + "\"");
@@ -75,7 +67,7 @@ void Print(const Run& run) {
     // The click gave Print the focus before the work began.
     const HWND print = MainControl(run.main, "Command15");
     Check(IsWindowEnabled(run.main) != FALSE &&
-              WaitFor([&] { return FocusIn(run.main) == print; }, 2000),
+              WaitFor(2000, [&] { return FocusIn(run.main) == print; }),
           "then it takes input again, with the focus back on Print");
 }
 

@@ -8,6 +8,8 @@
 //   window_lifetime_test.exe
 #include <windows.h>
 
+#include <algorithm>
+#include <ranges>
 #include <string>
 #include <string_view>
 
@@ -24,6 +26,7 @@ namespace {
 
 using wagelyn::FormDef;
 using wagelyn::testing::Check;
+using wagelyn::testing::Said;
 using wagelyn::win32::FormWindow;
 
 int ends = 0;     // how often the program was told to end
@@ -64,12 +67,10 @@ HWND Find(const std::string& caption) {
 }
 
 bool Whole(const Window& window, HWND frame) {
-    for (std::size_t i = 0; i < window.form.controls.size(); ++i) {
-        if (GetDlgItem(frame, FormWindow::kFirstControlId + static_cast<int>(i)) == nullptr) {
-            return false;
-        }
-    }
-    return true;
+    const auto count = static_cast<int>(window.form.controls.size());
+    return std::ranges::all_of(std::views::iota(0, count), [frame](int i) {
+        return GetDlgItem(frame, FormWindow::kFirstControlId + i) != nullptr;
+    });
 }
 
 // Opens `window` once with each of its creations refused, first to last,
@@ -81,8 +82,8 @@ void RefuseEachCreation(const Window& window, int openBefore) {
     const int creations = created;
     DestroyWindow(Find(window.caption));
     for (int step = 1; step <= creations; ++step) {
-        const std::string row = std::string(window.what) + ", creation " + std::to_string(step) +
-                                " of " + std::to_string(creations) + " refused: ";
+        const std::string row =
+            Said(window.what, ", creation ", step, " of ", creations, " refused: ");
         created = 0;
         refused = step;
         ends = 0;
@@ -92,7 +93,7 @@ void RefuseEachCreation(const Window& window, int openBefore) {
         const bool opened = frame != nullptr;
         Check(reported == opened, row + "opening reports what the screen shows");
         Check(OpenWindows() == openBefore + (opened ? 1 : 0),
-              row + "open windows counted: " + std::to_string(OpenWindows()));
+              Said(row, "open windows counted: ", OpenWindows()));
         Check(ends == 0, row + "the program is not ended");
         if (opened) {
             Check(Whole(window, frame), row + "the window that opened has every control");

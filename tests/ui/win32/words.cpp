@@ -23,10 +23,9 @@ std::vector<std::uint32_t> TextPixels(std::string_view text, const LOGFONTW& fon
         const std::wstring wide = win32::Widen(text);
         // Clipped, as a menu bar clips each item, to the text's advance.
         RECT item{};
-        DrawTextW(memory, wide.c_str(), static_cast<int>(wide.size()), &item,
-                  DT_SINGLELINE | DT_CALCRECT);
+        DrawTextW(memory, wide.c_str(), -1, &item, DT_SINGLELINE | DT_CALCRECT);
         OffsetRect(&item, (width - item.right) / 2, (height - item.bottom) / 2);
-        DrawTextW(memory, wide.c_str(), static_cast<int>(wide.size()), &item, DT_SINGLELINE);
+        DrawTextW(memory, wide.c_str(), -1, &item, DT_SINGLELINE);
     });
 }
 
@@ -68,43 +67,38 @@ void CheckMenuBar(HWND window, std::string_view text) {
     const RECT bar{client.left, client.top - height, client.right, client.top - 1};
     const int width = bar.right - bar.left;
     Shape shown, expected;
-    WaitFor(
-        [&] {
-            const std::vector<std::uint32_t> pixels = ScreenPixels(bar);
-            shown = ShapeOf(pixels, width);
-            expected =
-                ShapeOf(TextPixels(text, metrics.lfMenuFont, width, height, pixels.back()), width);
-            return shown == expected;
-        },
-        2000);
+    WaitFor(2000, [&] {
+        const std::vector<std::uint32_t> pixels = ScreenPixels(bar);
+        shown = ShapeOf(pixels, width);
+        expected =
+            ShapeOf(TextPixels(text, metrics.lfMenuFont, width, height, pixels.back()), width);
+        return shown == expected;
+    });
     Check(expected.width > 0 && shown == expected,
           Said("the menu bar shows \"", text, "\": ink of ", shown.width, " x ", shown.height,
                " pixels, the text's ", expected.width, " x ", expected.height));
 }
 
 void CheckLanguage(const Run& run, bool decimalComma) {
-    const HWND main = run.main;
-    CheckWords(main, main_form::Form(), Translate(main_form::kCaption));
-    CheckMenuBar(main, Translate(main_form::kHelpMenu));
-    CheckTextFits(main, main_form::Controls());
-    CheckHeardAcrossAConversion(main);
-    CheckConversions(main, decimalComma);
+    CheckWords(run.main, main_form::Form(), Translate(main_form::kCaption));
+    CheckMenuBar(run.main, Translate(main_form::kHelpMenu));
+    CheckTextFits(run.main, main_form::Controls());
+    CheckHeardAcrossAConversion(run.main);
+    CheckConversions(run.main, decimalComma);
     const std::string printed = PressPrint(run).said;
     const std::string noPrinter = PrintReport(PrintResult::NoDefaultPrinter, {});
     Check(printed.find(noPrinter) != std::string::npos,
           "Print without a printer says \"" + noPrinter + "\": \"" + printed + "\"");
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kToolKey);
     WithEachDialog(run, [&](HWND dialog, const FormDef& form, const std::string& caption) {
-        const bool about = &form == &about_form::Form();
-        std::map<std::string_view, std::string> loaded;
-        if (about) {
-            loaded[about_form::kTitleLabel] = kApplicationTitle;
-            loaded[about_form::kVersionLabel] = about_form::VersionLine();
-        }
+        // The About dialog's: the error dialog has no controls of these names.
+        const std::map<std::string_view, std::string> loaded = {
+            {about_form::kTitleLabel, std::string(kApplicationTitle)},
+            {about_form::kVersionLabel, about_form::VersionLine()}};
         CheckWords(dialog, form, caption, loaded);
         CheckHeard(caption, dialog, form, DesignColour);
         CheckTextFits(dialog, form.controls);
-        if (about) {
+        if (&form == &about_form::Form()) {
             PostMessageW(ControlAt(dialog, form.controls, about_form::kSysInfoButton), BM_CLICK, 0,
                          0);
             const std::string said = CloseMessageBox(run, 5000);
@@ -119,17 +113,13 @@ void CheckLanguage(const Run& run, bool decimalComma) {
 
 void CheckWords(HWND window, const FormDef& form, std::string_view caption,
                 const std::map<std::string_view, std::string>& loaded) {
-    const auto compare = [](const std::string& what, const std::wstring& shown,
-                            std::string_view expected) {
-        Check(shown == win32::Widen(expected), what + " reads \"" + win32::Narrow(shown) +
-                                                   "\", not \"" + std::string(expected) + "\"");
-    };
-    compare("the caption", TextOf(window), caption);
+    CheckSame(TextOf(window), caption, "the caption reads");
     for (const ControlDef& def : form.controls) {
         if (def.kind == ControlKind::Label || def.kind == ControlKind::Button) {
             const auto set = loaded.find(def.name);
-            compare(std::string(def.name), TextOf(ControlAt(window, form.controls, def.name)),
-                    set != loaded.end() ? std::string_view(set->second) : Translate(def.text));
+            CheckSame(TextOf(ControlAt(window, form.controls, def.name)),
+                      set != loaded.end() ? std::string_view(set->second) : Translate(def.text),
+                      Said(def.name, " reads"));
         }
     }
 }
