@@ -1,5 +1,7 @@
 // "print SCREENSHOT.bmp": converts, saves the window's image and prints
 // (run_print.sh checks the page); Print without a printer is the words'.
+#include <memory>
+
 #include "tests/ui/win32/driver.h"
 
 namespace wagelyn::drive {
@@ -44,12 +46,20 @@ PrintPress PressPrint(const Run& run) {
         return press.tookNoInput || FocusIn(run.main) == print;
     });
     // Answered once the click's handler has returned, or while a message box
-    // waits: asked again every 10 ms, for a minute at most.
-    DWORD_PTR ignored = 0;
-    const auto answered = [&] {
-        return SendMessageTimeoutW(run.main, WM_NULL, 0, 0, SMTO_NORMAL, 10, &ignored) != 0;
-    };
-    for (const ULONGLONG end = GetTickCount64() + 60000; !answered() && GetTickCount64() < end;) {
+    // waits; the window is watched every millisecond meanwhile, so that even a
+    // short busy spell is seen.
+    const std::unique_ptr<void, decltype(&CloseHandle)> answered(
+        CreateThread(
+            nullptr, 0,
+            [](void* window) -> DWORD {
+                DWORD_PTR ignored = 0;
+                SendMessageTimeoutW(static_cast<HWND>(window), WM_NULL, 0, 0, SMTO_NORMAL, 60000,
+                                    &ignored);
+                return 0;
+            },
+            run.main, 0, nullptr),
+        &CloseHandle);
+    while (answered && WaitForSingleObject(answered.get(), 1) == WAIT_TIMEOUT) {
         watch();
     }
     press.said = CloseMessageBox(run, 1000);
