@@ -34,7 +34,8 @@ std::pair<int, int> InkIn(HWND box) {
 // Shown whole, or cut with its last ink, an ellipsis wide, dots on the
 // baseline where a cut digit reaches up.
 void CheckFigureShown(HWND box) {
-    const std::string figure = TextOf(box);  // digits and marks: a character a byte
+    const std::string figure = TextOf(box);
+    const auto length = static_cast<std::size_t>(GetWindowTextLengthW(box));  // in characters
     const int rightMargin = HIWORD(SendMessageW(box, EM_GETMARGINS, 0, 0));
     const int roomRight = Rect(box, GetClientRect).right - rightMargin;
     // Where the text, as the box lays it out from its start, ends: its last
@@ -44,10 +45,10 @@ void CheckFigureShown(HWND box) {
         return static_cast<short>(LOWORD(SendMessageW(box, EM_POSFROMCHAR, i, 0)));
     };
     int widest = 0;
-    for (std::size_t i = 1; i < figure.size(); ++i) {
+    for (std::size_t i = 1; i < length; ++i) {
         widest = std::max(widest, xOf(i) - xOf(i - 1));
     }
-    const int endX = figure.empty() ? 0 : xOf(figure.size() - 1) + widest;
+    const int endX = length == 0 ? 0 : xOf(length - 1) + widest;
     const RECT r = ClientOnScreen(box);
     const int width = r.right - r.left;
     const std::vector<std::uint32_t> pixels = ScreenPixels(r);
