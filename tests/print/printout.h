@@ -10,10 +10,21 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
 namespace wagelyn::testing {
+
+// Calls `visit(x, y)` for each pixel of `area`.
+template <typename Visit>
+void ForEachPixel(const QRect& area, Visit visit) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            visit(x, y);
+        }
+    }
+}
 
 // What is wrong with `page` (rendered at any resolution) as a print of the
 // client area `shown` (595 x 537 pixels at 96 DPI); empty when nothing is.
@@ -22,13 +33,11 @@ inline QString PrintoutProblem(QImage page, QImage shown) {
     shown = shown.convertToFormat(QImage::Format_RGB32);
     // Where the window stands on the page: the bounds of what is not white.
     QRect drawn;
-    for (int y = 0; y < page.height(); ++y) {
-        for (int x = 0; x < page.width(); ++x) {
-            if (page.pixelColor(x, y) != Qt::white) {
-                drawn |= QRect(x, y, 1, 1);
-            }
+    ForEachPixel(page.rect(), [&](int x, int y) {
+        if (page.pixelColor(x, y) != Qt::white) {
+            drawn |= QRect(x, y, 1, 1);
         }
-    }
+    });
     if (drawn.isEmpty()) {
         return QStringLiteral("the page is blank");
     }
@@ -56,14 +65,9 @@ inline QString PrintoutProblem(QImage page, QImage shown) {
     // The colour keys print in their colours: some ink in each is clearly
     // blue, and clearly red.
     const auto hasInk = [&](QRect keyOnScreen, auto isInk) {
-        for (int y = keyOnScreen.top(); y <= keyOnScreen.bottom(); ++y) {
-            for (int x = keyOnScreen.left(); x <= keyOnScreen.right(); ++x) {
-                if (isInk(at(x, y))) {
-                    return true;
-                }
-            }
-        }
-        return false;
+        bool found = false;
+        ForEachPixel(keyOnScreen, [&](int x, int y) { found = found || isInk(at(x, y)); });
+        return found;
     };
     if (!hasInk(
             QRect(16, 496, 273, 25),
@@ -79,14 +83,12 @@ inline QString PrintoutProblem(QImage page, QImage shown) {
         page.copy(drawn).scaled(119, 107, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const QImage window = shown.scaled(119, 107, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     double sum = 0;
-    for (int y = 0; y < printed.height(); ++y) {
-        for (int x = 0; x < printed.width(); ++x) {
-            const QColor p = printed.pixelColor(x, y);
-            const QColor q = window.pixelColor(x, y);
-            sum += std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) +
-                   std::abs(p.blue() - q.blue());
-        }
-    }
+    ForEachPixel(printed.rect(), [&](int x, int y) {
+        const QColor p = printed.pixelColor(x, y);
+        const QColor q = window.pixelColor(x, y);
+        sum += std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) +
+               std::abs(p.blue() - q.blue());
+    });
     const double difference = sum / (3.0 * 255.0 * printed.width() * printed.height());
     if (difference >= 0.05) {
         return QStringLiteral("the page differs from the window by %1").arg(difference);
@@ -123,8 +125,7 @@ inline QString VectorPageProblem(const QString& pdf) {
     for (const QString& row : *images) {
         // page, num, type, width, height, …
         const QStringList columns = row.split(u' ', Qt::SkipEmptyParts);
-        if (columns.size() > 4 &&
-            (columns[3].toInt() > kIconSize || columns[4].toInt() > kIconSize)) {
+        if (columns.size() > 4 && std::max(columns[3].toInt(), columns[4].toInt()) > kIconSize) {
             return QStringLiteral("the page holds a %1 x %2 image").arg(columns[3], columns[4]);
         }
     }
