@@ -19,30 +19,29 @@ def elf_hash(text):
     return h or 1
 
 
+def records(data, at):
+    """The records of `data` from `at` on, as (tag, field), up to an END tag:
+    a tag, its field's length in four bytes (0xFFFFFFFF: empty), the field;
+    OBSOLETE1 is followed by four bytes and gives no field."""
+    while at + 5 <= len(data) and data[at] != END:
+        tag, length = data[at], struct.unpack(">I", data[at + 1:at + 5])[0] % 0xFFFFFFFF
+        if tag == OBSOLETE1:
+            length = 0
+        yield tag, data[at + 5:at + 5 + length]
+        at += 5 + length
+
+
 class QtTranslation:
     """Looks texts up in qtbase_LL.qm of `directory`; with no such file,
     every text stays as it is, as Qt leaves it."""
 
     def __init__(self, directory, language):
-        self.blocks = {}
         path = os.path.join(directory, f"qtbase_{language}.qm")
         data = open(path, "rb").read() if os.path.exists(path) else MAGIC
-        at = len(MAGIC) if data.startswith(MAGIC) else len(data)
-        while at + 5 <= len(data):
-            tag, length = data[at], struct.unpack(">I", data[at + 1:at + 5])[0]
-            self.blocks[tag] = data[at + 5:at + 5 + length]
-            at += 5 + length
+        self.blocks = dict(records(data, len(MAGIC) if data.startswith(MAGIC) else len(data)))
 
     def message(self, at, context, source):
-        messages, fields = self.blocks[MESSAGES], {}
-        while (tag := messages[at]) != END:
-            if tag == OBSOLETE1:
-                at += 5
-                continue
-            # A length of 0xFFFFFFFF stands for an empty field.
-            length = struct.unpack(">I", messages[at + 1:at + 5])[0] % 0xFFFFFFFF
-            fields[tag] = messages[at + 5:at + 5 + length]
-            at += 5 + length
+        fields = dict(records(self.blocks[MESSAGES], at))
         if fields.get(SOURCE, source) != source or fields.get(CONTEXT, context) != context \
                 or fields.get(COMMENT, b"") != b"" or TRANSLATION not in fields:
             return None
