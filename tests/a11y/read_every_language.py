@@ -5,7 +5,6 @@ description must be the catalogue's translation of what English shows, and a
 conversion must write figures the way the region, not the language, says.
 The catalogues are the build's own compiled ones (WAGELYN_CATALOGUES), so a
 new language is read without a change here."""
-import contextlib
 import gettext
 import glob
 import os
@@ -53,8 +52,7 @@ class Words:
     or a text made from a "%s" form."""
 
     def __init__(self, mo=None):
-        catalogue = gettext.GNUTranslations(open(mo, "rb")) if mo else gettext.NullTranslations()
-        messages = getattr(catalogue, "_catalog", {})
+        messages = gettext.GNUTranslations(open(mo, "rb"))._catalog if mo else {}
         self.exact = {k: v for k, v in messages.items() if k}
         self.exact.update({k.replace("&", ""): v.replace("&", "") for k, v in self.exact.items()})
         self.captions = set(self.exact)
@@ -82,15 +80,6 @@ class Words:
             name = self(name) if own else spoken(self(name))
             return role, name, spoken(self(description)), self(labels)
         return Counter({translated(*key): n for key, n in english_said.items()})
-
-
-@contextlib.contextmanager
-def program(environment):  # run_a11y_test.sh shows its log when a check fails
-    log = os.path.join(os.environ["XDG_RUNTIME_DIR"], "program.log")
-    process = start([os.environ["WAGELYN_PROGRAM"]], environment, log)
-    yield
-    stop(process)
-    wait_for(lambda: application() is None)
 
 
 def dialog(roles=DIALOGS):  # the dialog that opens, and what it says
@@ -144,12 +133,16 @@ rows += [({"LANGUAGE": "en", "LC_ALL": "de_DE.UTF-8"}, "", "4333,33"),
 no_tools = os.path.join(os.environ["XDG_RUNTIME_DIR"], "no-tools")
 os.makedirs(no_tools, exist_ok=True)
 base = without_locale(PATH=no_tools)
+# run_a11y_test.sh shows the program's log when a check fails.
+log = os.path.join(os.environ["XDG_RUNTIME_DIR"], "program.log")
 english_said = None
 for variables, language, figure in rows:
     where = " ".join(f"{k}={v}" for k, v in variables.items())
     words = by_language.get(language) or Words()  # no language: English
-    with program({**base, **variables}):
-        said = read_windows(words)
+    process = start([os.environ["WAGELYN_PROGRAM"]], {**base, **variables}, log)
+    said = read_windows(words)
+    stop(process)
+    wait_for(lambda: application() is None)
     if not check(f"{where}: the main window appears", said is not None):
         if english_said is None:
             break  # nothing to translate from
