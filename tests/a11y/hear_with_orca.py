@@ -82,37 +82,33 @@ READS_DIALOG = {"shift+Tab space", "Return"}
 
 
 def no_orca_running():  # Orca refuses to start beside another of this user
-    return subprocess.run(["pgrep", "-x", "-u", str(os.getuid()), "orca"],
-                          stdout=subprocess.DEVNULL).returncode != 0
-
-
-def private_session(home, language, lang):
-    """A home of its own: Orca starts with its defaults, speech goes nowhere,
-    and Orca's log is written line by line."""
-    os.makedirs(f"{home}/data/orca")
-    Path(f"{home}/.libao").write_text("default_driver=null\n")
-    speechd = shutil.copytree("/etc/speech-dispatcher", f"{home}/config/speech-dispatcher")
-    with open(f"{speechd}/speechd.conf", "a") as conf:
-        conf.write(f'\nAudioOutputMethod "libao"\nDefaultModule espeak-ng\nLogDir "{home}"\n')
-    Path(f"{home}/data/orca/orca-customizations.py").write_text(
-        "from orca import debug\n"
-        "if debug.debugFile:\n"
-        "    debug.debugFile.reconfigure(line_buffering=True)\n")
-    return without_locale(HOME=home, XDG_CONFIG_HOME=f"{home}/config",
-                          XDG_DATA_HOME=f"{home}/data", XDG_CACHE_HOME=f"{home}/cache",
-                          GSETTINGS_BACKEND="memory", LANGUAGE=language, LANG=lang)
+    return not output("pgrep", "-x", "-u", str(os.getuid()), "orca")
 
 
 class Orca:
-    def __init__(self, home, env):
+    def __init__(self, home, language, lang):
+        """Orca in a home of its own: it starts with its defaults, speech goes
+        nowhere, and its log is written line by line."""
+        os.makedirs(f"{home}/data/orca")
+        Path(f"{home}/.libao").write_text("default_driver=null\n")
+        speechd = shutil.copytree("/etc/speech-dispatcher", f"{home}/config/speech-dispatcher")
+        with open(f"{speechd}/speechd.conf", "a") as conf:
+            conf.write(f'\nAudioOutputMethod "libao"\nDefaultModule espeak-ng\nLogDir "{home}"\n')
+        Path(f"{home}/data/orca/orca-customizations.py").write_text(
+            "from orca import debug\n"
+            "if debug.debugFile:\n"
+            "    debug.debugFile.reconfigure(line_buffering=True)\n")
+        self.env = without_locale(HOME=home, XDG_CONFIG_HOME=f"{home}/config",
+                                  XDG_DATA_HOME=f"{home}/data", XDG_CACHE_HOME=f"{home}/cache",
+                                  GSETTINGS_BACKEND="memory", LANGUAGE=language, LANG=lang)
         self.log = Path(home, "orca.log")
         # Speech Dispatcher stops on a locale the C library lacks.
         start(["speech-dispatcher", "--run-single", "--config-dir",
                f"{home}/config/speech-dispatcher", "--timeout", "0"],
-              dict(env, LANG="C.UTF-8"), f"{home}/speechd.out")
+              dict(self.env, LANG="C.UTF-8"), f"{home}/speechd.out")
         socket = f"{os.environ['XDG_RUNTIME_DIR']}/speech-dispatcher/speechd.sock"
         wait_for(lambda: os.path.exists(socket), 10)
-        self.process = start(["orca", "--debug-file", self.log], env, f"{home}/orca.out")
+        self.process = start(["orca", "--debug-file", self.log], self.env, f"{home}/orca.out")
         self.seen = 0
 
     def utterances(self):
@@ -137,13 +133,12 @@ class Orca:
 
 def run(work, language, words):
     home = f"{work}/{language}"
-    env = private_session(home, language, words["LANG"])
     wait_for(no_orca_running, 10)
-    orca = Orca(home, env)
+    orca = Orca(home, language, words["LANG"])
     if not check(f"{language}: Orca speaks", wait_for(orca.utterances, 30)):
         return
     orca.new()
-    program = start([os.environ["WAGELYN_PROGRAM"]], env, f"{home}/program.log")
+    program = start([os.environ["WAGELYN_PROGRAM"]], orca.env, f"{home}/program.log")
     wait_for(lambda: len(orca.utterances()) > orca.seen, 30)  # the window appears
     said = orca.new(quiet=1.5, longest=15)
     print(f"[{language}] opening: {said}")
@@ -152,7 +147,7 @@ def run(work, language, words):
     for keys, what, heard_right in STEPS:
         verb, presses = ("type", [keys[5:]]) if keys.startswith("type ") else ("key", keys.split())
         for press in presses:  # typed 60 ms a letter, a key every 0.2 s
-            subprocess.run(["xdotool", verb, "--delay", "60", press], env=env, check=True)
+            subprocess.run(["xdotool", verb, "--delay", "60", press], env=orca.env, check=True)
             time.sleep(0.2)
         said = orca.new()
         print(f"[{language}] {keys}: {said}")
@@ -167,20 +162,16 @@ def run(work, language, words):
     stop(orca.process)
 
 
-def main():
-    for tool in ("orca", "openbox", "xdotool", "xprop", "speech-dispatcher"):
-        if not shutil.which(tool):
-            skip(f"{tool} is missing")
-    # Another test's Orca may be running: wait up to a minute for it to end.
-    if not wait_for(no_orca_running, 60):
-        skip("another Orca of this user kept running")
-    work = os.environ["XDG_RUNTIME_DIR"]  # run_a11y_test.sh removes it
-    # Without a window manager the focus is lost once a dialog closes.
-    start(["openbox", "--sm-disable"], dict(os.environ, HOME=work), f"{work}/openbox.log")
-    wait_for(lambda: "window id" in output("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"))
-    for language, words in LANGUAGES.items():
-        run(work, language, words)
-    finish()
-
-
-main()
+for tool in ("orca", "openbox", "xdotool", "xprop", "speech-dispatcher"):
+    if not shutil.which(tool):
+        skip(f"{tool} is missing")
+# Another test's Orca may be running: wait up to a minute for it to end.
+if not wait_for(no_orca_running, 60):
+    skip("another Orca of this user kept running")
+work = os.environ["XDG_RUNTIME_DIR"]  # run_a11y_test.sh removes it
+# Without a window manager the focus is lost once a dialog closes.
+start(["openbox", "--sm-disable"], dict(os.environ, HOME=work), f"{work}/openbox.log")
+wait_for(lambda: "window id" in output("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"))
+for language, words in LANGUAGES.items():
+    run(work, language, words)
+finish()
