@@ -3,7 +3,6 @@ would: finds the figure boxes and buttons by their accessible names, types
 an annual salary and presses its button, reads the eleven net figures;
 meets the error dialog and closes it; opens and closes the About dialog."""
 import re
-import sys
 
 import pyatspi
 
@@ -45,7 +44,7 @@ def in_taskbar(title):
 
 main = main_window()
 if not check("the main window is a frame", main is not None):
-    sys.exit(1)
+    finish()
 
 annual = find(main, TEXT, "Annual Salary")
 check("the Annual box is found by its name", annual is not None)
