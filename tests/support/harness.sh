@@ -16,12 +16,10 @@ spawned=()
 xvfb_pid=""
 
 check() {
-    local what=$1
-    shift
-    if "$@"; then
+    if "${@:2}"; then
         passed=$((passed + 1))
     else
-        echo "FAILED: $what" >&2
+        echo "FAILED: $1" >&2
         failed=$((failed + 1))
     fi
 }
