@@ -23,9 +23,8 @@ on_exit() {  # what the program said, when a check failed
 start_xvfb "$work"
 export XDG_RUNTIME_DIR="$work"
 chmod 700 "$work"
-dbus-daemon --session --fork --print-address=3 --print-pid=4 \
-    3>"$work/bus-address" 4>"$work/bus-pid"
-spawned+=("$(cat "$work/bus-pid")")
+spawn "$work/bus.log" dbus-daemon --session --nofork --print-address=3 3>"$work/bus-address"
+wait_until 100 test -s "$work/bus-address"
 export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus-address")
 spawn "$work/launcher.log" "$launcher" --launch-immediately
 # Nothing may ask for the accessibility bus before the launcher owns its name:
