@@ -4,12 +4,10 @@
 #   skip WHY / require_tools TOOL...  exit 77 (skipped), saying why
 #   quietly LOG COMMAND...        COMMAND's output in LOG, shown only when it fails
 #   wait_until TRIES COMMAND...   COMMAND every 0.1 s until it succeeds; fails after TRIES
-#   private_work NAME             $work, a fresh folder; on exit on_exit STATUS (if
-#                                 defined) runs, then spawned processes and $work go
+#   private_work NAME             $work, a fresh folder (mode 700); on exit on_exit
+#                                 STATUS (if defined) runs, then spawned processes and $work go
 #   spawn LOG COMMAND...          COMMAND in the background, its pid last in $spawned
 #   start_xvfb WORK_DIR           a private Xvfb as DISPLAY; stop_xvfb ends it
-[ -z "${wagelyn_harness:-}" ] || return 0
-wagelyn_harness=1
 passed=0
 failed=0
 spawned=()
