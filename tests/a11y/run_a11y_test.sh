@@ -22,7 +22,6 @@ on_exit() {  # what the program said, when a check failed
 }
 start_xvfb "$work"
 export XDG_RUNTIME_DIR="$work"
-chmod 700 "$work"
 spawn "$work/bus.log" dbus-daemon --session --nofork --print-address=3 3>"$work/bus-address"
 wait_until 100 test -s "$work/bus-address"
 export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus-address")
@@ -37,7 +36,6 @@ a11y_ready() {
         return 1
     address=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
         org.a11y.Bus.GetAddress 2>/dev/null | tr -d ' ')
-    [ -n "$address" ] || return 1
     dbus-send --bus="$address" --print-reply --dest=org.a11y.atspi.Registry \
         /org/a11y/atspi/accessible/root org.freedesktop.DBus.Peer.Ping >/dev/null 2>&1
 }

@@ -14,7 +14,6 @@ ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 ||
 
 private_work wayland
 on_exit() { [ "$1" = 0 ] || grep -sv '^\[' "$work/protocol.log" >&2 || true; }  # what it said
-chmod 700 "$work"
 export XDG_RUNTIME_DIR="$work"
 unset DISPLAY
 spawn "$work/weston.log" weston --backend=headless-backend.so --socket=wagelyn-test
