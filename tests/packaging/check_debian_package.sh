@@ -65,10 +65,9 @@ hardened() {
     # Branch protection is arm64's; newer hardening-check asks it of every
     # architecture (Debian's own programs fail it on amd64), older rejects
     # the option. (Its help is read whole: grep -q would cut the pipe.)
-    if [ "$(dpkg --print-architecture)" != arm64 ] &&
-        [[ $(hardening-check --help 2>&1 || true) == *--nobranchprotection* ]]; then
+    [ "$(dpkg --print-architecture)" = arm64 ] ||
+        [[ $(hardening-check --help 2>&1 || true) != *--nobranchprotection* ]] ||
         skip+=(--nobranchprotection)
-    fi
     quietly "$work/hardening.log" hardening-check "${skip[@]}" /usr/bin/wagelyn
 }
 judge hardening-check "the installed program is hardened" hardened
