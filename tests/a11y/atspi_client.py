@@ -2,6 +2,7 @@
 application, windows and dialogs, a patient look for something in its tree,
 the processes a client starts, and a tally of named checks."""
 import atexit
+import contextlib
 import os
 import subprocess
 import sys
@@ -35,11 +36,9 @@ def skip(why):
 def wait_for(find, seconds=15, pause=0.1):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
-        try:
+        with contextlib.suppress(Exception):  # the tree changes while it is walked
             if found := find():
                 return found
-        except Exception:  # the tree changes while it is walked
-            pass
         time.sleep(pause)
     return None
 
