@@ -105,9 +105,8 @@ inline std::optional<QStringList> PdfTable(const QString& tool, const QStringLis
         process.exitCode() != 0) {
         return std::nullopt;
     }
-    QStringList rows = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n');
-    rows.removeAll(QString());
-    return rows.mid(2);
+    const QString table = QString::fromUtf8(process.readAllStandardOutput());
+    return table.split(u'\n', Qt::SkipEmptyParts).mid(2);
 }
 
 // What is wrong with the PDF `pdf` as a page drawn at the printer's
