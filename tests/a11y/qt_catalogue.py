@@ -52,8 +52,7 @@ class QtTranslation:
         screen reader hears it; the text itself where there is none."""
         hashes = self.blocks.get(HASHES, b"")
         wanted = elf_hash(text.encode())
-        for i in range(0, len(hashes) - 7, 8):
-            h, offset = struct.unpack(">II", hashes[i:i + 8])
+        for h, offset in struct.iter_unpack(">II", hashes):
             if h == wanted:
                 found = self.message(offset, context.encode(), text.encode())
                 if found:
