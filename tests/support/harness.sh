@@ -75,7 +75,6 @@ spawn() {
 
 start_xvfb() {
     local display_file="$1/xvfb-display"
-    : >"$display_file"
     spawn "$1/xvfb.log" Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$display_file"
     xvfb_pid=${spawned[-1]}
     wait_until 100 test -s "$display_file" || { cat "$1/xvfb.log" >&2; return 1; }
