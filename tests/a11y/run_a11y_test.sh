@@ -23,7 +23,7 @@ on_exit() {  # what the program said, when a check failed
 start_xvfb "$work"
 export XDG_RUNTIME_DIR="$work"
 spawn "$work/bus.log" dbus-daemon --session --nofork --print-address=3 3>"$work/bus-address"
-wait_until 100 test -s "$work/bus-address"
+wait_until 100 test -s "$work/bus-address" || { cat "$work/bus.log" >&2; exit 1; }
 export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus-address")
 spawn "$work/launcher.log" "$launcher" --launch-immediately
 # Nothing may ask for the accessibility bus before the launcher owns its name:
