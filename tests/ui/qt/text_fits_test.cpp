@@ -103,21 +103,6 @@ void UseRowLanguage() {
              language == QStringLiteral("C") ? QString() : language);
 }
 
-// Whether the style or platform theme the environment asks for is there:
-// Qt falls back to its own without a word when it is not.
-QString MissingLook() {
-    const QString style = qEnvironmentVariable("QT_STYLE_OVERRIDE");
-    if (!style.isEmpty() &&
-        QApplication::style()->name().compare(style, Qt::CaseInsensitive) != 0) {
-        return QStringLiteral("style %1 is not installed").arg(style);
-    }
-    const QString theme = qEnvironmentVariable("QT_QPA_PLATFORMTHEME");
-    if (!theme.isEmpty() && !testing::PlatformThemeInstalled(theme)) {
-        return QStringLiteral("platform theme %1 is not installed").arg(theme);
-    }
-    return {};
-}
-
 // Where a line edit draws its text: the style's contents rectangle less the
 // text margins.
 QRect TextAreaOf(const QLineEdit* box) {
@@ -291,7 +276,7 @@ private:
 
 private slots:
     void initTestCase() {
-        const QString missing = MissingLook();
+        const QString missing = testing::MissingLook();
         if (!missing.isEmpty()) {
             QSKIP(qPrintable(missing));
         }
