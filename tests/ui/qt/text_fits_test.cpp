@@ -84,17 +84,6 @@ QRectF InkOf(const QWidget* widget, const QString& text, const TextRoom& room) {
         .translated(canvas.topLeft());
 }
 
-// One row per language for the form: the design's English ("C") and each
-// catalogue.
-void AddLanguageRows(const char* form) {
-    QTest::addRow("%s English", form) << QString(form) << QStringLiteral("C");
-    for (const EmbeddedCatalogue& catalogue : EmbeddedCatalogues()) {
-        const QString language = QString::fromUtf8(
-            catalogue.language.data(), static_cast<qsizetype>(catalogue.language.size()));
-        QTest::addRow("%s %s", form, qPrintable(language)) << QString(form) << language;
-    }
-}
-
 // The row's language, as the program would choose it from the user's.
 void UseRowLanguage() {
     QFETCH(QString, language);
@@ -153,15 +142,9 @@ QRect WholeInkOf(const QLineEdit* box) {
 // hold only dots on the baseline, where a cut digit reaches up.
 bool EndsInEllipsis(const QImage& image, const QRect& area, const QRect& ink, int ellipsisWidth) {
     const QRgb fill = testing::FillColour(image, area).rgb();
-    const int dotsTop = ink.bottom() - ink.height() / 3;
-    for (int x = ink.right() - ellipsisWidth + 1; x <= ink.right(); ++x) {
-        for (int y = ink.top(); y < dotsTop; ++y) {
-            if (IsInk(image, fill, x, y)) {
-                return false;
-            }
-        }
-    }
-    return true;
+    const QRect aboveTheDots(QPoint(ink.right() - ellipsisWidth + 1, ink.top()),
+                             QPoint(ink.right(), ink.bottom() - ink.height() / 3 - 1));
+    return Bounds(aboveTheDots, [&](int x, int y) { return IsInk(image, fill, x, y); }).isNull();
 }
 
 }  // namespace
@@ -266,12 +249,11 @@ private:
         const QRgb field = testing::FillColour(image, QRect(image.width() / 4, image.height() / 3,
                                                             image.width() / 4, image.height() / 3))
                                .rgb();
-        bool framed = false;
-        for (int x = 0; x < qCeil(3 * ratio); ++x) {
-            const int y = image.height() / 2;
-            framed = framed || (IsInk(image, form, x, y) && IsInk(image, field, x, y));
-        }
-        QVERIFY2(framed, qPrintable("no frame around the tax entry" + where));
+        const QRect edge(0, image.height() / 2, qCeil(3 * ratio), 1);
+        const QRect frame = Bounds(edge, [&](int x, int y) {
+            return IsInk(image, form, x, y) && IsInk(image, field, x, y);
+        });
+        QVERIFY2(!frame.isNull(), qPrintable("no frame around the tax entry" + where));
     }
 
 private slots:
@@ -290,7 +272,12 @@ private slots:
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("language");
         for (const char* form : {"main", "error", "about"}) {
-            AddLanguageRows(form);
+            // The design's English ("C") and each catalogue.
+            QTest::addRow("%s English", form) << QString(form) << QStringLiteral("C");
+            for (const EmbeddedCatalogue& catalogue : EmbeddedCatalogues()) {
+                const QString language = QString::fromUtf8(catalogue.language);
+                QTest::addRow("%s %s", form, qPrintable(language)) << QString(form) << language;
+            }
         }
     }
     void everyTextFits() {
