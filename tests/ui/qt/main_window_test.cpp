@@ -62,32 +62,6 @@ QString Run(const QString& program, const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// Whether a user who types while the page is made finds the pointer waiting
-// and the keys lost, seen the moment the window gives up input.
-class TypingWhilePrinting : public QObject {
-public:
-    TypingWhilePrinting(QWidget& window, QLineEdit& box) : box_(box) {
-        window.installEventFilter(this);
-    }
-    bool waitedAndKeysLost = false;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::EnabledChange &&
-            !static_cast<QWidget*>(watched)->isEnabled()) {
-            const QCursor* cursor = QApplication::overrideCursor();
-            const bool waited = cursor != nullptr && cursor->shape() == Qt::WaitCursor;
-            const QString before = box_.text();
-            QTest::keyClicks(&box_, "9");
-            waitedAndKeysLost = waited && box_.text() == before;
-        }
-        return false;
-    }
-
-private:
-    QLineEdit& box_;
-};
-
 }  // namespace
 
 class MainWindowSuite : public testing::MainWindowTest {
@@ -98,6 +72,22 @@ private:
         QAction* about = window_->findChild<QAction*>("About");
         QVERIFY(about);
         about->trigger();
+    }
+
+    bool waitedAndKeysLost_ = false;
+
+    // What a user meets who types while the page is made, seen the moment the
+    // window (which this watches while Print works) gives up input: whether
+    // the pointer waits and the keys are lost.
+    bool eventFilter(QObject* /*window*/, QEvent* event) override {
+        if (event->type() == QEvent::EnabledChange && !window_->isEnabled()) {
+            const QCursor* cursor = QApplication::overrideCursor();
+            const bool waited = cursor != nullptr && cursor->shape() == Qt::WaitCursor;
+            const QString before = Box(1)->text();
+            QTest::keyClicks(Box(1), "9");
+            waitedAndKeysLost_ = waited && Box(1)->text() == before;
+        }
+        return false;
     }
 
     // Runs the application's event loop until it quits by itself; true when a
@@ -584,10 +574,11 @@ private slots:
             QVERIFY(window_->isVisible());
             return;
         }
-        TypingWhilePrinting typing(*window_, *Box(1));
+        waitedAndKeysLost_ = false;
+        window_->installEventFilter(this);
         QTest::mouseClick(print, Qt::LeftButton);
         QVERIFY2(message->text.isEmpty(), qPrintable(message->text));
-        QVERIFY2(typing.waitedAndKeysLost,
+        QVERIFY2(waitedAndKeysLost_,
                  "the window takes no input, and the pointer waits, while the page is made");
         QVERIFY(window_->isEnabled());
         QCOMPARE(QApplication::focusWidget(), print);
