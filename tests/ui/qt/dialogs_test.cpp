@@ -70,9 +70,7 @@ private slots:
         ErrorDialog::Show();
         QCOMPARE(ErrorDialog::Instance(), first.data());
         const QWidgetList windows = QApplication::topLevelWidgets();
-        QCOMPARE(std::count_if(windows.begin(), windows.end(),
-                               [](QWidget* w) { return w->objectName() == "errshow"; }),
-                 1);
+        QCOMPARE(std::ranges::count(windows, QString("errshow"), &QObject::objectName), 1);
     }
 
     void okCloseBoxAndCancelDestroyIt_data() {
