@@ -37,8 +37,7 @@ TextRoom RoomOf(QWidget* widget) {
         const Qt::Alignment align = label->alignment();
         room.adjust(align & Qt::AlignLeft ? indent : 0, align & Qt::AlignTop ? indent : 0,
                     align & Qt::AlignRight ? -indent : 0, align & Qt::AlignBottom ? -indent : 0);
-        return {room,
-                static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0)};
+        return {room, static_cast<int>(align) | (label->wordWrap() ? Qt::TextWordWrap : 0)};
     }
     auto* button = qobject_cast<QPushButton*>(widget);
     QStyleOptionButton option;
