@@ -14,7 +14,6 @@ class DialogsTest : public QObject {
 
 private:
     QTemporaryDir bin_;
-    QByteArray savedPath_;
 
     static QLabel* Label(const char* name) {
         return AboutDialog::Instance()->findChild<QLabel*>(name);
@@ -30,11 +29,9 @@ private slots:
         QApplication::setApplicationName("Wagelyn");
         QApplication::setApplicationVersion("1.0.0");
         QVERIFY(bin_.isValid());
-        savedPath_ = qgetenv("PATH");
         // Only the test's own folder: no real tool of this machine is found.
         qputenv("PATH", bin_.path().toUtf8());
     }
-    void cleanupTestCase() { qputenv("PATH", savedPath_); }
     void cleanup() {
         qDeleteAll(findChildren<QTimer*>());
         delete ErrorDialog::Instance();
@@ -73,9 +70,7 @@ private slots:
         ErrorDialog::Show();
         QCOMPARE(ErrorDialog::Instance(), first.data());
         const QWidgetList windows = QApplication::topLevelWidgets();
-        QCOMPARE(std::count_if(windows.begin(), windows.end(),
-                               [](QWidget* w) { return w->objectName() == "errshow"; }),
-                 1);
+        QCOMPARE(std::ranges::count(windows, QString("errshow"), &QObject::objectName), 1);
     }
 
     void okCloseBoxAndCancelDestroyIt_data() {

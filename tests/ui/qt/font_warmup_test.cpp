@@ -14,32 +14,30 @@
 
 namespace {
 
-std::atomic<bool> loaded{false};
-std::atomic<bool> loadedElsewhere{false};
+std::atomic<std::thread::id> loadedOn;  // none until the load ends
 std::thread::id mainThread;
 
 // Slow enough that a warm-up that did not wait would be seen.
 void SlowLoader() {
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    loadedElsewhere = std::this_thread::get_id() != mainThread;
-    loaded = true;
+    loadedOn = std::this_thread::get_id();
 }
 
 TEST(FontConfigWarmUp, LoadsOnASecondThreadAndIsAlwaysWaitedFor) {
     mainThread = std::this_thread::get_id();
     for (const bool waitExplicitly : {true, false}) {
-        loaded = false;
-        loadedElsewhere = false;
+        loadedOn = std::thread::id();
         {
             wagelyn::FontConfigWarmUp warmUp(&SlowLoader);
             if (waitExplicitly) {
                 warmUp.Wait();
-                EXPECT_TRUE(loaded) << "Wait returned before the load ended";
+                EXPECT_NE(loadedOn.load(), std::thread::id())
+                    << "Wait returned before the load ended";
                 warmUp.Wait();  // a second wait is harmless
             }
         }
-        EXPECT_TRUE(loaded) << "the warm-up ended before the load";
-        EXPECT_TRUE(loadedElsewhere);
+        EXPECT_NE(loadedOn.load(), std::thread::id()) << "the warm-up ended before the load";
+        EXPECT_NE(loadedOn.load(), mainThread);
     }
 }
 

@@ -1,10 +1,7 @@
 // The start-up style: what it changes (no image-format plugin for a menu
 // bar) and what it must not (the icons, and the style Qt chose).
-#include <QtTest>
-#include <QtWidgets>
-#include <memory>
-
 #include "ui/qt/startup_style.h"
+#include "window_fixture.h"
 
 using wagelyn::StartupStyle;
 

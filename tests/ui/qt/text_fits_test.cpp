@@ -37,8 +37,7 @@ TextRoom RoomOf(QWidget* widget) {
         const Qt::Alignment align = label->alignment();
         room.adjust(align & Qt::AlignLeft ? indent : 0, align & Qt::AlignTop ? indent : 0,
                     align & Qt::AlignRight ? -indent : 0, align & Qt::AlignBottom ? -indent : 0);
-        return {room,
-                static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0)};
+        return {room, static_cast<int>(align) | (label->wordWrap() ? Qt::TextWordWrap : 0)};
     }
     auto* button = qobject_cast<QPushButton*>(widget);
     QStyleOptionButton option;
@@ -84,38 +83,12 @@ QRectF InkOf(const QWidget* widget, const QString& text, const TextRoom& room) {
         .translated(canvas.topLeft());
 }
 
-// One row per language for the form: the design's English ("C") and each
-// catalogue.
-void AddLanguageRows(const char* form) {
-    QTest::addRow("%s English", form) << QString(form) << QStringLiteral("C");
-    for (const EmbeddedCatalogue& catalogue : EmbeddedCatalogues()) {
-        const QString language = QString::fromUtf8(
-            catalogue.language.data(), static_cast<qsizetype>(catalogue.language.size()));
-        QTest::addRow("%s %s", form, qPrintable(language)) << QString(form) << language;
-    }
-}
-
 // The row's language, as the program would choose it from the user's.
 void UseRowLanguage() {
     QFETCH(QString, language);
     const std::string preferred[] = {language.toStdString()};
     QCOMPARE(QString::fromUtf8(UseLanguage(preferred).data()),
              language == QStringLiteral("C") ? QString() : language);
-}
-
-// Whether the style or platform theme the environment asks for is there:
-// Qt falls back to its own without a word when it is not.
-QString MissingLook() {
-    const QString style = qEnvironmentVariable("QT_STYLE_OVERRIDE");
-    if (!style.isEmpty() &&
-        QApplication::style()->name().compare(style, Qt::CaseInsensitive) != 0) {
-        return QStringLiteral("style %1 is not installed").arg(style);
-    }
-    const QString theme = qEnvironmentVariable("QT_QPA_PLATFORMTHEME");
-    if (!theme.isEmpty() && !testing::PlatformThemeInstalled(theme)) {
-        return QStringLiteral("platform theme %1 is not installed").arg(theme);
-    }
-    return {};
 }
 
 // Where a line edit draws its text: the style's contents rectangle less the
@@ -168,15 +141,9 @@ QRect WholeInkOf(const QLineEdit* box) {
 // hold only dots on the baseline, where a cut digit reaches up.
 bool EndsInEllipsis(const QImage& image, const QRect& area, const QRect& ink, int ellipsisWidth) {
     const QRgb fill = testing::FillColour(image, area).rgb();
-    const int dotsTop = ink.bottom() - ink.height() / 3;
-    for (int x = ink.right() - ellipsisWidth + 1; x <= ink.right(); ++x) {
-        for (int y = ink.top(); y < dotsTop; ++y) {
-            if (IsInk(image, fill, x, y)) {
-                return false;
-            }
-        }
-    }
-    return true;
+    const QRect aboveTheDots(QPoint(ink.right() - ellipsisWidth + 1, ink.top()),
+                             QPoint(ink.right(), ink.bottom() - ink.height() / 3 - 1));
+    return Bounds(aboveTheDots, [&](int x, int y) { return IsInk(image, fill, x, y); }).isNull();
 }
 
 }  // namespace
@@ -281,17 +248,16 @@ private:
         const QRgb field = testing::FillColour(image, QRect(image.width() / 4, image.height() / 3,
                                                             image.width() / 4, image.height() / 3))
                                .rgb();
-        bool framed = false;
-        for (int x = 0; x < qCeil(3 * ratio); ++x) {
-            const int y = image.height() / 2;
-            framed = framed || (IsInk(image, form, x, y) && IsInk(image, field, x, y));
-        }
-        QVERIFY2(framed, qPrintable("no frame around the tax entry" + where));
+        const QRect edge(0, image.height() / 2, qCeil(3 * ratio), 1);
+        const QRect frame = Bounds(edge, [&](int x, int y) {
+            return IsInk(image, form, x, y) && IsInk(image, field, x, y);
+        });
+        QVERIFY2(!frame.isNull(), qPrintable("no frame around the tax entry" + where));
     }
 
 private slots:
     void initTestCase() {
-        const QString missing = MissingLook();
+        const QString missing = testing::MissingLook();
         if (!missing.isEmpty()) {
             QSKIP(qPrintable(missing));
         }
@@ -305,7 +271,12 @@ private slots:
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("language");
         for (const char* form : {"main", "error", "about"}) {
-            AddLanguageRows(form);
+            // The design's English ("C") and each catalogue.
+            QTest::addRow("%s English", form) << QString(form) << QStringLiteral("C");
+            for (const EmbeddedCatalogue& catalogue : EmbeddedCatalogues()) {
+                const QString language = QString::fromUtf8(catalogue.language);
+                QTest::addRow("%s %s", form, qPrintable(language)) << QString(form) << language;
+            }
         }
     }
     void everyTextFits() {

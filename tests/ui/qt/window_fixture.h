@@ -2,8 +2,9 @@
 // What the Qt window tests share: the three windows as the program opens
 // them, the main window's controls by name, a fixture that opens a fresh
 // main window for every test function and types and clicks as a user does,
-// and what a person sees read off a grabbed widget: the colour a region is
-// filled with, and the ink drawn on it.
+// whether the look the environment asks for is there, and what a person sees
+// read off a grabbed widget: the colour a region is filled with, and the ink
+// drawn on it.
 
 #include <QtTest>
 #include <QtWidgets>
@@ -44,14 +45,22 @@ inline std::unique_ptr<QWidget> OpenForm(const QString& form) {
     return std::unique_ptr<QWidget>(AboutDialog::Instance());
 }
 
-// Whether Qt has the platform theme plugin `theme` ("gtk3", "qt6ct", "kde"):
-// without it, Qt falls back to its own theme without a word.
-inline bool PlatformThemeInstalled(const QString& theme) {
+// What is missing of the style and the platform theme plugin ("gtk3",
+// "qt6ct", "kde") that the environment asks for, empty if nothing: Qt falls
+// back to its own without a word.
+inline QString MissingLook() {
+    const QString style = qEnvironmentVariable("QT_STYLE_OVERRIDE");
+    if (!style.isEmpty() &&
+        QApplication::style()->name().compare(style, Qt::CaseInsensitive) != 0) {
+        return QStringLiteral("style %1 is not installed").arg(style);
+    }
+    const QString theme = qEnvironmentVariable("QT_QPA_PLATFORMTHEME");
     const QDir themes(QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platformthemes");
-    const QStringList plugins = themes.entryList(QDir::Files);
-    return std::any_of(plugins.begin(), plugins.end(), [&](const QString& plugin) {
-        return plugin.contains(theme, Qt::CaseInsensitive);
-    });
+    if (!theme.isEmpty() &&
+        themes.entryList(QDir::Files).filter(theme, Qt::CaseInsensitive).isEmpty()) {
+        return QStringLiteral("platform theme %1 is not installed").arg(theme);
+    }
+    return {};
 }
 
 // The dialog shown as the program shows it, once active; null if it never is.
