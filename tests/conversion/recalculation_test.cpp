@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "formats.h"
+#include "tests/support/formats.h"
 #include "tests/support/memory_window.h"
 #include "tests/support/row_names.h"
 #include "tests/support/worked_examples.h"

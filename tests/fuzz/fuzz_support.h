@@ -9,16 +9,16 @@
 #include <cstdlib>
 #include <string>
 
-#include "conversion/number_format.h"
+#include "tests/support/formats.h"
 
 namespace wagelyn::fuzz {
 
 inline const std::array<NumberFormat, 8> kFormats{{
-    {".", ","},
-    {",", "."},
-    {",", "\u202F"},       // French
-    {".", "\u2019"},       // Swiss
-    {",", "\u00A0"},       // no-break space
+    testing::kEnglish,
+    testing::kGerman,
+    testing::kFrench,
+    testing::kSwiss,
+    testing::kRussian,
     {".", ""},             // no grouping
     {"\u066B", "\u066C"},  // Arabic decimal and thousands separators
     {".", " "},
