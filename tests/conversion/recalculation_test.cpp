@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "tests/support/formats.h"
 #include "tests/support/memory_window.h"
@@ -40,23 +38,11 @@ MemoryWindow::Colours ColoursAfterRunFrom(Period source) {
     return colours;
 }
 
-// A worked example, and the regional separators it is typed and read with.
-struct Example : WorkedExample {
-    // Implicit: a worked example as it stands is in English.
-    Example(WorkedExample example, NumberFormat separators = kEnglish)
-        : WorkedExample(std::move(example)), format(std::move(separators)) {}
-    NumberFormat format;
-};
-
-void PrintTo(const Example& example, std::ostream* os) {
-    *os << example.name;
-}
-
-class WorkedExampleTest : public ::testing::TestWithParam<Example> {};
+class WorkedExampleTest : public ::testing::TestWithParam<WorkedExample> {};
 
 // The texts the example names, blue and red, no box empty.
 TEST_P(WorkedExampleTest, WritesExactTexts) {
-    const Example& e = GetParam();
+    const WorkedExample& e = GetParam();
     const MemoryWindow window = After(e.source, e.figure, e.tax, e.format);
     EXPECT_EQ(window.ErrorsShown(), 0);
     EXPECT_EQ(window.BoxText(e.source), e.figure);
@@ -67,20 +53,18 @@ TEST_P(WorkedExampleTest, WritesExactTexts) {
     EXPECT_EQ(std::ranges::count(window.AllTexts(), ""), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, WorkedExampleTest,
-                         ::testing::ValuesIn(std::vector<Example>(std::begin(kWorkedExamples),
-                                                                  std::end(kWorkedExamples))),
+INSTANTIATE_TEST_SUITE_P(Examples, WorkedExampleTest, ::testing::ValuesIn(kWorkedExamples),
                          RowName());
 
 // clang-format off
-const Example kLocales[] = {
-    {{"GermanGrouped", P::Annual, "52.000", "0",
-      {{P::Monthly, "4333,33"}, {P::BiWeekly, "2000"}, {P::Hourly35, "28,57"},
-       {P::Daily35, "199,99"}, {P::Minute40, "0,4167"}, {P::Second35, "0,0079"}}}, kGerman},
-    {{"GermanDecimalTax", P::Annual, "52000", "12,5",
-      {{P::Weekly, "875"}, {P::Hourly40, "21,88"}}}, kGerman},
-    {{"FrenchNarrowSpace", P::Annual, "52\u202F000", "20",
-      {{P::Monthly, "3466,67"}, {P::Daily35, "160,02"}}}, kFrench},
+const WorkedExample kLocales[] = {
+    {"GermanGrouped", P::Annual, "52.000", "0",
+     {{P::Monthly, "4333,33"}, {P::BiWeekly, "2000"}, {P::Hourly35, "28,57"},
+      {P::Daily35, "199,99"}, {P::Minute40, "0,4167"}, {P::Second35, "0,0079"}}, kGerman},
+    {"GermanDecimalTax", P::Annual, "52000", "12,5",
+     {{P::Weekly, "875"}, {P::Hourly40, "21,88"}}, kGerman},
+    {"FrenchNarrowSpace", P::Annual, "52\u202F000", "20",
+     {{P::Monthly, "3466,67"}, {P::Daily35, "160,02"}}, kFrench},
 };
 // clang-format on
 
