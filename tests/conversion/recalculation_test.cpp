@@ -30,14 +30,6 @@ MemoryWindow After(Period source, std::string_view figure, std::string_view tax,
     return window;
 }
 
-// The colours after a run from `source`: its box blue, the others red.
-MemoryWindow::Colours ColoursAfterRunFrom(Period source) {
-    MemoryWindow::Colours colours;
-    colours.fill(kRed);
-    colours[IndexOf(source)] = kBlue;
-    return colours;
-}
-
 class WorkedExampleTest : public ::testing::TestWithParam<WorkedExample> {};
 
 // The texts the example names, blue and red, no box empty.
@@ -49,7 +41,7 @@ TEST_P(WorkedExampleTest, WritesExactTexts) {
     for (const auto& [period, text] : e.texts) {
         EXPECT_EQ(window.BoxText(period), text) << InfoOf(period).name;
     }
-    EXPECT_EQ(window.AllColours(), ColoursAfterRunFrom(e.source));
+    EXPECT_EQ(window.AllColours(), MemoryWindow::ColoursAfterRunFrom(e.source));
     EXPECT_EQ(std::ranges::count(window.AllTexts(), ""), 0);
 }
 
@@ -174,7 +166,7 @@ TEST(ResetBoxes, EmptiesEveryBoxAndKeepsColoursTaxAndFactor) {
     MemoryWindow window = After(P::Annual, "52000", "20");
     ResetBoxes(window);
     EXPECT_EQ(std::ranges::count(window.AllTexts(), ""), kPeriodCount);
-    EXPECT_EQ(window.AllColours(), ColoursAfterRunFrom(P::Annual));
+    EXPECT_EQ(window.AllColours(), MemoryWindow::ColoursAfterRunFrom(P::Annual));
     EXPECT_EQ(window.TaxText(), "20");
     EXPECT_EQ(window.factor, 0.8);
     EXPECT_EQ(window.ErrorsShown(), 0);
