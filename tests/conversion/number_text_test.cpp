@@ -11,7 +11,7 @@
 #include "conversion/keep_decimals.h"
 #include "conversion/number_to_text.h"
 #include "conversion/text_to_number.h"
-#include "formats.h"
+#include "tests/support/formats.h"
 #include "tests/support/row_names.h"
 
 namespace wagelyn {

@@ -4,10 +4,8 @@
 
 #include <algorithm>
 #include <string>
-#include <utility>
-#include <vector>
 
-#include "formats.h"
+#include "tests/support/formats.h"
 #include "tests/support/memory_window.h"
 #include "tests/support/row_names.h"
 #include "tests/support/worked_examples.h"
@@ -32,55 +30,33 @@ MemoryWindow After(Period source, std::string_view figure, std::string_view tax,
     return window;
 }
 
-// The colours after a run from `source`: its box blue, the others red.
-MemoryWindow::Colours ColoursAfterRunFrom(Period source) {
-    MemoryWindow::Colours colours;
-    colours.fill(kRed);
-    colours[IndexOf(source)] = kBlue;
-    return colours;
-}
-
-// A worked example, and the regional separators it is typed and read with.
-struct Example : WorkedExample {
-    // Implicit: a worked example as it stands is in English.
-    Example(WorkedExample example, NumberFormat separators = kEnglish)
-        : WorkedExample(std::move(example)), format(std::move(separators)) {}
-    NumberFormat format;
-};
-
-void PrintTo(const Example& example, std::ostream* os) {
-    *os << example.name;
-}
-
-class WorkedExampleTest : public ::testing::TestWithParam<Example> {};
+class WorkedExampleTest : public ::testing::TestWithParam<WorkedExample> {};
 
 // The texts the example names, blue and red, no box empty.
 TEST_P(WorkedExampleTest, WritesExactTexts) {
-    const Example& e = GetParam();
+    const WorkedExample& e = GetParam();
     const MemoryWindow window = After(e.source, e.figure, e.tax, e.format);
     EXPECT_EQ(window.ErrorsShown(), 0);
     EXPECT_EQ(window.BoxText(e.source), e.figure);
     for (const auto& [period, text] : e.texts) {
         EXPECT_EQ(window.BoxText(period), text) << InfoOf(period).name;
     }
-    EXPECT_EQ(window.AllColours(), ColoursAfterRunFrom(e.source));
+    EXPECT_EQ(window.AllColours(), MemoryWindow::ColoursAfterRunFrom(e.source));
     EXPECT_EQ(std::ranges::count(window.AllTexts(), ""), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, WorkedExampleTest,
-                         ::testing::ValuesIn(std::vector<Example>(std::begin(kWorkedExamples),
-                                                                  std::end(kWorkedExamples))),
+INSTANTIATE_TEST_SUITE_P(Examples, WorkedExampleTest, ::testing::ValuesIn(kWorkedExamples),
                          RowName());
 
 // clang-format off
-const Example kLocales[] = {
-    {{"GermanGrouped", P::Annual, "52.000", "0",
-      {{P::Monthly, "4333,33"}, {P::BiWeekly, "2000"}, {P::Hourly35, "28,57"},
-       {P::Daily35, "199,99"}, {P::Minute40, "0,4167"}, {P::Second35, "0,0079"}}}, kGerman},
-    {{"GermanDecimalTax", P::Annual, "52000", "12,5",
-      {{P::Weekly, "875"}, {P::Hourly40, "21,88"}}}, kGerman},
-    {{"FrenchNarrowSpace", P::Annual, "52\u202F000", "20",
-      {{P::Monthly, "3466,67"}, {P::Daily35, "160,02"}}}, kFrench},
+const WorkedExample kLocales[] = {
+    {"GermanGrouped", P::Annual, "52.000", "0",
+     {{P::Monthly, "4333,33"}, {P::BiWeekly, "2000"}, {P::Hourly35, "28,57"},
+      {P::Daily35, "199,99"}, {P::Minute40, "0,4167"}, {P::Second35, "0,0079"}}, kGerman},
+    {"GermanDecimalTax", P::Annual, "52000", "12,5",
+     {{P::Weekly, "875"}, {P::Hourly40, "21,88"}}, kGerman},
+    {"FrenchNarrowSpace", P::Annual, "52\u202F000", "20",
+     {{P::Monthly, "3466,67"}, {P::Daily35, "160,02"}}, kFrench},
 };
 // clang-format on
 
@@ -190,7 +166,7 @@ TEST(ResetBoxes, EmptiesEveryBoxAndKeepsColoursTaxAndFactor) {
     MemoryWindow window = After(P::Annual, "52000", "20");
     ResetBoxes(window);
     EXPECT_EQ(std::ranges::count(window.AllTexts(), ""), kPeriodCount);
-    EXPECT_EQ(window.AllColours(), ColoursAfterRunFrom(P::Annual));
+    EXPECT_EQ(window.AllColours(), MemoryWindow::ColoursAfterRunFrom(P::Annual));
     EXPECT_EQ(window.TaxText(), "20");
     EXPECT_EQ(window.factor, 0.8);
     EXPECT_EQ(window.ErrorsShown(), 0);

@@ -2,7 +2,6 @@
 // road and the general one write the same text, which is never "-0", holds
 // no group separator, lies within half a unit of the last place, and reads
 // back to the very double kept when that fits in 15 significant digits.
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstring>

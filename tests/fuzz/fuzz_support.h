@@ -2,6 +2,7 @@
 // What the fuzzers share: the regional formats they choose from (real-world
 // decimal and group separators, multi-byte ones included), and Require.
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -9,16 +10,16 @@
 #include <cstdlib>
 #include <string>
 
-#include "conversion/number_format.h"
+#include "tests/support/formats.h"
 
 namespace wagelyn::fuzz {
 
 inline const std::array<NumberFormat, 8> kFormats{{
-    {".", ","},
-    {",", "."},
-    {",", "\u202F"},       // French
-    {".", "\u2019"},       // Swiss
-    {",", "\u00A0"},       // no-break space
+    testing::kEnglish,
+    testing::kGerman,
+    testing::kFrench,
+    testing::kSwiss,
+    testing::kRussian,
     {".", ""},             // no grouping
     {"\u066B", "\u066C"},  // Arabic decimal and thousands separators
     {".", " "},
@@ -47,11 +48,9 @@ inline int ShortestDigits(double value) {
     char buffer[64];
     auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
                                 std::chars_format::scientific);
-    int digits = 0;
-    for (char* p = buffer; p < result.ptr && *p != 'e'; ++p) {
-        digits += *p >= '0' && *p <= '9';
-    }
-    return digits;
+    // The digits are all that comes before the exponent but the point.
+    const char* exponent = std::find(buffer, result.ptr, 'e');
+    return static_cast<int>(exponent - buffer) - (buffer[1] == '.' ? 1 : 0);
 }
 
 }  // namespace wagelyn::fuzz

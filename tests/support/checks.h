@@ -26,18 +26,15 @@ struct CheckCounts {
     int unmetPreconditions = 0;
 };
 
-inline CheckCounts& Counts() {
-    static CheckCounts counts;
-    return counts;
-}
+inline CheckCounts tally;  // the program's checks so far
 
 // Counts one check; returns `ok` so that a caller can stop what would prove
 // nothing after it.
 inline bool Check(bool ok, std::string_view what) {
     if (ok) {
-        ++Counts().passed;
+        ++tally.passed;
     } else {
-        ++Counts().failed;
+        ++tally.failed;
         std::printf("FAILED: %.*s\n", static_cast<int>(what.size()), what.data());
     }
     return ok;
@@ -47,7 +44,7 @@ inline bool Check(bool ok, std::string_view what) {
 // behaviour, not ours): not counted as a check, but it fails the run.
 inline bool Precondition(bool ok, std::string_view what) {
     if (!ok) {
-        ++Counts().unmetPreconditions;
+        ++tally.unmetPreconditions;
         std::printf("PRECONDITION NOT MET: %.*s (the checks after it prove nothing)\n",
                     static_cast<int>(what.size()), what.data());
     }
@@ -56,11 +53,10 @@ inline bool Precondition(bool ok, std::string_view what) {
 
 // Prints the tally and gives the program's exit code.
 inline int Report(std::string_view name) {
-    const CheckCounts& counts = Counts();
     std::printf("%.*s: %d passed, %d failed\n", static_cast<int>(name.size()), name.data(),
-                counts.passed, counts.failed);
+                tally.passed, tally.failed);
     std::fflush(stdout);
-    return counts.failed == 0 && counts.unmetPreconditions == 0 ? 0 : 1;
+    return tally.failed == 0 && tally.unmetPreconditions == 0 ? 0 : 1;
 }
 
 }  // namespace wagelyn::testing

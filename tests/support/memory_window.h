@@ -45,6 +45,14 @@ public:
         Recalculate(source, *this, factor, format);
     }
 
+    // The colours after a run from `source`: its box blue, the others red.
+    static Colours ColoursAfterRunFrom(Period source) {
+        Colours colours;
+        colours.fill(kRed);
+        colours[IndexOf(source)] = kBlue;
+        return colours;
+    }
+
     // The take-home factor that runs keep between them: 0, not the 1 that a tax
     // of 0 gives, so that a run that leaves it unwritten shows.
     double factor = 0.0;

@@ -5,20 +5,8 @@
 
 #include <ostream>
 #include <string>
-#include <string_view>
 
 namespace wagelyn::testing {
-
-// A row's name as a test name: letters and digits kept, anything else "_".
-inline std::string TestName(std::string_view name) {
-    std::string out(name);
-    for (char& c : out) {
-        const bool alphanumeric =
-            (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-        c = alphanumeric ? c : '_';
-    }
-    return out;
-}
 
 // A table row starts with its name, which GoogleTest prints for the row.
 struct NamedRow {
@@ -30,11 +18,18 @@ inline std::ostream& operator<<(std::ostream& os, const NamedRow& row) {
     return os << row.name;
 }
 
-// For INSTANTIATE_TEST_SUITE_P over rows that carry a `name`.
+// For INSTANTIATE_TEST_SUITE_P over rows that carry a `name`: the row's name
+// as a test name, letters and digits kept, anything else "_".
 struct RowName {
     template <typename Row>
     std::string operator()(const ::testing::TestParamInfo<Row>& info) const {
-        return TestName(info.param.name);
+        std::string out(info.param.name);
+        for (char& c : out) {
+            const bool alphanumeric =
+                (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+            c = alphanumeric ? c : '_';
+        }
+        return out;
     }
 };
 

@@ -1,8 +1,8 @@
 #pragma once
 // The worked examples: a figure typed into one period's box, with a tax, and
-// the texts the other boxes then show in the design's English format (all
-// eleven, or a few). The core, the Qt window and Wagelyn.exe are each held
-// to the same rows.
+// the texts the other boxes then show (all eleven, or a few). The core, the
+// Qt window and Wagelyn.exe are each held to the same rows, all in the
+// design's English format; the core also to rows under other separators.
 
 #include <array>
 #include <map>
@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "conversion/period.h"
+#include "tests/support/formats.h"
 
 namespace wagelyn::testing {
 
@@ -20,6 +21,7 @@ struct WorkedExample {
     std::string figure;
     std::string tax;
     std::map<Period, std::string> texts;
+    NumberFormat format = kEnglish;  // the separators the texts are typed and read with
 };
 
 // GoogleTest shows a row by its name.

@@ -47,13 +47,24 @@ struct StoredKey {
     std::map<std::string, StoredValue> values;
 };
 
-class FakeRegistry final : public platform::Registry {
+// A machine's registry, normal files, startable programs and environment
+// variables; it records the keys opened, the files looked for and the
+// programs started.
+class FakeMachine final : public platform::Registry,
+                          public platform::FileLookup,
+                          public platform::ProgramStarter,
+                          public platform::Environment {
 public:
     std::map<std::string, StoredKey> keys;  // under HKEY_LOCAL_MACHINE
     std::vector<std::string> asked;         // every key an open was tried on
     std::vector<std::uint32_t> accessRequested;
     int closes = 0;
     std::map<platform::KeyHandle, const StoredKey*> live;  // the open keys
+    std::set<std::string> files;
+    bool lookupThrows = false;
+    std::vector<std::string> filesAsked;
+    std::set<std::string> startable;
+    std::vector<std::string> started;
 
     long OpenKey(platform::KeyHandle root, std::string_view subKey, std::uint32_t /*options*/,
                  std::uint32_t access, platform::KeyHandle& key) override {
@@ -67,7 +78,7 @@ public:
         if (found->second.readOnly && (access & platform::kWriteRights) != 0) {
             return platform::kErrorAccessDenied;
         }
-        key = next_++;
+        key = 0x1000 + accessRequested.size();  // a handle no other open was given
         live[key] = &found->second;
         return platform::kErrorSuccess;
     }
@@ -96,22 +107,6 @@ public:
         ++closes;
         return live.erase(key) == 1 ? platform::kErrorSuccess : platform::kErrorInvalidHandle;
     }
-
-private:
-    platform::KeyHandle next_ = 0x1000;
-};
-
-// A machine's normal files, startable programs and environment variables;
-// it records the files looked for and the programs started.
-class FakeMachine final : public platform::FileLookup,
-                          public platform::ProgramStarter,
-                          public platform::Environment {
-public:
-    std::set<std::string> files;
-    bool lookupThrows = false;
-    std::vector<std::string> filesAsked;
-    std::set<std::string> startable;
-    std::vector<std::string> started;
 
     bool NormalFileExists(std::string_view path) override {
         filesAsked.emplace_back(path);
@@ -161,22 +156,21 @@ class GetKeyValueTest : public ::testing::TestWithParam<ReadCase> {};
 
 TEST_P(GetKeyValueTest, ReadsAndAlwaysClosesTheKey) {
     const ReadCase& c = GetParam();
-    FakeRegistry registry;
+    FakeMachine machine;
     if (c.key != Key::Missing) {
-        registry.keys[kKey].readOnly = c.key == Key::ReadOnly;
+        machine.keys[kKey].readOnly = c.key == Key::ReadOnly;
     }
     if (c.value) {
-        registry.keys[kKey].values["Value"] = *c.value;
+        machine.keys[kKey].values["Value"] = *c.value;
     }
 
     std::string text = "before";
-    EXPECT_EQ(GetKeyValue(registry, platform::kLocalMachine, kKey, "Value", text), c.expectedRead);
+    EXPECT_EQ(GetKeyValue(machine, platform::kLocalMachine, kKey, "Value", text), c.expectedRead);
     EXPECT_EQ(text, c.expectedText);
-    ASSERT_EQ(registry.accessRequested.size(), 1U);
-    EXPECT_EQ(registry.accessRequested[0], platform::kKeyRead);
+    EXPECT_EQ(machine.accessRequested, std::vector<std::uint32_t>{platform::kKeyRead});
     // Closed once when it opened, not at all when it did not.
-    EXPECT_EQ(registry.closes, c.key == Key::Missing ? 0 : 1);
-    EXPECT_TRUE(registry.live.empty()) << "the key was left open";
+    EXPECT_EQ(machine.closes, c.key == Key::Missing ? 0 : 1);
+    EXPECT_TRUE(machine.live.empty()) << "the key was left open";
 }
 
 const std::string k1023(1023, 'a');
@@ -224,33 +218,30 @@ class LaunchTest : public ::testing::TestWithParam<LaunchCase> {};
 
 TEST_P(LaunchTest, StartsTheToolOrSaysItIsUnavailable) {
     const LaunchCase& c = GetParam();
-    FakeRegistry registry;
+    FakeMachine machine;
     if (c.path) {
-        registry.keys[kToolKey].values["PATH"] = *c.path;
-        registry.keys[kToolKey].readOnly = c.readOnlyKey;
+        machine.keys[kToolKey].values["PATH"] = *c.path;
+        machine.keys[kToolKey].readOnly = c.readOnlyKey;
     }
     if (c.folder) {
-        registry.keys[kFolderKey].values["MSINFO"] = *c.folder;
+        machine.keys[kFolderKey].values["MSINFO"] = *c.folder;
     }
-    FakeMachine machine;
     machine.files.insert(c.files.begin(), c.files.end());
     machine.lookupThrows = c.filesThrow;
     for (const auto* programs : {&c.files, &c.started, &c.decoys}) {
         machine.startable.insert(programs->begin(), programs->end());
     }
 
-    EXPECT_EQ(LaunchSystemInformation({registry, machine, machine, machine}),
+    EXPECT_EQ(LaunchSystemInformation({machine, machine, machine, machine}),
               c.started.empty() ? SysInfoOutcome::Unavailable : SysInfoOutcome::Started);
     EXPECT_EQ(machine.started, c.started);
-    EXPECT_EQ(std::ranges::count(registry.asked, kFolderKey), c.secondKeyRead ? 1 : 0);
-    if (!c.secondKeyRead) {
-        // A registered path is started as it stands: no file is looked for.
-        EXPECT_TRUE(machine.filesAsked.empty());
-    }
+    EXPECT_EQ(std::ranges::count(machine.asked, kFolderKey), c.secondKeyRead ? 1 : 0);
+    // A registered path is started as it stands: no file is looked for.
+    EXPECT_TRUE(c.secondKeyRead || machine.filesAsked.empty());
     for (const std::string& asked : machine.filesAsked) {
         EXPECT_TRUE(machine.IsFullProgramPath(asked)) << "looked for " << asked;
     }
-    EXPECT_TRUE(registry.live.empty());
+    EXPECT_TRUE(machine.live.empty());
 }
 
 constexpr std::nullopt_t kNone = std::nullopt;
