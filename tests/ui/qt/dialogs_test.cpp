@@ -235,12 +235,14 @@ private slots:
         QFile tool(dir.filePath("hardinfo"));
         QVERIFY(tool.open(QIODevice::WriteOnly));
         // Starts, then waits for the test's word before it finishes: the
-        // dialog must not wait for it. It keeps no output of the test's open
+        // dialog must not wait for it. "started" appears whole, written first
+        // under another name. It keeps no output of the test's open
         // and ends with the test's folder, whatever becomes of the test.
         tool.write(
             QStringLiteral("#!/bin/sh\n"
                            "exec >/dev/null 2>&1 </dev/null\n"
-                           "echo \"$#\" > '%1/started'\n"
+                           "echo \"$#\" > '%1/arguments'\n"
+                           "/bin/mv '%1/arguments' '%1/started'\n"
                            "while [ ! -e '%1/release' ] && [ -d '%1' ]; do /bin/sleep 0.05; done\n"
                            "echo done > '%1/finished'\n")
                 .arg(dir.path())
