@@ -245,14 +245,6 @@ RECT BoundsOf(const std::vector<std::uint32_t>& pixels, int width,
     return bounds.right > bounds.left ? bounds : RECT{};
 }
 
-RECT InkBounds(const RECT& r, POINT blank) {
-    const int width = r.right - r.left;
-    const std::vector<std::uint32_t> pixels = ScreenPixels(r);
-    const std::uint32_t face =
-        pixels[static_cast<std::size_t>(blank.y - r.top) * width + (blank.x - r.left)];
-    return BoundsOf(pixels, width, [face](std::uint32_t c) { return Differs(c, face); });
-}
-
 std::string SaidIn(HWND box) {
     std::string said;
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {

@@ -136,9 +136,6 @@ bool Differs(std::uint32_t pixel, std::uint32_t face);
 // The bounds of the pixels (`width` a row) that `ink` picks; empty if none.
 RECT BoundsOf(const std::vector<std::uint32_t>& pixels, int width,
               const std::function<bool(std::uint32_t)>& ink);
-// The bounds, relative to `r`, of the pixels in `r` that stand out from the
-// colour at `blank` (a point of `r` where no text is drawn); empty if none.
-RECT InkBounds(const RECT& r, POINT blank);
 
 // Where System Info's tool is registered.
 inline constexpr const char* kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";

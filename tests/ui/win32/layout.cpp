@@ -16,6 +16,16 @@ HWND ShownTip(DWORD process) {
     return tips.empty() ? nullptr : tips.front();
 }
 
+// The bounds, relative to `r`, of the pixels in `r` that stand out from the
+// colour at `blank` (a point of `r` where no text is drawn); empty if none.
+RECT InkBounds(const RECT& r, POINT blank) {
+    const int width = r.right - r.left;
+    const std::vector<std::uint32_t> pixels = ScreenPixels(r);
+    const std::uint32_t face =
+        pixels[static_cast<std::size_t>(blank.y - r.top) * width + (blank.x - r.left)];
+    return BoundsOf(pixels, width, [face](std::uint32_t c) { return Differs(c, face); });
+}
+
 // A figure too long for its box shows its first digits: the character at
 // the left edge of the box's text is the figure's first. Under the pointer,
 // its tooltip gives the whole figure.
