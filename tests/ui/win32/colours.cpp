@@ -102,7 +102,7 @@ void CheckSchemeContrast(const Run& run) {
               std::string(box.box) + "'s net figure is told apart from the source figure");
     }
     WithEachDialog(run, [](HWND dialog, const FormDef& form, const std::string&) {
-        CheckContrast(dialog, form, DesignColour);
+        CheckContrast(dialog, form, &ControlDef::foreground);
     });
 }
 

@@ -155,12 +155,10 @@ void ShowAbout(HWND main);
 void CloseDialog(HWND dialog, const FormDef& form);
 
 // What a screen reader hears of every control of a window, and of the
-// window, against its form; `colourOf` gives each control's text colour now.
+// window, against its form; `colourOf` gives each control's text colour now
+// (&ControlDef::foreground: as designed).
 void CheckHeard(const std::string& when, HWND window, const FormDef& form,
                 const std::function<Colour(const ControlDef&)>& colourOf);
-inline Colour DesignColour(const ControlDef& def) {
-    return def.foreground;
-}
 
 // Each concern's checks, in a file of its own.
 // A window's caption and each label's and button's text, read with window

@@ -56,7 +56,7 @@ void CheckErrorsAndReset(const Run& run) {
                   corner.y == MulDiv(error_form::Form().clientTop, dpi, 1440) &&
                   GetWindow(error, GW_OWNER) == nullptr,
               "the error dialog stands at its place, with no owner");
-        CheckHeard("the error dialog", error, error_form::Form(), DesignColour);
+        CheckHeard("the error dialog", error, error_form::Form(), &ControlDef::foreground);
         PressKeys(error, {VK_ESCAPE, VK_TAB});
         Check(IsWindowVisible(error), "Escape leaves the error dialog open");
         CloseDialog(error, error_form::Form());
@@ -119,7 +119,7 @@ void CheckAboutAndSystemInfo(const Run& run) {
         return ControlAt(about, about_form::Form().controls, name);
     };
     Check(TextOf(aboutControl(about_form::kTitleLabel)) == "Wagelyn", "the title label");
-    CheckHeard("the About dialog", about, about_form::Form(), DesignColour);
+    CheckHeard("the About dialog", about, about_form::Form(), &ControlDef::foreground);
     CheckIconDrawn(aboutControl(about_form::kIcon), run.exe);
     Check(TextOf(aboutControl(about_form::kVersionLabel)) == "Version 1.0.0", "the version line");
 

@@ -6,7 +6,8 @@
 namespace wagelyn::drive {
 
 void Planted(const Run& run) {
-    CheckHeard("at start", run.main, main_form::Form(), DesignColour);  // the readers' libraries
+    // The readers' libraries.
+    CheckHeard("at start", run.main, main_form::Form(), &ControlDef::foreground);
     PressPrint(run);  // whatever it says: what it loads counts
     CheckAboutAndSystemInfo(run);
     Click(MainControl(run.main, "Command14"));

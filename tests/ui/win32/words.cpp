@@ -96,7 +96,7 @@ void CheckLanguage(const Run& run, bool decimalComma) {
             {about_form::kTitleLabel, std::string(kApplicationTitle)},
             {about_form::kVersionLabel, about_form::VersionLine()}};
         CheckWords(dialog, form, caption, loaded);
-        CheckHeard(caption, dialog, form, DesignColour);
+        CheckHeard(caption, dialog, form, &ControlDef::foreground);
         CheckTextFits(dialog, form.controls);
         if (&form == &about_form::Form()) {
             PostMessageW(ControlAt(dialog, form.controls, about_form::kSysInfoButton), BM_CLICK, 0,
