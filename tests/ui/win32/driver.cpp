@@ -275,7 +275,10 @@ void ShowAbout(HWND main) {
 
 void CloseDialog(HWND dialog, const FormDef& form) {
     const bool about = &form == &about_form::Form();
-    Click(ControlAt(dialog, form.controls, about ? about_form::kOkButton : error_form::kOkButton));
+    if (dialog != nullptr) {
+        Click(ControlAt(dialog, form.controls,
+                        about ? about_form::kOkButton : error_form::kOkButton));
+    }
 }
 
 void WithEachDialog(const Run& run,

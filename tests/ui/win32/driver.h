@@ -152,7 +152,7 @@ void WithEachDialog(const Run& run,
                     const std::function<void(HWND, const FormDef&, const std::string&)>& check);
 void ShowErrorDialog(HWND main);
 void ShowAbout(HWND main);
-void CloseDialog(HWND dialog, const FormDef& form);
+void CloseDialog(HWND dialog, const FormDef& form);  // none: nothing to do
 
 // What a screen reader hears of every control of a window, and of the
 // window, against its form; `colourOf` gives each control's text colour now

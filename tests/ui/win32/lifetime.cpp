@@ -176,12 +176,8 @@ void Lifetime(const Run& run) {
     if (HWND about = run.program.Window(about_form::Caption(kApplicationTitle), 2000)) {
         CheckTextFits(about, about_form::Form().controls);
     }
-    for (const auto& [dialog, form] : {std::pair{dialogs[0].window, &error_form::Form()},
-                                       std::pair{dialogs[1].window, &about_form::Form()}}) {
-        if (dialog != nullptr) {
-            CloseDialog(dialog, *form);
-        }
-    }
+    CloseDialog(dialogs[0].window, error_form::Form());
+    CloseDialog(dialogs[1].window, about_form::Form());
     Check(run.program.Ended(10000), "the process ends with its last window");
 }
 

@@ -11,9 +11,8 @@ void Planted(const Run& run) {
     PressPrint(run);  // whatever it says: what it loads counts
     CheckAboutAndSystemInfo(run);
     Click(MainControl(run.main, "Command14"));
-    if (HWND about = run.program.Window(about_form::Caption(kApplicationTitle), 2000)) {
-        CloseDialog(about, about_form::Form());
-    }
+    CloseDialog(run.program.Window(about_form::Caption(kApplicationTitle), 2000),
+                about_form::Form());
     Check(run.program.Ended(10000), "the process ends with its last window");
 }
 
