@@ -313,7 +313,7 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     const std::map<std::string, void (*)(const Run&)> modes = {
-        {"words", Words},     {"german", German},     {"layout", Layout},
+        {"words", Words},     {"german", Words},      {"layout", Layout},
         {"fit", Fit},         {"keyboard", Keyboard}, {"dpichange", DpiChange},
         {"dpi144", Dpi144},   {"contrast", Contrast}, {"print", Print},
         {"planted", Planted}, {"lifetime", Lifetime}, {"start", Quit}};
@@ -333,7 +333,7 @@ int wmain(int argc, wchar_t** argv) {
     const Program program(argv[1]);
     const HWND main = program.Window(Translate(main_form::kCaption));
     if (Check(main != nullptr, "the main window appears")) {
-        found->second(Run{program, main, argv[1], win32::Narrow(argv[2]), arg});
+        found->second(Run{program, main, argv[1], win32::Narrow(argv[2]), mode, arg});
     }
     return testing::Report(arg.empty() ? mode : mode + " " + arg);
 }

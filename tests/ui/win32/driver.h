@@ -77,12 +77,13 @@ private:
 };
 
 // What a mode is given: the program, its main window, the marker tool's
-// path and the argument after the mode, if any.
+// path, the mode and the argument after it, if any.
 struct Run {
     const Program& program;
     HWND main;
     std::wstring exe;
     std::string marker;
+    std::string mode;
     std::string arg;
 };
 
@@ -189,8 +190,7 @@ struct PrintPress {
 PrintPress PressPrint(const Run& run);
 
 // The modes, each a concern's file: drive_wagelyn.exe EXE MARKER MODE ARGS...
-void Words(const Run& run);
-void German(const Run& run);
+void Words(const Run& run);  // "german" too
 void Layout(const Run& run);
 void Fit(const Run& run);
 void Keyboard(const Run& run);

@@ -79,12 +79,27 @@ void CheckMenuBar(HWND window, std::string_view text) {
                " pixels, the text's ", expected.width, " x ", expected.height));
 }
 
-void CheckLanguage(const Run& run, bool decimalComma) {
+}  // namespace
+
+void CheckWords(HWND window, const FormDef& form, std::string_view caption,
+                const std::map<std::string_view, std::string>& loaded) {
+    CheckSame(TextOf(window), caption, "the caption reads");
+    for (const ControlDef& def : form.controls) {
+        if (def.kind == ControlKind::Label || def.kind == ControlKind::Button) {
+            const auto set = loaded.find(def.name);
+            CheckSame(TextOf(ControlAt(window, form.controls, def.name)),
+                      set != loaded.end() ? std::string_view(set->second) : Translate(def.text),
+                      Said(def.name, " reads"));
+        }
+    }
+}
+
+void Words(const Run& run) {
     CheckWords(run.main, main_form::Form(), Translate(main_form::kCaption));
     CheckMenuBar(run.main, Translate(main_form::kHelpMenu));
     CheckTextFits(run.main, main_form::Controls());
     CheckHeardAcrossAConversion(run.main);
-    CheckConversions(run.main, decimalComma);
+    CheckConversions(run.main, run.mode == "german");
     const std::string printed = PressPrint(run).said;
     const std::string noPrinter = PrintReport(PrintResult::NoDefaultPrinter, {});
     Check(printed.find(noPrinter) != std::string::npos,
@@ -107,29 +122,6 @@ void CheckLanguage(const Run& run, bool decimalComma) {
         }
     });
     Quit(run);
-}
-
-}  // namespace
-
-void CheckWords(HWND window, const FormDef& form, std::string_view caption,
-                const std::map<std::string_view, std::string>& loaded) {
-    CheckSame(TextOf(window), caption, "the caption reads");
-    for (const ControlDef& def : form.controls) {
-        if (def.kind == ControlKind::Label || def.kind == ControlKind::Button) {
-            const auto set = loaded.find(def.name);
-            CheckSame(TextOf(ControlAt(window, form.controls, def.name)),
-                      set != loaded.end() ? std::string_view(set->second) : Translate(def.text),
-                      Said(def.name, " reads"));
-        }
-    }
-}
-
-void Words(const Run& run) {
-    CheckLanguage(run, false);
-}
-
-void German(const Run& run) {
-    CheckLanguage(run, true);
 }
 
 }  // namespace wagelyn::drive
