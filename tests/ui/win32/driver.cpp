@@ -47,10 +47,6 @@ HWND Program::Window(std::string_view caption, int milliseconds) const {
     return found.empty() ? nullptr : found.front();
 }
 
-std::size_t Program::Count(std::string_view caption) const {
-    return Windows(caption).size();
-}
-
 LRESULT Program::SendPointing(HWND window, UINT message, WPARAM wParam, void* data,
                               std::size_t size) const {
     void* remote =

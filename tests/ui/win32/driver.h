@@ -62,7 +62,8 @@ public:
 
     // The program's first visible top-level window captioned `caption`.
     HWND Window(std::string_view caption, int milliseconds = 20000) const;
-    std::size_t Count(std::string_view caption) const;
+    // All of them, at once.
+    std::vector<HWND> Windows(std::string_view caption) const;
     // Sends a message whose lParam points at `size` bytes of `data`, placed
     // in the program's own memory (such pointers do not cross processes),
     // and reads them back after.
@@ -71,7 +72,6 @@ public:
     bool Ended(int milliseconds) const;
 
 private:
-    std::vector<HWND> Windows(std::string_view caption) const;
     PROCESS_INFORMATION process_{};
     bool started_ = false;
 };

@@ -46,7 +46,7 @@ void CheckErrorsAndReset(const Run& run) {
     ShowErrorDialog(run.main);
     Click(MainControl(run.main, "Command2"));
     HWND error = run.program.Window(caption, 5000);
-    Check(error != nullptr && run.program.Count(caption) == 1,
+    Check(error != nullptr && run.program.Windows(caption).size() == 1,
           "two failed runs leave one error dialog");
     if (error != nullptr) {
         POINT corner{0, 0};
@@ -60,7 +60,7 @@ void CheckErrorsAndReset(const Run& run) {
         PressKeys(error, {VK_ESCAPE, VK_TAB});
         Check(IsWindowVisible(error), "Escape leaves the error dialog open");
         CloseDialog(error, error_form::Form());
-        Check(WaitFor(5000, [&] { return run.program.Count(caption) == 0; }), "OK closes it");
+        Check(WaitFor(5000, [&] { return run.program.Windows(caption).empty(); }), "OK closes it");
     }
     Click(MainControl(run.main, "Command7"));
     Check(std::ranges::all_of(
@@ -105,10 +105,10 @@ void CheckAboutAndSystemInfo(const Run& run) {
     }
     ShowAbout(run.main);
     Sleep(300);
-    Check(run.program.Count(caption) == 1, "a second Help > About shows the same dialog");
+    Check(run.program.Windows(caption).size() == 1, "a second Help > About shows the same dialog");
     // Escape closes it, as its cancel button (the error dialog has none).
     PressKeys(about, {VK_ESCAPE, VK_TAB});
-    Check(WaitFor(3000, [&] { return run.program.Count(caption) == 0; }),
+    Check(WaitFor(3000, [&] { return run.program.Windows(caption).empty(); }),
           "Escape closes the About dialog");
     ShowAbout(run.main);
     about = run.program.Window(caption);
