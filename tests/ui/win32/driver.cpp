@@ -260,13 +260,14 @@ std::string CloseMessageBox(const Run& run, int milliseconds) {
     return said;
 }
 
-void ShowErrorDialog(HWND main) {
+std::string ShowDialog(HWND main, const FormDef& form) {
+    if (&form == &about_form::Form()) {
+        PostMessageW(main, WM_COMMAND, win32::kAboutItemId, 0);
+        return about_form::Caption(kApplicationTitle);
+    }
     SetText(MainControl(main, "Text2"), "");
     Click(MainControl(main, "Command2"));
-}
-
-void ShowAbout(HWND main) {
-    PostMessageW(main, WM_COMMAND, win32::kAboutItemId, 0);
+    return std::string(Translate(error_form::kCaption));
 }
 
 void CloseDialog(HWND dialog, const FormDef& form) {
@@ -279,11 +280,8 @@ void CloseDialog(HWND dialog, const FormDef& form) {
 
 void WithEachDialog(const Run& run,
                     const std::function<void(HWND, const FormDef&, const std::string&)>& check) {
-    const std::pair<std::string, const FormDef*> dialogs[] = {
-        {std::string(Translate(error_form::kCaption)), &error_form::Form()},
-        {about_form::Caption(kApplicationTitle), &about_form::Form()}};
-    for (const auto& [caption, form] : dialogs) {
-        form == &about_form::Form() ? ShowAbout(run.main) : ShowErrorDialog(run.main);
+    for (const FormDef* form : {&error_form::Form(), &about_form::Form()}) {
+        const std::string caption = ShowDialog(run.main, *form);
         const HWND dialog = run.program.Window(caption, 5000);
         if (Check(dialog != nullptr, "\"" + caption + "\" is shown")) {
             check(dialog, *form, caption);

@@ -151,8 +151,9 @@ std::string CloseMessageBox(const Run& run, int milliseconds);
 // checked by `check` and closed again.
 void WithEachDialog(const Run& run,
                     const std::function<void(HWND, const FormDef&, const std::string&)>& check);
-void ShowErrorDialog(HWND main);
-void ShowAbout(HWND main);
+// The error dialog, by a failed run, or the About dialog, as `form` says;
+// gives its caption.
+std::string ShowDialog(HWND main, const FormDef& form);
 void CloseDialog(HWND dialog, const FormDef& form);  // none: nothing to do
 
 // What a screen reader hears of every control of a window, and of the

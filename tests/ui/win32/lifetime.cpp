@@ -42,8 +42,7 @@ void CheckIconDrawn(HWND picture, const std::wstring& exe) {
 }
 
 void CheckErrorsAndReset(const Run& run) {
-    const std::string caption(Translate(error_form::kCaption));
-    ShowErrorDialog(run.main);
+    const std::string caption = ShowDialog(run.main, error_form::Form());
     Click(MainControl(run.main, "Command2"));
     HWND error = run.program.Window(caption, 5000);
     Check(error != nullptr && run.program.Windows(caption).size() == 1,
@@ -97,20 +96,19 @@ OpenDialog Seen(const Run& run, const std::string& caption) {
 }  // namespace
 
 void CheckAboutAndSystemInfo(const Run& run) {
-    ShowAbout(run.main);
-    const std::string caption = about_form::Caption(kApplicationTitle);
+    const std::string caption = ShowDialog(run.main, about_form::Form());
     HWND about = run.program.Window(caption);
     if (!Check(about != nullptr, "Help > About shows \"" + caption + "\"")) {
         return;
     }
-    ShowAbout(run.main);
+    ShowDialog(run.main, about_form::Form());
     Sleep(300);
     Check(run.program.Windows(caption).size() == 1, "a second Help > About shows the same dialog");
     // Escape closes it, as its cancel button (the error dialog has none).
     PressKeys(about, {VK_ESCAPE, VK_TAB});
     Check(WaitFor(3000, [&] { return run.program.Windows(caption).empty(); }),
           "Escape closes the About dialog");
-    ShowAbout(run.main);
+    ShowDialog(run.main, about_form::Form());
     about = run.program.Window(caption);
     if (about == nullptr) {
         return;
@@ -152,10 +150,8 @@ void CheckAboutAndSystemInfo(const Run& run) {
 void Lifetime(const Run& run) {
     CheckErrorsAndReset(run);
     CheckAboutAndSystemInfo(run);
-    ShowErrorDialog(run.main);
-    const std::vector<OpenDialog> dialogs = {
-        Seen(run, std::string(Translate(error_form::kCaption))),
-        Seen(run, about_form::Caption(kApplicationTitle))};
+    const std::vector<OpenDialog> dialogs = {Seen(run, ShowDialog(run.main, error_form::Form())),
+                                             Seen(run, about_form::Caption(kApplicationTitle))};
     Click(MainControl(run.main, "Command14"));
     Check(!IsWindow(run.main) && !run.program.Ended(500), "Quit closes the main window only");
     // Out of the task bar while the main window is open; once it has closed,
