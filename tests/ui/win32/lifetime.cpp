@@ -84,13 +84,11 @@ bool InTaskbar(HWND window) {
            ((style & WS_EX_APPWINDOW) != 0 || (style & WS_EX_TOOLWINDOW) == 0);
 }
 
+// The dialog captioned `caption` as it stands now. With no such window, its
+// place and its entry are read of none, harmlessly, and not looked at.
 OpenDialog Seen(const Run& run, const std::string& caption) {
-    OpenDialog shown{caption, run.program.Window(caption, 5000)};
-    if (shown.window != nullptr) {
-        shown.client = ClientOnScreen(shown.window);
-        shown.inTaskbar = InTaskbar(shown.window);
-    }
-    return shown;
+    const HWND window = run.program.Window(caption, 5000);
+    return {caption, window, ClientOnScreen(window), InTaskbar(window)};
 }
 
 }  // namespace
