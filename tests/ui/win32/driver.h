@@ -43,13 +43,12 @@ bool CheckSame(const Shown& shown, const Expected& expected, std::string_view wh
 
 template <typename Condition>
 bool WaitFor(int milliseconds, Condition condition) {
-    for (int waited = 0; waited < milliseconds; waited += 20) {
-        if (condition()) {
-            return true;
-        }
+    bool met = condition();
+    for (int waited = 0; !met && waited < milliseconds; waited += 20) {
         Sleep(20);
+        met = condition();
     }
-    return condition();
+    return met;
 }
 
 // Wagelyn.exe, started by this process and ended with it.
