@@ -16,9 +16,6 @@
 
 namespace wagelyn::drive {
 
-using win32::Narrow;
-using win32::Widen;
-
 Program::Program(const std::wstring& exe) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -92,11 +89,11 @@ RECT Rect(HWND window, BOOL(WINAPI* get)(HWND, LPRECT)) {
 std::string TextOf(HWND window) {
     wchar_t buffer[4096] = {};
     SendMessageW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer));
-    return Narrow(buffer);
+    return win32::Narrow(buffer);
 }
 
 void SetText(HWND window, std::string_view text) {
-    SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(text).c_str()));
+    SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(win32::Widen(text).c_str()));
 }
 
 void Click(HWND button) {
