@@ -171,7 +171,7 @@ win32::Brush Brush(std::uint32_t colour) {
     return win32::Brush(CreateSolidBrush(RGB(colour >> 16, (colour >> 8) & 0xFF, colour & 0xFF)));
 }
 
-std::vector<std::uint32_t> Drawn(int width, int height,
+std::vector<std::uint32_t> Drawn(int width, int height, std::uint32_t face,
                                  const std::function<void(HDC memory, HDC screen)>& draw) {
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
@@ -182,6 +182,8 @@ std::vector<std::uint32_t> Drawn(int width, int height,
         CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     {
         const win32::Selection selected(memory.get(), image.get());
+        const RECT all{0, 0, width, height};
+        FillRect(memory.get(), &all, Brush(face).get());
         draw(memory.get(), screen.Get());
         GdiFlush();
     }
@@ -195,7 +197,7 @@ std::vector<std::uint32_t> Drawn(int width, int height,
 std::vector<std::uint32_t> ScreenPixels(const RECT& r) {
     const int width = r.right - r.left;
     const int height = r.bottom - r.top;
-    return Drawn(width, height, [&](HDC memory, HDC screen) {
+    return Drawn(width, height, 0, [&](HDC memory, HDC screen) {
         BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
     });
 }

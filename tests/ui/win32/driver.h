@@ -118,8 +118,9 @@ void Quit(const Run& run);
 void Convert(HWND main, Period source, std::string_view figure, std::string_view tax);
 
 // The pixels, as 0x00RRGGBB row by row, of a 32-bit image that `draw`
-// makes on a memory device context compatible with the screen's.
-std::vector<std::uint32_t> Drawn(int width, int height,
+// makes on a memory device context compatible with the screen's, filled
+// with `face` (0x00RRGGBB) first.
+std::vector<std::uint32_t> Drawn(int width, int height, std::uint32_t face,
                                  const std::function<void(HDC memory, HDC screen)>& draw);
 // A brush of a colour given as 0x00RRGGBB.
 win32::Brush Brush(std::uint32_t colour);

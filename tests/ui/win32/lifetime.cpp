@@ -22,9 +22,7 @@ void CheckIconDrawn(HWND picture, const std::wstring& exe) {
         exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
     const win32::Icon icon(
         static_cast<HICON>(LoadImageW(module.get(), L"IDI_ICON1", IMAGE_ICON, 32, 32, 0)));
-    std::vector<std::uint32_t> drawn = Drawn(32, 32, [&](HDC memory, HDC) {
-        const RECT all{0, 0, 32, 32};
-        FillRect(memory, &all, Brush(face).get());
+    std::vector<std::uint32_t> drawn = Drawn(32, 32, face, [&](HDC memory, HDC) {
         DrawIconEx(memory, 0, 0, icon.get(), 32, 32, 0, nullptr, DI_NORMAL);
     });
     std::erase(drawn, face);

@@ -13,11 +13,9 @@ namespace {
 // `text` drawn in `font`, in the menu text colour, centred on `face`.
 std::vector<std::uint32_t> TextPixels(std::string_view text, const LOGFONTW& font, int width,
                                       int height, std::uint32_t face) {
-    return Drawn(width, height, [&](HDC memory, HDC) {
+    return Drawn(width, height, face, [&](HDC memory, HDC) {
         const win32::Font made(CreateFontIndirectW(&font));
         const win32::Selection selected(memory, made.get());
-        const RECT all{0, 0, width, height};
-        FillRect(memory, &all, Brush(face).get());
         SetTextColor(memory, GetSysColor(COLOR_MENUTEXT));
         SetBkMode(memory, TRANSPARENT);
         const std::wstring wide = win32::Widen(text);
