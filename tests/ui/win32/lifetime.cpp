@@ -46,11 +46,10 @@ void CheckErrorsAndReset(const Run& run) {
     Check(error != nullptr && run.program.Windows(caption).size() == 1,
           "two failed runs leave one error dialog");
     if (error != nullptr) {
-        POINT corner{0, 0};
-        ClientToScreen(error, &corner);
+        const RECT client = ClientOnScreen(error);
         const int dpi = static_cast<int>(GetDpiForWindow(error));
-        Check(corner.x == MulDiv(error_form::Form().clientLeft, dpi, 1440) &&
-                  corner.y == MulDiv(error_form::Form().clientTop, dpi, 1440) &&
+        Check(client.left == MulDiv(error_form::Form().clientLeft, dpi, 1440) &&
+                  client.top == MulDiv(error_form::Form().clientTop, dpi, 1440) &&
                   GetWindow(error, GW_OWNER) == nullptr,
               "the error dialog stands at its place, with no owner");
         CheckHeard("the error dialog", error, error_form::Form(), &ControlDef::foreground);
