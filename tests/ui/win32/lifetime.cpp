@@ -119,12 +119,11 @@ void CheckAboutAndSystemInfo(const Run& run) {
     // A registered path starts the tool.
     RegSetKeyValueA(HKEY_LOCAL_MACHINE, kToolKey, "PATH", REG_SZ, run.marker.c_str(),
                     static_cast<DWORD>(run.marker.size() + 1));
-    DeleteFileA("C:\\wagelyn-started.txt");
+    const char* const started = "C:\\wagelyn-started.txt";  // what the marker tool writes
+    DeleteFileA(started);
     PostMessageW(aboutControl(about_form::kSysInfoButton), BM_CLICK, 0, 0);
-    const auto started = [] {
-        return GetFileAttributesA("C:\\wagelyn-started.txt") != INVALID_FILE_ATTRIBUTES;
-    };
-    Check(WaitFor(10000, started), "System Info starts the registered tool");
+    Check(WaitFor(10000, [&] { return GetFileAttributesA(started) != INVALID_FILE_ATTRIBUTES; }),
+          "System Info starts the registered tool");
 
     // None registered: the unavailable message, modal, captioned with the title.
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, kToolKey);
