@@ -41,9 +41,8 @@ void DpiChange(const Run& run) {
     const RECT frame = Rect(main);
     SIZE size{MulDiv(frame.right - frame.left, kNewDpi, 96),
               MulDiv(frame.bottom - frame.top, kNewDpi, 96)};
-    const bool answered =
-        run.program.SendPointing(main, WM_GETDPISCALEDSIZE, kNewDpi, &size, sizeof size) != 0;
-    Check(answered, "the window gives its size for the new DPI");
+    Check(run.program.SendPointing(main, WM_GETDPISCALEDSIZE, kNewDpi, &size, sizeof size) != 0,
+          "the window gives its size for the new DPI");
     // Where Windows would put it: on the new monitor, here the same one.
     const RECT work = WorkArea(main);
     RECT suggested{work.left, work.top, work.left + size.cx, work.top + size.cy};
