@@ -37,9 +37,7 @@ PrintPress PressPrint(const Run& run) {
     const HWND print = MainControl(run.main, "Command15");
     PostMessageW(print, BM_CLICK, 0, 0);
     PrintPress press;
-    const auto watch = [&] {
-        press.tookNoInput = press.tookNoInput || IsWindowEnabled(run.main) == FALSE;
-    };
+    const auto watch = [&] { press.tookNoInput |= IsWindowEnabled(run.main) == FALSE; };
     // Taken once the click has given Print the focus or its work has begun:
     // a message sent before that would be answered before the click.
     WaitFor(10000, [&] {
