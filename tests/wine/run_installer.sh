@@ -145,10 +145,8 @@ while read -r kind scope hive other given folder menu foreign; do
     gone() { [ ! -e "$program" ] && [ -z "$(shortcuts)" ] && unregistered "$hive"; }
     check "$row: the uninstall removes the program, the shortcut and the entry" wait_until 300 gone
     check "$row: no file and no registry entry of Wagelyn is left" nothing_left
-    if [ "$foreign" != - ]; then
-        check "$row: another product's file in the folder given is kept" \
-            grep -qx "another product's licence" "$foreign"
-    fi
+    [ "$foreign" = - ] || check "$row: another product's file in the folder given is kept" \
+        grep -qx "another product's licence" "$foreign"
 done <<<"$rows"
 
 # Reinstalls per user: with no folder given, into the existing install's

@@ -66,22 +66,19 @@ region() {  # DECIMAL GROUPING
 }
 languages=$(drive languages | tr -d '\r')
 # Wine takes the region, the screen's DPI and its colours when its server
-# starts: each setting gets a session of its own.
-new_session() {
-    wineserver -k
-    wineserver -w
-}
+# starts: each setting gets a session of its own, stop_wine ending the one
+# before and the next Wine process starting it.
 case $concern in
 words)
     # Each language's words with English figures, in a session of its own: a
     # process Wine starts in the background (for COM, say) starts in the
     # session's first locale and would reset the regional format to that one's.
     for language in $languages; do
-        new_session
+        stop_wine
         locale=$language.UTF-8 region . ,
         locale=$language.UTF-8 check "the words in $language" drive words "$language"
     done
-    new_session
+    stop_wine
     region , .
     check "English words with German figures" drive german
     ;;
@@ -97,7 +94,7 @@ lifetime)
 dpi)
     check "a move from 96 to 144 DPI" drive dpichange
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
-    new_session
+    stop_wine
     check "a session at 144 DPI" drive dpi144
     # Each catalogue's texts fit at 144 DPI too, the design's English included.
     for language in $languages; do
@@ -129,7 +126,7 @@ Windows Registry Editor Version 5.00
 "Background"="0 0 0"
 COLOURS
     wine reg import "$(winepath -w "$work/high-contrast.reg")" >/dev/null 2>&1
-    new_session
+    stop_wine
     check "the texts' contrast under a high-contrast scheme" drive contrast
     ;;
 planted)
@@ -145,7 +142,7 @@ planted)
     for name in "${run_time_libraries[@]}"; do
         cp "$build/tests/platform/windows/planted_library.dll" "$work/planted/$name"
     done
-    new_session
+    stop_wine
     program=$(winepath -w "$work/planted/Wagelyn.exe") \
         WINEDLLOVERRIDES="$WINEDLLOVERRIDES;$(IFS=,; echo "${run_time_libraries[*]}")=n,b" \
         check "what loads libraries at run time" drive planted

@@ -9,21 +9,17 @@ namespace wagelyn::drive {
 
 namespace {
 
-// What a control shows on the screen: the colour most of its inside is
-// filled with, and the ink that stands out most from it, as 0x00BBGGRR.
-struct Shown {
-    Colour fill = 0;
-    Colour ink = 0;
-};
-
-Shown ShownIn(HWND control) {
+// What a control shows on the screen, as 0x00BBGGRR: its background, the
+// colour most of its inside is filled with, and as its text the ink that
+// stands out most from it.
+ColourPair ShownIn(HWND control) {
     std::vector<std::uint32_t> pixels = PixelsIn(control);
     for (std::uint32_t& c : pixels) {
         c = ((c & 0xFFU) << 16U) | (c & 0xFF00U) | ((c >> 16U) & 0xFFU);
     }
     const Colour fill = MostCommon(pixels);
     const auto contrast = [fill](Colour c) { return ContrastRatio(c, fill); };
-    return {fill, pixels.empty() ? fill : std::ranges::max(pixels, {}, contrast)};
+    return {pixels.empty() ? fill : std::ranges::max(pixels, {}, contrast), fill};
 }
 
 // A control's colours in the usual Windows scheme (black text on white
@@ -56,8 +52,8 @@ void CheckContrast(HWND window, const FormDef& form,
         }
     }
     const auto contrastOf = [](const Text& text) {
-        const Shown shown = ShownIn(text.control);
-        return std::pair{shown, ContrastRatio(shown.ink, shown.fill)};
+        const ColourPair shown = ShownIn(text.control);
+        return std::pair{shown, ContrastRatio(shown.text, shown.background)};
     };
     // Antialiased strokes may miss a full pixel of the ink by a shade.
     const auto legible = [&](const Text& text) {
@@ -77,9 +73,9 @@ void CheckContrast(HWND window, const FormDef& form,
         char said[160];
         std::snprintf(said, sizeof said,
                       "%s reads #%02X%02X%02X on #%02X%02X%02X at %.2f:1, wanted %.2f:1",
-                      std::string(text.def->name).c_str(), RedOf(shown.ink), GreenOf(shown.ink),
-                      BlueOf(shown.ink), RedOf(shown.fill), GreenOf(shown.fill), BlueOf(shown.fill),
-                      contrast, text.wanted);
+                      std::string(text.def->name).c_str(), RedOf(shown.text), GreenOf(shown.text),
+                      BlueOf(shown.text), RedOf(shown.background), GreenOf(shown.background),
+                      BlueOf(shown.background), contrast, text.wanted);
         std::printf("contrast: %s\n", said);
         Check(contrast >= text.wanted - 0.05, said);
     }
@@ -89,20 +85,20 @@ void CheckContrast(HWND window, const FormDef& form,
 // stays legible, and the source figure's colour is told apart from the nets'.
 void CheckSchemeContrast(const Run& run) {
     CheckContrast(run.main, main_form::Form(), BoxColours(Period::Annual, kRed));
-    const Shown source = ShownIn(MainControl(run.main, main_form::kPeriodControls[0].box));
+    const ColourPair source = ShownIn(MainControl(run.main, main_form::kPeriodControls[0].box));
     for (const main_form::PeriodControls& box : main_form::kPeriodControls) {
-        const Shown net = ShownIn(MainControl(run.main, box.box));
+        const ColourPair net = ShownIn(MainControl(run.main, box.box));
         const auto apart = [](Colour a, Colour b) {
             constexpr int kApart = 64;
             return std::abs(RedOf(a) - RedOf(b)) > kApart ||
                    std::abs(GreenOf(a) - GreenOf(b)) > kApart ||
                    std::abs(BlueOf(a) - BlueOf(b)) > kApart;
         };
-        Check(box.period == Period::Annual || apart(source.ink, net.ink),
+        Check(box.period == Period::Annual || apart(source.text, net.text),
               std::string(box.box) + "'s net figure is told apart from the source figure");
     }
     WithEachDialog(run, [](HWND dialog, const FormDef& form, const std::string&) {
-        CheckContrast(dialog, form, DesignColour);
+        CheckContrast(dialog, form, &ControlDef::foreground);
     });
 }
 

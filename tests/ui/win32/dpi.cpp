@@ -26,33 +26,31 @@ int InkRows(HWND control) {
 // after: every control stands at its 144 DPI rectangle, and each label's
 // and button's text is drawn anew in fonts half as big again.
 void DpiChange(const Run& run) {
-    const HWND main = run.main;
-    CheckLayout(main, 96);
+    CheckLayout(run.main, 96);
     std::vector<std::pair<std::string_view, int>> before;
     for (const ControlDef& def : main_form::Controls()) {
         if (def.kind == ControlKind::Label || def.kind == ControlKind::Button) {
             // The last controls may still be painting their first time.
-            HWND control = MainControl(main, def.name);
+            HWND control = MainControl(run.main, def.name);
             WaitFor(3000, [&] { return InkRows(control) > 0; });
             before.emplace_back(def.name, InkRows(control));
         }
     }
     constexpr int kNewDpi = 144;
-    const RECT frame = Rect(main);
+    const RECT frame = Rect(run.main);
     SIZE size{MulDiv(frame.right - frame.left, kNewDpi, 96),
               MulDiv(frame.bottom - frame.top, kNewDpi, 96)};
-    const bool answered =
-        run.program.SendPointing(main, WM_GETDPISCALEDSIZE, kNewDpi, &size, sizeof size) != 0;
-    Check(answered, "the window gives its size for the new DPI");
+    Check(run.program.SendPointing(run.main, WM_GETDPISCALEDSIZE, kNewDpi, &size, sizeof size) != 0,
+          "the window gives its size for the new DPI");
     // Where Windows would put it: on the new monitor, here the same one.
-    const RECT work = WorkArea(main);
+    const RECT work = WorkArea(run.main);
     RECT suggested{work.left, work.top, work.left + size.cx, work.top + size.cy};
-    run.program.SendPointing(main, WM_DPICHANGED, MAKEWPARAM(kNewDpi, kNewDpi), &suggested,
+    run.program.SendPointing(run.main, WM_DPICHANGED, MAKEWPARAM(kNewDpi, kNewDpi), &suggested,
                              sizeof suggested);
     changedDpi = kNewDpi;
-    CheckLayout(main, kNewDpi);
+    CheckLayout(run.main, kNewDpi);
     for (const auto& [name, rows] : before) {
-        HWND control = MainControl(main, name);
+        HWND control = MainControl(run.main, name);
         // 1.5 times as high, give or take the rounding of a font's ascent.
         const auto grown = [&] { return InkRows(control) * 10 >= rows * 13; };
         WaitFor(3000, grown);

@@ -16,9 +16,6 @@
 
 namespace wagelyn::drive {
 
-using win32::Narrow;
-using win32::Widen;
-
 Program::Program(const std::wstring& exe) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -45,10 +42,6 @@ HWND Program::Window(std::string_view caption, int milliseconds) const {
     std::vector<HWND> found;
     WaitFor(milliseconds, [&] { return !(found = Windows(caption)).empty(); });
     return found.empty() ? nullptr : found.front();
-}
-
-std::size_t Program::Count(std::string_view caption) const {
-    return Windows(caption).size();
 }
 
 LRESULT Program::SendPointing(HWND window, UINT message, WPARAM wParam, void* data,
@@ -96,11 +89,11 @@ RECT Rect(HWND window, BOOL(WINAPI* get)(HWND, LPRECT)) {
 std::string TextOf(HWND window) {
     wchar_t buffer[4096] = {};
     SendMessageW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer));
-    return Narrow(buffer);
+    return win32::Narrow(buffer);
 }
 
 void SetText(HWND window, std::string_view text) {
-    SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(text).c_str()));
+    SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(win32::Widen(text).c_str()));
 }
 
 void Click(HWND button) {
@@ -178,7 +171,7 @@ win32::Brush Brush(std::uint32_t colour) {
     return win32::Brush(CreateSolidBrush(RGB(colour >> 16, (colour >> 8) & 0xFF, colour & 0xFF)));
 }
 
-std::vector<std::uint32_t> Drawn(int width, int height,
+std::vector<std::uint32_t> Drawn(int width, int height, std::uint32_t face,
                                  const std::function<void(HDC memory, HDC screen)>& draw) {
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
@@ -189,6 +182,8 @@ std::vector<std::uint32_t> Drawn(int width, int height,
         CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     {
         const win32::Selection selected(memory.get(), image.get());
+        const RECT all{0, 0, width, height};
+        FillRect(memory.get(), &all, Brush(face).get());
         draw(memory.get(), screen.Get());
         GdiFlush();
     }
@@ -202,7 +197,7 @@ std::vector<std::uint32_t> Drawn(int width, int height,
 std::vector<std::uint32_t> ScreenPixels(const RECT& r) {
     const int width = r.right - r.left;
     const int height = r.bottom - r.top;
-    return Drawn(width, height, [&](HDC memory, HDC screen) {
+    return Drawn(width, height, 0, [&](HDC memory, HDC screen) {
         BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
     });
 }
@@ -245,14 +240,6 @@ RECT BoundsOf(const std::vector<std::uint32_t>& pixels, int width,
     return bounds.right > bounds.left ? bounds : RECT{};
 }
 
-RECT InkBounds(const RECT& r, POINT blank) {
-    const int width = r.right - r.left;
-    const std::vector<std::uint32_t> pixels = ScreenPixels(r);
-    const std::uint32_t face =
-        pixels[static_cast<std::size_t>(blank.y - r.top) * width + (blank.x - r.left)];
-    return BoundsOf(pixels, width, [face](std::uint32_t c) { return Differs(c, face); });
-}
-
 std::string SaidIn(HWND box) {
     std::string said;
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -272,27 +259,28 @@ std::string CloseMessageBox(const Run& run, int milliseconds) {
     return said;
 }
 
-void ShowErrorDialog(HWND main) {
+std::string ShowDialog(HWND main, const FormDef& form) {
+    if (&form == &about_form::Form()) {
+        PostMessageW(main, WM_COMMAND, win32::kAboutItemId, 0);
+        return about_form::Caption(kApplicationTitle);
+    }
     SetText(MainControl(main, "Text2"), "");
     Click(MainControl(main, "Command2"));
-}
-
-void ShowAbout(HWND main) {
-    PostMessageW(main, WM_COMMAND, win32::kAboutItemId, 0);
+    return std::string(Translate(error_form::kCaption));
 }
 
 void CloseDialog(HWND dialog, const FormDef& form) {
     const bool about = &form == &about_form::Form();
-    Click(ControlAt(dialog, form.controls, about ? about_form::kOkButton : error_form::kOkButton));
+    if (dialog != nullptr) {
+        Click(ControlAt(dialog, form.controls,
+                        about ? about_form::kOkButton : error_form::kOkButton));
+    }
 }
 
 void WithEachDialog(const Run& run,
                     const std::function<void(HWND, const FormDef&, const std::string&)>& check) {
-    const std::pair<std::string, const FormDef*> dialogs[] = {
-        {std::string(Translate(error_form::kCaption)), &error_form::Form()},
-        {about_form::Caption(kApplicationTitle), &about_form::Form()}};
-    for (const auto& [caption, form] : dialogs) {
-        form == &about_form::Form() ? ShowAbout(run.main) : ShowErrorDialog(run.main);
+    for (const FormDef* form : {&error_form::Form(), &about_form::Form()}) {
+        const std::string caption = ShowDialog(run.main, *form);
         const HWND dialog = run.program.Window(caption, 5000);
         if (Check(dialog != nullptr, "\"" + caption + "\" is shown")) {
             check(dialog, *form, caption);
@@ -318,7 +306,7 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     const std::map<std::string, void (*)(const Run&)> modes = {
-        {"words", Words},     {"german", German},     {"layout", Layout},
+        {"words", Words},     {"german", Words},      {"layout", Layout},
         {"fit", Fit},         {"keyboard", Keyboard}, {"dpichange", DpiChange},
         {"dpi144", Dpi144},   {"contrast", Contrast}, {"print", Print},
         {"planted", Planted}, {"lifetime", Lifetime}, {"start", Quit}};
@@ -338,7 +326,7 @@ int wmain(int argc, wchar_t** argv) {
     const Program program(argv[1]);
     const HWND main = program.Window(Translate(main_form::kCaption));
     if (Check(main != nullptr, "the main window appears")) {
-        found->second(Run{program, main, argv[1], win32::Narrow(argv[2]), arg});
+        found->second(Run{program, main, argv[1], win32::Narrow(argv[2]), mode, arg});
     }
     return testing::Report(arg.empty() ? mode : mode + " " + arg);
 }

@@ -43,13 +43,12 @@ bool CheckSame(const Shown& shown, const Expected& expected, std::string_view wh
 
 template <typename Condition>
 bool WaitFor(int milliseconds, Condition condition) {
-    for (int waited = 0; waited < milliseconds; waited += 20) {
-        if (condition()) {
-            return true;
-        }
+    bool met = condition();
+    for (int waited = 0; !met && waited < milliseconds; waited += 20) {
         Sleep(20);
+        met = condition();
     }
-    return condition();
+    return met;
 }
 
 // Wagelyn.exe, started by this process and ended with it.
@@ -62,7 +61,8 @@ public:
 
     // The program's first visible top-level window captioned `caption`.
     HWND Window(std::string_view caption, int milliseconds = 20000) const;
-    std::size_t Count(std::string_view caption) const;
+    // All of them, at once.
+    std::vector<HWND> Windows(std::string_view caption) const;
     // Sends a message whose lParam points at `size` bytes of `data`, placed
     // in the program's own memory (such pointers do not cross processes),
     // and reads them back after.
@@ -71,18 +71,18 @@ public:
     bool Ended(int milliseconds) const;
 
 private:
-    std::vector<HWND> Windows(std::string_view caption) const;
     PROCESS_INFORMATION process_{};
     bool started_ = false;
 };
 
 // What a mode is given: the program, its main window, the marker tool's
-// path and the argument after the mode, if any.
+// path, the mode and the argument after it, if any.
 struct Run {
     const Program& program;
     HWND main;
     std::wstring exe;
     std::string marker;
+    std::string mode;
     std::string arg;
 };
 
@@ -118,8 +118,9 @@ void Quit(const Run& run);
 void Convert(HWND main, Period source, std::string_view figure, std::string_view tax);
 
 // The pixels, as 0x00RRGGBB row by row, of a 32-bit image that `draw`
-// makes on a memory device context compatible with the screen's.
-std::vector<std::uint32_t> Drawn(int width, int height,
+// makes on a memory device context compatible with the screen's, filled
+// with `face` (0x00RRGGBB) first.
+std::vector<std::uint32_t> Drawn(int width, int height, std::uint32_t face,
                                  const std::function<void(HDC memory, HDC screen)>& draw);
 // A brush of a colour given as 0x00RRGGBB.
 win32::Brush Brush(std::uint32_t colour);
@@ -136,9 +137,6 @@ bool Differs(std::uint32_t pixel, std::uint32_t face);
 // The bounds of the pixels (`width` a row) that `ink` picks; empty if none.
 RECT BoundsOf(const std::vector<std::uint32_t>& pixels, int width,
               const std::function<bool(std::uint32_t)>& ink);
-// The bounds, relative to `r`, of the pixels in `r` that stand out from the
-// colour at `blank` (a point of `r` where no text is drawn); empty if none.
-RECT InkBounds(const RECT& r, POINT blank);
 
 // Where System Info's tool is registered.
 inline constexpr const char* kToolKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
@@ -153,17 +151,16 @@ std::string CloseMessageBox(const Run& run, int milliseconds);
 // checked by `check` and closed again.
 void WithEachDialog(const Run& run,
                     const std::function<void(HWND, const FormDef&, const std::string&)>& check);
-void ShowErrorDialog(HWND main);
-void ShowAbout(HWND main);
-void CloseDialog(HWND dialog, const FormDef& form);
+// The error dialog, by a failed run, or the About dialog, as `form` says;
+// gives its caption.
+std::string ShowDialog(HWND main, const FormDef& form);
+void CloseDialog(HWND dialog, const FormDef& form);  // none: nothing to do
 
 // What a screen reader hears of every control of a window, and of the
-// window, against its form; `colourOf` gives each control's text colour now.
+// window, against its form; `colourOf` gives each control's text colour now
+// (&ControlDef::foreground: as designed).
 void CheckHeard(const std::string& when, HWND window, const FormDef& form,
                 const std::function<Colour(const ControlDef&)>& colourOf);
-inline Colour DesignColour(const ControlDef& def) {
-    return def.foreground;
-}
 
 // Each concern's checks, in a file of its own.
 // A window's caption and each label's and button's text, read with window
@@ -194,8 +191,7 @@ struct PrintPress {
 PrintPress PressPrint(const Run& run);
 
 // The modes, each a concern's file: drive_wagelyn.exe EXE MARKER MODE ARGS...
-void Words(const Run& run);
-void German(const Run& run);
+void Words(const Run& run);  // "german" too
 void Layout(const Run& run);
 void Fit(const Run& run);
 void Keyboard(const Run& run);

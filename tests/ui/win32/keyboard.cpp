@@ -38,8 +38,7 @@ void CheckKeyboard(HWND main) {
     Check(std::ranges::count(PixelsIn(tax), 0x8080FFU) == 0,
           "the tax entry's field is not drawn in the form's light blue");
     std::string list;
-    const auto count = SendMessageW(tax, CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
+    for (LRESULT i = 0; i < SendMessageW(tax, CB_GETCOUNT, 0, 0); ++i) {
         wchar_t entry[16] = {};
         SendMessageW(tax, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(entry));
         list.append(i == 0 ? "" : " ").append(win32::Narrow(entry));

@@ -16,6 +16,16 @@ HWND ShownTip(DWORD process) {
     return tips.empty() ? nullptr : tips.front();
 }
 
+// The bounds, relative to `r`, of the pixels in `r` that stand out from the
+// colour at `blank` (a point of `r` where no text is drawn); empty if none.
+RECT InkBounds(const RECT& r, POINT blank) {
+    const int width = r.right - r.left;
+    const std::vector<std::uint32_t> pixels = ScreenPixels(r);
+    const std::uint32_t face =
+        pixels[static_cast<std::size_t>(blank.y - r.top) * width + (blank.x - r.left)];
+    return BoundsOf(pixels, width, [face](std::uint32_t c) { return Differs(c, face); });
+}
+
 // A figure too long for its box shows its first digits: the character at
 // the left edge of the box's text is the figure's first. Under the pointer,
 // its tooltip gives the whole figure.
@@ -38,10 +48,8 @@ void CheckLeadingDigits(HWND main) {
         const RECT r = Rect(box);
         SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
         std::string tip;
-        WaitFor(5000, [&] {
-            const HWND shown = ShownTip(process);
-            return (tip = shown != nullptr ? TextOf(shown) : std::string()) == figure;
-        });
+        // With no tooltip shown, no window is asked: no text.
+        WaitFor(5000, [&] { return (tip = TextOf(ShownTip(process))) == figure; });
         CheckSame(tip, figure, Said(name, "'s tooltip says"));
         // Gone with the pointer, or at once: later checks read the boxes' pixels.
         SetCursorPos(0, 0);

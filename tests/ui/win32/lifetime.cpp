@@ -22,9 +22,7 @@ void CheckIconDrawn(HWND picture, const std::wstring& exe) {
         exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
     const win32::Icon icon(
         static_cast<HICON>(LoadImageW(module.get(), L"IDI_ICON1", IMAGE_ICON, 32, 32, 0)));
-    std::vector<std::uint32_t> drawn = Drawn(32, 32, [&](HDC memory, HDC) {
-        const RECT all{0, 0, 32, 32};
-        FillRect(memory, &all, Brush(face).get());
+    std::vector<std::uint32_t> drawn = Drawn(32, 32, face, [&](HDC memory, HDC) {
         DrawIconEx(memory, 0, 0, icon.get(), 32, 32, 0, nullptr, DI_NORMAL);
     });
     std::erase(drawn, face);
@@ -42,25 +40,23 @@ void CheckIconDrawn(HWND picture, const std::wstring& exe) {
 }
 
 void CheckErrorsAndReset(const Run& run) {
-    const std::string caption(Translate(error_form::kCaption));
-    ShowErrorDialog(run.main);
+    const std::string caption = ShowDialog(run.main, error_form::Form());
     Click(MainControl(run.main, "Command2"));
     HWND error = run.program.Window(caption, 5000);
-    Check(error != nullptr && run.program.Count(caption) == 1,
+    Check(error != nullptr && run.program.Windows(caption).size() == 1,
           "two failed runs leave one error dialog");
     if (error != nullptr) {
-        POINT corner{0, 0};
-        ClientToScreen(error, &corner);
+        const RECT client = ClientOnScreen(error);
         const int dpi = static_cast<int>(GetDpiForWindow(error));
-        Check(corner.x == MulDiv(error_form::Form().clientLeft, dpi, 1440) &&
-                  corner.y == MulDiv(error_form::Form().clientTop, dpi, 1440) &&
+        Check(client.left == MulDiv(error_form::Form().clientLeft, dpi, 1440) &&
+                  client.top == MulDiv(error_form::Form().clientTop, dpi, 1440) &&
                   GetWindow(error, GW_OWNER) == nullptr,
               "the error dialog stands at its place, with no owner");
-        CheckHeard("the error dialog", error, error_form::Form(), DesignColour);
+        CheckHeard("the error dialog", error, error_form::Form(), &ControlDef::foreground);
         PressKeys(error, {VK_ESCAPE, VK_TAB});
         Check(IsWindowVisible(error), "Escape leaves the error dialog open");
         CloseDialog(error, error_form::Form());
-        Check(WaitFor(5000, [&] { return run.program.Count(caption) == 0; }), "OK closes it");
+        Check(WaitFor(5000, [&] { return run.program.Windows(caption).empty(); }), "OK closes it");
     }
     Click(MainControl(run.main, "Command7"));
     Check(std::ranges::all_of(
@@ -85,32 +81,29 @@ bool InTaskbar(HWND window) {
            ((style & WS_EX_APPWINDOW) != 0 || (style & WS_EX_TOOLWINDOW) == 0);
 }
 
+// The dialog captioned `caption` as it stands now. With no such window, its
+// place and its entry are read of none, harmlessly, and not looked at.
 OpenDialog Seen(const Run& run, const std::string& caption) {
-    OpenDialog shown{caption, run.program.Window(caption, 5000)};
-    if (shown.window != nullptr) {
-        shown.client = ClientOnScreen(shown.window);
-        shown.inTaskbar = InTaskbar(shown.window);
-    }
-    return shown;
+    const HWND window = run.program.Window(caption, 5000);
+    return {caption, window, ClientOnScreen(window), InTaskbar(window)};
 }
 
 }  // namespace
 
 void CheckAboutAndSystemInfo(const Run& run) {
-    ShowAbout(run.main);
-    const std::string caption = about_form::Caption(kApplicationTitle);
+    const std::string caption = ShowDialog(run.main, about_form::Form());
     HWND about = run.program.Window(caption);
     if (!Check(about != nullptr, "Help > About shows \"" + caption + "\"")) {
         return;
     }
-    ShowAbout(run.main);
+    ShowDialog(run.main, about_form::Form());
     Sleep(300);
-    Check(run.program.Count(caption) == 1, "a second Help > About shows the same dialog");
+    Check(run.program.Windows(caption).size() == 1, "a second Help > About shows the same dialog");
     // Escape closes it, as its cancel button (the error dialog has none).
     PressKeys(about, {VK_ESCAPE, VK_TAB});
-    Check(WaitFor(3000, [&] { return run.program.Count(caption) == 0; }),
+    Check(WaitFor(3000, [&] { return run.program.Windows(caption).empty(); }),
           "Escape closes the About dialog");
-    ShowAbout(run.main);
+    ShowDialog(run.main, about_form::Form());
     about = run.program.Window(caption);
     if (about == nullptr) {
         return;
@@ -119,19 +112,18 @@ void CheckAboutAndSystemInfo(const Run& run) {
         return ControlAt(about, about_form::Form().controls, name);
     };
     Check(TextOf(aboutControl(about_form::kTitleLabel)) == "Wagelyn", "the title label");
-    CheckHeard("the About dialog", about, about_form::Form(), DesignColour);
+    CheckHeard("the About dialog", about, about_form::Form(), &ControlDef::foreground);
     CheckIconDrawn(aboutControl(about_form::kIcon), run.exe);
     Check(TextOf(aboutControl(about_form::kVersionLabel)) == "Version 1.0.0", "the version line");
 
     // A registered path starts the tool.
     RegSetKeyValueA(HKEY_LOCAL_MACHINE, kToolKey, "PATH", REG_SZ, run.marker.c_str(),
                     static_cast<DWORD>(run.marker.size() + 1));
-    DeleteFileA("C:\\wagelyn-started.txt");
+    const char* const started = "C:\\wagelyn-started.txt";  // what the marker tool writes
+    DeleteFileA(started);
     PostMessageW(aboutControl(about_form::kSysInfoButton), BM_CLICK, 0, 0);
-    const auto started = [] {
-        return GetFileAttributesA("C:\\wagelyn-started.txt") != INVALID_FILE_ATTRIBUTES;
-    };
-    Check(WaitFor(10000, started), "System Info starts the registered tool");
+    Check(WaitFor(10000, [&] { return GetFileAttributesA(started) != INVALID_FILE_ATTRIBUTES; }),
+          "System Info starts the registered tool");
 
     // None registered: the unavailable message, modal, captioned with the title.
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, kToolKey);
@@ -152,10 +144,8 @@ void CheckAboutAndSystemInfo(const Run& run) {
 void Lifetime(const Run& run) {
     CheckErrorsAndReset(run);
     CheckAboutAndSystemInfo(run);
-    ShowErrorDialog(run.main);
-    const std::vector<OpenDialog> dialogs = {
-        Seen(run, std::string(Translate(error_form::kCaption))),
-        Seen(run, about_form::Caption(kApplicationTitle))};
+    const std::vector<OpenDialog> dialogs = {Seen(run, ShowDialog(run.main, error_form::Form())),
+                                             Seen(run, about_form::Caption(kApplicationTitle))};
     Click(MainControl(run.main, "Command14"));
     Check(!IsWindow(run.main) && !run.program.Ended(500), "Quit closes the main window only");
     // Out of the task bar while the main window is open; once it has closed,
@@ -176,12 +166,8 @@ void Lifetime(const Run& run) {
     if (HWND about = run.program.Window(about_form::Caption(kApplicationTitle), 2000)) {
         CheckTextFits(about, about_form::Form().controls);
     }
-    for (const auto& [dialog, form] : {std::pair{dialogs[0].window, &error_form::Form()},
-                                       std::pair{dialogs[1].window, &about_form::Form()}}) {
-        if (dialog != nullptr) {
-            CloseDialog(dialog, *form);
-        }
-    }
+    CloseDialog(dialogs[0].window, error_form::Form());
+    CloseDialog(dialogs[1].window, about_form::Form());
     Check(run.program.Ended(10000), "the process ends with its last window");
 }
 

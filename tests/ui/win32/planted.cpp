@@ -6,13 +6,13 @@
 namespace wagelyn::drive {
 
 void Planted(const Run& run) {
-    CheckHeard("at start", run.main, main_form::Form(), DesignColour);  // the readers' libraries
+    // The readers' libraries.
+    CheckHeard("at start", run.main, main_form::Form(), &ControlDef::foreground);
     PressPrint(run);  // whatever it says: what it loads counts
     CheckAboutAndSystemInfo(run);
     Click(MainControl(run.main, "Command14"));
-    if (HWND about = run.program.Window(about_form::Caption(kApplicationTitle), 2000)) {
-        CloseDialog(about, about_form::Form());
-    }
+    CloseDialog(run.program.Window(about_form::Caption(kApplicationTitle), 2000),
+                about_form::Form());
     Check(run.program.Ended(10000), "the process ends with its last window");
 }
 

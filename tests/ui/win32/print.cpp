@@ -9,7 +9,8 @@ namespace wagelyn::drive {
 namespace {
 
 // The screen's image of the window's client area, as a 32-bit BMP, its
-// rows from the bottom up, as most readers of BMP files expect.
+// rows from the bottom up, as most readers of BMP files expect; none for
+// an empty path, which no file can be opened at.
 void SaveScreenshot(HWND window, const char* path) {
     const RECT r = ClientOnScreen(window);
     const std::vector<std::uint32_t> pixels = ScreenPixels(r);
@@ -36,9 +37,7 @@ PrintPress PressPrint(const Run& run) {
     const HWND print = MainControl(run.main, "Command15");
     PostMessageW(print, BM_CLICK, 0, 0);
     PrintPress press;
-    const auto watch = [&] {
-        press.tookNoInput = press.tookNoInput || IsWindowEnabled(run.main) == FALSE;
-    };
+    const auto watch = [&] { press.tookNoInput |= IsWindowEnabled(run.main) == FALSE; };
     // Taken once the click has given Print the focus or its work has begun:
     // a message sent before that would be answered before the click.
     WaitFor(10000, [&] {
@@ -68,9 +67,7 @@ PrintPress PressPrint(const Run& run) {
 
 void Print(const Run& run) {
     CheckConversions(run.main, false);
-    if (!run.arg.empty()) {
-        SaveScreenshot(run.main, run.arg.c_str());
-    }
+    SaveScreenshot(run.main, run.arg.c_str());
     const PrintPress press = PressPrint(run);
     Check(press.said.empty(), "Print prints without a word: \"" + press.said + "\"");
     Check(press.tookNoInput, "the window takes no input while the page is made");

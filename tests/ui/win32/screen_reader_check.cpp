@@ -89,10 +89,6 @@ Heard Hear(HWND window, bool systemOwn = false) {
     return heard;
 }
 
-std::string Quoted(std::string_view text) {
-    return Said('"', text, '"');
-}
-
 std::map<DWORD, std::set<HWND>> raisedEvents;
 
 void CALLBACK OnEvent(HWINEVENTHOOK /*hook*/, DWORD event, HWND window, LONG object, LONG child,
@@ -154,15 +150,15 @@ void CheckHeard(const std::string& when, HWND window, const FormDef& form,
         // The program's own name, whichever way it is asked for; the system
         // answers for the rest.
         Check(!ownName || isWindow || heard.lateBoundName == name,
-              what + " is named " + Quoted(heard.lateBoundName) + " through IDispatch, not " +
-                  Quoted(name));
+              Said(what, " is named \"", heard.lateBoundName, "\" through IDispatch, not \"", name,
+                   '"'));
         CheckSame(heard.description, description, what + " is described");
         // Screen readers would say these marks aloud in a name of the
         // program's own ("left paren", "slash", "dash").
         for (const std::string& text : {heard.name, heard.description}) {
             Check(texts == nullptr || (text.find_first_of("()[]/") == std::string::npos &&
                                        text.find(" - ") == std::string::npos),
-                  what + " is heard with no punctuation noise: " + Quoted(text));
+                  Said(what, " is heard with no punctuation noise: \"", text, '"'));
         }
         // Where the system has no object for the class (Wine 8), every
         // window is a plain client; the program's object must not differ.

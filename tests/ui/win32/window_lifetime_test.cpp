@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <ranges>
 #include <string>
-#include <string_view>
 
 #include "app/application_info.h"
 #include "tests/support/checks.h"
@@ -50,15 +49,9 @@ struct Window {
 // The program's windows standing now: every dialog-class window of this thread.
 int OpenWindows() {
     int count = 0;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM counted) {
-            char name[8] = {};
-            GetClassNameA(window, name, sizeof name);
-            *reinterpret_cast<int*>(counted) += std::string_view(name) == "#32770" ? 1 : 0;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
+    for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, "#32770", nullptr));) {
+        count += GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId() ? 1 : 0;
+    }
     return count;
 }
 

@@ -13,11 +13,9 @@ namespace {
 // `text` drawn in `font`, in the menu text colour, centred on `face`.
 std::vector<std::uint32_t> TextPixels(std::string_view text, const LOGFONTW& font, int width,
                                       int height, std::uint32_t face) {
-    return Drawn(width, height, [&](HDC memory, HDC) {
+    return Drawn(width, height, face, [&](HDC memory, HDC) {
         const win32::Font made(CreateFontIndirectW(&font));
         const win32::Selection selected(memory, made.get());
-        const RECT all{0, 0, width, height};
-        FillRect(memory, &all, Brush(face).get());
         SetTextColor(memory, GetSysColor(COLOR_MENUTEXT));
         SetBkMode(memory, TRANSPARENT);
         const std::wstring wide = win32::Widen(text);
@@ -79,36 +77,6 @@ void CheckMenuBar(HWND window, std::string_view text) {
                " pixels, the text's ", expected.width, " x ", expected.height));
 }
 
-void CheckLanguage(const Run& run, bool decimalComma) {
-    CheckWords(run.main, main_form::Form(), Translate(main_form::kCaption));
-    CheckMenuBar(run.main, Translate(main_form::kHelpMenu));
-    CheckTextFits(run.main, main_form::Controls());
-    CheckHeardAcrossAConversion(run.main);
-    CheckConversions(run.main, decimalComma);
-    const std::string printed = PressPrint(run).said;
-    const std::string noPrinter = PrintReport(PrintResult::NoDefaultPrinter, {});
-    Check(printed.find(noPrinter) != std::string::npos,
-          "Print without a printer says \"" + noPrinter + "\": \"" + printed + "\"");
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kToolKey);
-    WithEachDialog(run, [&](HWND dialog, const FormDef& form, const std::string& caption) {
-        // The About dialog's: the error dialog has no controls of these names.
-        const std::map<std::string_view, std::string> loaded = {
-            {about_form::kTitleLabel, std::string(kApplicationTitle)},
-            {about_form::kVersionLabel, about_form::VersionLine()}};
-        CheckWords(dialog, form, caption, loaded);
-        CheckHeard(caption, dialog, form, DesignColour);
-        CheckTextFits(dialog, form.controls);
-        if (&form == &about_form::Form()) {
-            PostMessageW(ControlAt(dialog, form.controls, about_form::kSysInfoButton), BM_CLICK, 0,
-                         0);
-            const std::string said = CloseMessageBox(run, 5000);
-            Check(said.find(Translate(kSysInfoUnavailable)) != std::string::npos,
-                  "System Info without a tool says so: \"" + said + "\"");
-        }
-    });
-    Quit(run);
-}
-
 }  // namespace
 
 void CheckWords(HWND window, const FormDef& form, std::string_view caption,
@@ -125,11 +93,33 @@ void CheckWords(HWND window, const FormDef& form, std::string_view caption,
 }
 
 void Words(const Run& run) {
-    CheckLanguage(run, false);
-}
-
-void German(const Run& run) {
-    CheckLanguage(run, true);
+    CheckWords(run.main, main_form::Form(), Translate(main_form::kCaption));
+    CheckMenuBar(run.main, Translate(main_form::kHelpMenu));
+    CheckTextFits(run.main, main_form::Controls());
+    CheckHeardAcrossAConversion(run.main);
+    CheckConversions(run.main, run.mode == "german");
+    const std::string printed = PressPrint(run).said;
+    const std::string noPrinter = PrintReport(PrintResult::NoDefaultPrinter, {});
+    Check(printed.find(noPrinter) != std::string::npos,
+          "Print without a printer says \"" + noPrinter + "\": \"" + printed + "\"");
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kToolKey);
+    WithEachDialog(run, [&](HWND dialog, const FormDef& form, const std::string& caption) {
+        // The About dialog's: the error dialog has no controls of these names.
+        const std::map<std::string_view, std::string> loaded = {
+            {about_form::kTitleLabel, std::string(kApplicationTitle)},
+            {about_form::kVersionLabel, about_form::VersionLine()}};
+        CheckWords(dialog, form, caption, loaded);
+        CheckHeard(caption, dialog, form, &ControlDef::foreground);
+        CheckTextFits(dialog, form.controls);
+        if (&form == &about_form::Form()) {
+            PostMessageW(ControlAt(dialog, form.controls, about_form::kSysInfoButton), BM_CLICK, 0,
+                         0);
+            const std::string said = CloseMessageBox(run, 5000);
+            Check(said.find(Translate(kSysInfoUnavailable)) != std::string::npos,
+                  "System Info without a tool says so: \"" + said + "\"");
+        }
+    });
+    Quit(run);
 }
 
 }  // namespace wagelyn::drive
